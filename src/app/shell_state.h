@@ -1,0 +1,36 @@
+// Shell globals that the other subsystems read: the log, the frame step, the
+// sine table, the presentation mode, the program directory and the sound handles.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+
+namespace app {
+
+// "./report.txt", open for writing from start-up to window close; null when it
+// could not be created (the display layer then skips its log lines).
+extern std::FILE* ReportFile;
+
+// Seconds taken by the last frame, at most 0.1.
+extern double FrameStep;
+
+// Entry i = trunc(360 * sin(i * 2pi / 360)), i = 0..449; entry a + 90 is the cosine.
+extern int32_t SineTable[450];
+void FillSineTable();
+
+// 1 when presentation flips instead of copying (F10 held at window creation).
+extern int32_t PageFlipMode;
+
+// The program's directory with a trailing '/', in a shared 256-byte buffer that
+// each call overwrites.
+const char* ModuleDirectory();
+
+// The six sound effect handles, loaded from data/snd01.wav .. snd06.wav.
+extern int SoundStageClear;
+extern int SoundGoodDelivery;
+extern int SoundRottenFailure;
+extern int SoundWrongRipeness;
+extern int SoundRottenDrop;
+extern int SoundFailure;
+
+}  // namespace app
