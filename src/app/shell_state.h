@@ -21,6 +21,11 @@ void FillSineTable();
 // 1 when presentation flips instead of copying (F10 held at window creation).
 extern int32_t PageFlipMode;
 
+// The runtime's random generator: state = state * 214013 + 2531011 (mod 2^32),
+// result = bits 16..30 of the new state (0..32767). Seeded at window creation.
+void SeedRandom(uint32_t seed);
+int32_t NextRandom();
+
 // The program's directory with a trailing '/', in a shared 256-byte buffer that
 // each call overwrites.
 const char* ModuleDirectory();
