@@ -1,0 +1,25 @@
+// The save file: the stage to continue at and its check value.
+#pragma once
+
+#include <cstdint>
+
+namespace game {
+
+constexpr const char* SAVE_FILE_PATH = "data/save.dat";
+
+// trunc(20 * sin((s - 1) * 69) + 20), the product taken as a 32-bit integer: 0..40.
+int32_t SaveCheck(int32_t s);
+
+// Writes "<stage> <check>" to path through a temporary file beside it that then
+// replaces the old one, so the file is never left half written. Returns 1 on
+// success; on failure reports on standard error and returns 0.
+int32_t WriteSaveFile(const char* path, int32_t stage);
+
+// Records StageNumber in SAVE_FILE_PATH after a cleared stage.
+int32_t SaveProgress();
+
+// The stage index CONTINUE starts at: the stored index when the file reads as two
+// numbers, the check value matches and the index names a stage; else 0.
+int32_t ReadSaveFile(const char* path);
+
+}  // namespace game
