@@ -42,7 +42,8 @@ std::string ReadBitmapFile(const char* path, BitmapImage* image);
 // 256 colour entries (blue, green, red, 0) from paletteRgb (256 red, green, blue
 // triples), then the rows bottom row first, each padded with zeros to a multiple
 // of 4 bytes. pixels holds height rows of width indices, row y at y * pitch.
-// For 320 x 240 this is the 77878-byte screenshot file.
+// For 320 x 240 this is the 77878-byte screenshot file. Empty when a side is
+// not in 1..BITMAP_MAX_SIDE.
 std::vector<uint8_t> EncodeBitmap8(int32_t width, int32_t height, const uint8_t* pixels,
                                    int32_t pitch, const uint8_t (*paletteRgb)[3]);
 // Writes EncodeBitmap8's bytes to path. Returns "" on success, else the fault.

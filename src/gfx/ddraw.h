@@ -48,6 +48,10 @@ int32_t BltFast(Surface* dst, int32_t x, int32_t y, Surface* src, const Rect& re
 // Colour fill of a rectangle of dst (clipped to the surface).
 int32_t BltColourFill(Surface* dst, const Rect& rect, uint8_t colour);
 
+// Page flip of a front buffer and its back buffer (same size): their pictures
+// change places, so the back buffer then holds the frame shown before.
+int32_t Flip(Surface* front, Surface* back);
+
 bool IsLost(const Surface* surface);
 int32_t Restore(Surface* surface);
 

@@ -1,0 +1,12 @@
+# The graphics engine core: display objects, surfaces and slots, palette and
+# colour tables, rectangle copies, presentation, screenshots and bitmap files.
+add_library(vm_gfx STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/bitmap_file.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/ddraw.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/surfaces.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/slot_loading.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/palette.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/blit.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/present.cpp)
+target_include_directories(vm_gfx PUBLIC ${CMAKE_SOURCE_DIR}/src)
+target_link_libraries(vm_gfx PUBLIC vm_platform vm_shell_state)
