@@ -1,0 +1,302 @@
+// Tests of the board rules: moves, pushes, holes, cold, rot, weekly ageing, classes and verdicts.
+#include "game/rules.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "game/catalogue.h"
+#include "game/stage_file.h"
+#include "stage_text.h"
+
+namespace game {
+namespace {
+
+using game_test::CellarPicture;
+
+// Loads the picture as stage 1 through the stage file text and starts it.
+void Begin(const CellarPicture& picture) {
+  StageFileError error{};
+  ASSERT_EQ(ParseStageText(game_test::StageFile({game_test::StageBlock(picture)}), "test", StageSet,
+                           &error),
+            1)
+      << error.text;
+  SetUpStage(0);
+}
+
+// One whole move in direction d; -1 when the move is refused, else whether a piece dropped.
+int Move(int d) {
+  Facing = d;
+  if (StartMove() == MOVE_NONE) return -1;
+  return CommitMove();
+}
+
+struct TryMoveCase {
+  const char* name;
+  std::vector<std::string> rows;
+  int direction;
+  int expected;
+};
+
+TEST(TryMove, StepsPushesAndRefusals) {
+  const TryMoveCase cases[] = {
+      {"floor", {".@......."}, FACING_RIGHT, MOVE_STEP},
+      {"border wall above row 1", {".@......."}, FACING_UP, MOVE_NONE},
+      {"wall", {"#@......."}, FACING_LEFT, MOVE_NONE},
+      {"hole", {".@o......"}, FACING_RIGHT, MOVE_NONE},
+      {"snowman onto floor", {".@A......"}, FACING_RIGHT, MOVE_PUSH},
+      {"snowman into hole", {".@Lo....."}, FACING_RIGHT, MOVE_PUSH},
+      {"cheese onto floor", {".@0......"}, FACING_RIGHT, MOVE_PUSH},
+      {"cheese against wall", {".@0#....."}, FACING_RIGHT, MOVE_NONE},
+      {"cheese against cheese", {".@01....."}, FACING_RIGHT, MOVE_NONE},
+      {"snowman against snowman", {".@AL....."}, FACING_RIGHT, MOVE_NONE},
+      {"piece against the border", {"......@A."}, FACING_RIGHT, MOVE_PUSH},
+      {"piece at the border", {".......@A"}, FACING_RIGHT, MOVE_NONE},
+  };
+  for (const TryMoveCase& c : cases) {
+    CellarPicture picture{c.rows};
+    picture.rows.resize(9, "AAAAAAAAA");  // chill everything so nothing rots
+    for (char cell : c.rows[0])
+      if (cell >= '0' && cell <= '9') picture.cheeses.push_back({0, 5});
+    Begin(picture);
+    int before[BOARD_SIZE][BOARD_SIZE];
+    std::memcpy(before, Board, sizeof Board);
+    EXPECT_EQ(TryMove(c.direction), c.expected) << c.name;
+    EXPECT_EQ(std::memcmp(before, Board, sizeof Board), 0) << c.name;
+  }
+}
+
+TEST(Moves, RefusedDirectionOnlyTurnsThePlayer) {
+  Begin({{"#@.......", "AAAAAAAAA", ".........", ".........", ".........", ".........", ".........",
+          ".........", "........."}});
+  Facing = FACING_UP;
+  EXPECT_EQ(Move(FACING_LEFT), -1);
+  EXPECT_EQ(Facing, FACING_LEFT);
+  EXPECT_EQ(PlayerX, 2);
+  EXPECT_EQ(DayOfWeek, 0);
+}
+
+TEST(Moves, PushedCheeseLeavesTheBoardUntilTheCommit) {
+  CellarPicture picture{{"@0.......", "AAAAAAAAA", ".........", ".........", ".........",
+                         ".........", ".........", ".........", "........."}};
+  picture.cheeses = {{4, 5}};
+  Begin(picture);
+  Facing = FACING_RIGHT;
+  ASSERT_EQ(StartMove(), MOVE_PUSH);
+  EXPECT_EQ(PushedPiece, CELL_CHEESE_FIRST);
+  EXPECT_EQ(Board[2][1], CELL_FLOOR);
+  EXPECT_EQ(CommitMove(), 0);
+  EXPECT_EQ(PlayerX, 2);
+  EXPECT_EQ(Board[3][1], CELL_CHEESE_FIRST);
+  EXPECT_EQ(DayOfWeek, 1);
+}
+
+TEST(Moves, OnlyAPushOntoTheHoleDropsThePiece) {
+  CellarPicture picture{{"@0.o.....", "AAAAAAAAA", ".........", ".........", ".........",
+                         ".........", ".........", ".........", "........."}};
+  picture.cheeses = {{4, 5}};
+  Begin(picture);
+  EXPECT_EQ(Move(FACING_RIGHT), 0);  // lands next to the hole
+  EXPECT_EQ(Board[3][1], CELL_CHEESE_FIRST);
+  EXPECT_EQ(Move(FACING_RIGHT), 1);  // onto the hole
+  EXPECT_EQ(PushedPiece, CELL_CHEESE_FIRST);
+  EXPECT_EQ(Board[4][1], CELL_HOLE);
+  EXPECT_EQ(PlayerX, 3);
+  EXPECT_EQ(CheeseSlots[0].week, 5) << "a falling cheese cannot rot";
+}
+
+TEST(Moves, SnowmanIntoHoleTakesItsChillAndTheCheeseRotsThatMove) {
+  CellarPicture picture{{"@Ao......", "..0......", ".........", ".........", ".........",
+                         ".........", ".........", ".........", "........."}};
+  picture.cheeses = {{4, 5}};
+  Begin(picture);
+  ASSERT_EQ(CheeseSlots[0].week, 5);
+  EXPECT_EQ(Move(FACING_RIGHT), 1);
+  EXPECT_EQ(PushedPiece, CELL_SNOWMAN_AREA);
+  EXPECT_EQ(Board[3][1], CELL_HOLE);
+  EXPECT_EQ(ColdMap[3][2], 0);
+  EXPECT_EQ(CheeseSlots[0].week, WEEK_ROTTEN);
+  EXPECT_EQ(PushedPieceIsCheese(), 0);
+}
+
+TEST(ColdMap, AreaSnowmanChillsItsBlockThroughWalls) {
+  Begin({{"@........", ".###.....", ".#A#.....", ".###.....", ".........", ".........", ".........",
+          ".........", "........."}});
+  for (int x = 0; x < BOARD_SIZE; ++x) {
+    for (int y = 0; y < BOARD_SIZE; ++y) {
+      bool inBlock = x >= 2 && x <= 4 && y >= 2 && y <= 4;
+      EXPECT_EQ(ColdMap[x][y], inBlock ? 1 : 0) << x << "," << y;
+    }
+  }
+}
+
+TEST(ColdMap, LineSnowmanStopsAtWallsAndCrossesEverythingElse) {
+  Begin({{".....#...", ".....0...", ".o.A.L1.#", ".....o...", ".........", ".....#...", "@........",
+          ".........", "........."},
+         0,
+         {{4, 5}, {4, 5}}});
+  // Row 3: leftwards past the area snowman and across the hole to the border,
+  // rightwards across a cheese up to the wall at x = 9.
+  for (int x = 1; x <= 8; ++x) EXPECT_EQ(ColdMap[x][3], 1) << x;
+  EXPECT_EQ(ColdMap[9][3], 0);
+  EXPECT_EQ(ColdMap[1][2], 0);
+  // Column 6: up across a cheese to the wall in row 1, down across the hole to the
+  // wall in row 6.
+  EXPECT_EQ(ColdMap[6][1], 0);
+  for (int y = 2; y <= 5; ++y) EXPECT_EQ(ColdMap[6][y], 1) << y;
+  EXPECT_EQ(ColdMap[6][6], 0);
+  EXPECT_EQ(ColdMap[6][7], 0);
+}
+
+TEST(ColdMap, LineSnowmanBesideAWallChillsNothingOnThatSide) {
+  Begin({{"@........", "#L.......", ".........", ".........", ".........", ".........", ".........",
+          ".........", "#########"}});
+  EXPECT_EQ(ColdMap[1][2], 0);
+  EXPECT_EQ(ColdMap[2][2], 1);
+  EXPECT_EQ(ColdMap[2][1], 1);
+  EXPECT_EQ(ColdMap[2][0], 0);
+  EXPECT_EQ(ColdMap[2][8], 1);
+  EXPECT_EQ(ColdMap[2][9], 0);
+}
+
+TEST(Ripening, CheeseOutsideTheChillIsRottenAtStageStart) {
+  CellarPicture picture{{"@0....A..", "......1..", ".........", ".........", ".........",
+                         ".........", ".........", ".........", "........."}};
+  picture.cheeses = {{4, 5}, {4, 5}};
+  Begin(picture);
+  EXPECT_EQ(CheeseSlots[0].week, WEEK_ROTTEN);
+  EXPECT_EQ(CheeseSlots[1].week, 5);
+  EXPECT_EQ(DayOfWeek, 0);
+}
+
+TEST(Ripening, LeavingTheChillRotsForGood) {
+  CellarPicture picture{{"@0.......", "A........", ".........", ".........", ".........",
+                         ".........", ".........", ".........", "........."}};
+  picture.cheeses = {{4, 5}};
+  Begin(picture);
+  ASSERT_EQ(CheeseSlots[0].week, 5);
+  EXPECT_EQ(Move(FACING_RIGHT), 0);  // the cheese reaches (3, 1), outside the block
+  EXPECT_EQ(CheeseSlots[0].week, WEEK_ROTTEN);
+  for (int d : {FACING_DOWN, FACING_RIGHT, FACING_RIGHT, FACING_UP}) EXPECT_EQ(Move(d), 0);
+  EXPECT_EQ(Move(FACING_LEFT), 0);  // pushed back onto the chilled cell (2, 1)
+  EXPECT_EQ(Board[2][1], CELL_CHEESE_FIRST);
+  EXPECT_EQ(ColdMap[2][1], 1);
+  EXPECT_EQ(CheeseSlots[0].week, WEEK_ROTTEN);
+}
+
+TEST(Ripening, TheSeventhMoveAgesEveryCheeseInPlay) {
+  CellarPicture picture{{"@........", "AAAAAAAAA", "0123.....", "AAAAAAAAA", ".........",
+                         ".........", ".........", ".........", "........."}};
+  picture.cheeses = {{2, 2}, {4, -1}, {4, 0}, {4, 7}};
+  Begin(picture);
+  for (int move = 1; move <= 6; ++move) {
+    ASSERT_EQ(Move(move % 2 ? FACING_RIGHT : FACING_LEFT), 0);
+    EXPECT_EQ(DayOfWeek, move);
+    EXPECT_EQ(CheeseSlots[0].week, 2);
+    EXPECT_EQ(ClassifyCheese(CheeseSlots[0].week, *CheeseSlots[0].info), RIPENESS_GOOD);
+  }
+  ASSERT_EQ(Move(FACING_RIGHT), 0);
+  EXPECT_EQ(DayOfWeek, 0);
+  EXPECT_EQ(CheeseSlots[0].week, 3);
+  EXPECT_EQ(ClassifyCheese(CheeseSlots[0].week, *CheeseSlots[0].info), RIPENESS_OVERRIPE);
+  EXPECT_EQ(CheeseSlots[1].week, WEEK_ROTTEN);
+  EXPECT_EQ(CheeseSlots[2].week, WEEK_NONE);
+  EXPECT_EQ(CheeseSlots[3].week, 8);
+}
+
+TEST(Ripening, AFallingCheeseStillAgesWhenTheWeekEnds) {
+  CellarPicture picture{{"@0o......", "AAAAAAAAA", ".........", ".........", ".........",
+                         ".........", ".........", ".........", "........."}};
+  picture.cheeses = {{4, 5}};
+  Begin(picture);
+  DayOfWeek = 6;
+  EXPECT_EQ(Move(FACING_RIGHT), 1);
+  EXPECT_EQ(CheeseSlots[0].week, 6);
+}
+
+TEST(Ripening, ClassesAndDaysLeft) {
+  struct Case {
+    int week, from, to, day, ripeness, daysLeft;
+  };
+  const Case cases[] = {
+      {-1, 5, 8, 0, RIPENESS_ROTTEN, 0},  {4, 5, 8, 0, RIPENESS_UNRIPE, 35},
+      {5, 5, 8, 0, RIPENESS_GOOD, 28},    {8, 5, 8, 6, RIPENESS_GOOD, 1},
+      {9, 5, 8, 0, RIPENESS_OVERRIPE, 0}, {1, 1, 2, 3, RIPENESS_GOOD, 11},
+      {2, 1, 2, 0, RIPENESS_GOOD, 7},     {101, 16, 100, 0, RIPENESS_OVERRIPE, 0},
+  };
+  for (const Case& c : cases) {
+    CheeseInfo info{"", "", "", "", 0, c.from, c.to, 0.0};
+    DayOfWeek = c.day;
+    EXPECT_EQ(ClassifyCheese(c.week, info), c.ripeness)
+        << c.week << " in " << c.from << ".." << c.to;
+    if (c.ripeness == RIPENESS_UNRIPE || c.ripeness == RIPENESS_GOOD) {
+      EXPECT_EQ(DaysLeft(c.week, info), c.daysLeft) << c.week;
+    }
+  }
+}
+
+TEST(Verdict, EveryDeliveryCountsAndEmptiesItsSlot) {
+  struct Case {
+    int week, ripeness;
+  };
+  const Case cases[] = {
+      {5, RIPENESS_GOOD}, {4, RIPENESS_UNRIPE}, {9, RIPENESS_OVERRIPE}, {-1, RIPENESS_ROTTEN}};
+  for (const Case& c : cases) {
+    CellarPicture picture{{"@.0o.....", "AAAAAAAAA", ".........", ".........", ".........",
+                           ".........", ".........", ".........", "........."}};
+    picture.toDeliver = 2;
+    picture.cheeses = {{13, 5}};
+    Begin(picture);
+    CheeseSlots[0].week = c.week;
+    EXPECT_EQ(Move(FACING_RIGHT), 0);
+    EXPECT_EQ(Move(FACING_RIGHT), 1);
+    ASSERT_EQ(PushedPieceIsCheese(), 1);
+    EXPECT_EQ(DeliverCheese(), c.ripeness) << c.week;
+    EXPECT_EQ(CheesesToDeliver, 1);
+    EXPECT_EQ(CheeseSlots[0].week, WEEK_NONE);
+  }
+}
+
+TEST(Stage, RestartRestoresTheStageButKeepsFacing) {
+  CellarPicture picture{{"@0o......", "AAAAAAAAA", ".........", ".........", ".........",
+                         ".........", ".........", ".........", "........."}};
+  picture.toDeliver = 1;
+  picture.cheeses = {{4, 5}};
+  Begin(picture);
+  Move(FACING_RIGHT);
+  DeliverCheese();
+  Move(FACING_DOWN);
+  ASSERT_EQ(Facing, FACING_DOWN);
+  SetUpStage(0);
+  EXPECT_EQ(Facing, FACING_DOWN);
+  EXPECT_EQ(PlayerX, 1);
+  EXPECT_EQ(PlayerY, 1);
+  EXPECT_EQ(Board[2][1], CELL_CHEESE_FIRST);
+  EXPECT_EQ(CheeseSlots[0].week, 5);
+  EXPECT_EQ(CheesesToDeliver, 1);
+  EXPECT_EQ(DayOfWeek, 0);
+  EXPECT_EQ(Board[1][0], CELL_WALL_FRONT);
+}
+
+TEST(Stage, CaptureAndRestoreUndoATrialMove) {
+  CellarPicture picture{{"@0o......", "AAAAAAAAA", ".........", ".........", ".........",
+                         ".........", ".........", ".........", "........."}};
+  picture.toDeliver = 1;
+  picture.cheeses = {{4, 5}};
+  Begin(picture);
+  Facing = FACING_UP;
+  LiveStage saved;
+  CaptureLiveStage(&saved);
+  Move(FACING_RIGHT);
+  DeliverCheese();
+  RestoreLiveStage(saved);
+  EXPECT_EQ(PlayerX, 1);
+  EXPECT_EQ(Board[2][1], CELL_CHEESE_FIRST);
+  EXPECT_EQ(CheeseSlots[0].week, 5);
+  EXPECT_EQ(CheesesToDeliver, 1);
+  EXPECT_EQ(DayOfWeek, 0);
+  EXPECT_EQ(Facing, FACING_UP);
+}
+
+}  // namespace
+}  // namespace game
