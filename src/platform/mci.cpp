@@ -1,0 +1,195 @@
+// The MIDI sequencer behind the MCI command strings: FluidSynth's file player,
+// rendered as one more source of the sound output. The end of a sequence is the
+// player's tick reaching the file's last tick; FluidSynth's own "done" state
+// comes only seconds later, once every voice has died away.
+#include "platform/mci.h"
+
+#include <fluidsynth.h>
+
+#include <cstdio>
+#include <cstring>
+#include <deque>
+#include <string_view>
+
+#include "platform/platform.h"
+#include "platform/sound_device.h"
+
+namespace platform {
+
+namespace {
+
+constexpr size_t kLogLimit = 1000;
+constexpr uint32_t kScratchFrames = 1024;
+constexpr std::string_view kOpenStart = "open \"";
+constexpr std::string_view kOpenEnd = "\" type sequencer alias midi";
+
+enum class SequencerMode { Closed, Stopped, Playing };
+
+std::deque<std::string> CommandLog;
+fluid_settings_t* Settings = nullptr;
+fluid_synth_t* Synth = nullptr;
+fluid_player_t* Player = nullptr;
+SequencerMode Mode = SequencerMode::Closed;
+bool NotifyPending = false;
+bool CloseListenerAdded = false;
+
+// Posts the success notification of the play that asked for one.
+void ReportSequenceEnd() {
+  Mode = SequencerMode::Stopped;
+  fluid_player_stop(Player);
+  if (!NotifyPending) return;
+  NotifyPending = false;
+  PostMessageA(MM_MCINOTIFY, MCI_NOTIFY_SUCCESSFUL, 0);
+}
+
+// Adds the synthesizer's output to the mix and watches for the sequence's end.
+void RenderMusic(float* accumulator, uint32_t frames) {
+  if (Synth == nullptr) return;
+  static float scratch[2 * kScratchFrames];
+  while (frames > 0) {
+    uint32_t chunk = frames < kScratchFrames ? frames : kScratchFrames;
+    fluid_synth_write_float(Synth, static_cast<int>(chunk), scratch, 0, 2, scratch, 1, 2);
+    for (uint32_t i = 0; i < 2 * chunk; ++i) accumulator[i] += scratch[i];
+    accumulator += 2 * chunk;
+    frames -= chunk;
+    if (Mode != SequencerMode::Playing) continue;
+    int total = fluid_player_get_total_ticks(Player);
+    if (total > 0 && fluid_player_get_current_tick(Player) >= total) ReportSequenceEnd();
+  }
+}
+
+void DeletePlayer() {
+  if (Player == nullptr) return;
+  LockSoundDevice();
+  fluid_player_t* player = Player;
+  Player = nullptr;
+  Mode = SequencerMode::Closed;
+  NotifyPending = false;
+  if (Synth != nullptr) fluid_synth_all_sounds_off(Synth, -1);
+  delete_fluid_player(player);
+  UnlockSoundDevice();
+}
+
+// The output has gone: the synthesizer and any open sequence go with it.
+void ReleaseSynth() {
+  DeletePlayer();
+  if (Synth != nullptr) delete_fluid_synth(Synth);
+  if (Settings != nullptr) delete_fluid_settings(Settings);
+  Synth = nullptr;
+  Settings = nullptr;
+}
+
+// Loads the soundfont once, on the first open, so that start-up stays quick.
+uint32_t EnsureSynth() {
+  if (Synth != nullptr) return 0;
+  if (!SoundDeviceIsOpen()) return MCIERR_HARDWARE;
+  Settings = new_fluid_settings();
+  fluid_settings_setnum(Settings, "synth.sample-rate", SOUND_DEVICE_RATE);
+  fluid_settings_setint(Settings, "synth.cpu-cores", 1);
+  Synth = new_fluid_synth(Settings);
+  if (Synth == nullptr || fluid_synth_sfload(Synth, MCI_SOUNDFONT_PATH, 1) == FLUID_FAILED) {
+    std::fprintf(stderr, "vaulmoor: no MIDI soundfont at %s\n", MCI_SOUNDFONT_PATH);
+    ReleaseSynth();
+    return MCIERR_CANNOT_LOAD_DRIVER;
+  }
+  if (!CloseListenerAdded) AddSoundCloseListener(ReleaseSynth);
+  CloseListenerAdded = true;
+  SetSoundRenderHook(RenderMusic);
+  return 0;
+}
+
+uint32_t Open(const std::string& path) {
+  if (Mode != SequencerMode::Closed) return MCIERR_DEVICE_OPEN;
+  if (!fluid_is_midifile(path.c_str())) return MCIERR_FILE_NOT_FOUND;
+  if (uint32_t error = EnsureSynth()) return error;
+  // The player hangs its timer on the synthesizer, which the audio thread runs.
+  LockSoundDevice();
+  Player = new_fluid_player(Synth);
+  if (Player != nullptr && fluid_player_add(Player, path.c_str()) != FLUID_OK) {
+    delete_fluid_player(Player);
+    Player = nullptr;
+  }
+  Mode = Player != nullptr ? SequencerMode::Stopped : SequencerMode::Closed;
+  UnlockSoundDevice();
+  return Player != nullptr ? 0 : MCIERR_FILE_NOT_FOUND;
+}
+
+uint32_t Seek() {
+  LockSoundDevice();
+  fluid_player_stop(Player);
+  fluid_player_seek(Player, 0);
+  Mode = SequencerMode::Stopped;
+  NotifyPending = false;
+  UnlockSoundDevice();
+  return 0;
+}
+
+uint32_t Play(bool notify) {
+  LockSoundDevice();
+  fluid_player_play(Player);
+  Mode = SequencerMode::Playing;
+  NotifyPending = notify;
+  UnlockSoundDevice();
+  return 0;
+}
+
+uint32_t Stop() {
+  LockSoundDevice();
+  if (Mode == SequencerMode::Playing) {
+    fluid_player_stop(Player);
+    fluid_synth_all_notes_off(Synth, -1);
+  }
+  Mode = SequencerMode::Stopped;
+  NotifyPending = false;
+  UnlockSoundDevice();
+  return 0;
+}
+
+uint32_t Status(char* returnString, uint32_t returnLength) {
+  if (returnString == nullptr || returnLength == 0) return 0;
+  const char* mode = Mode == SequencerMode::Playing ? "playing" : "stopped";
+  std::snprintf(returnString, returnLength, "%s", mode);
+  return 0;
+}
+
+void Remember(std::string_view command) {
+  CommandLog.emplace_back(command);
+  if (CommandLog.size() > kLogLimit) CommandLog.pop_front();
+}
+
+}  // namespace
+
+uint32_t mciSendStringA(const char* command, char* returnString, uint32_t returnLength,
+                        bool notifyWindow) {
+  if (returnString != nullptr && returnLength > 0) returnString[0] = '\0';
+  if (command == nullptr) return MCIERR_UNRECOGNIZED_COMMAND;
+  std::string_view text(command);
+  Remember(text);
+  if (text.size() > kOpenStart.size() + kOpenEnd.size() && text.starts_with(kOpenStart) &&
+      text.ends_with(kOpenEnd)) {
+    std::string_view path =
+        text.substr(kOpenStart.size(), text.size() - kOpenStart.size() - kOpenEnd.size());
+    if (path.find('"') != std::string_view::npos) return MCIERR_UNRECOGNIZED_COMMAND;
+    return Open(std::string(path));
+  }
+  bool known = text == "seek midi to start" || text == "play midi notify" || text == "stop midi" ||
+               text == "close midi" || text == "status midi mode";
+  if (!known) return MCIERR_UNRECOGNIZED_COMMAND;
+  if (Mode == SequencerMode::Closed) return MCIERR_INVALID_DEVICE_NAME;
+  if (text == "seek midi to start") return Seek();
+  if (text == "play midi notify") return Play(notifyWindow);
+  if (text == "stop midi") return Stop();
+  if (text == "status midi mode") return Status(returnString, returnLength);
+  DeletePlayer();
+  return 0;
+}
+
+std::vector<std::string> MciCommandLog() {
+  return {CommandLog.begin(), CommandLog.end()};
+}
+
+void ClearMciCommandLog() {
+  CommandLog.clear();
+}
+
+}  // namespace platform

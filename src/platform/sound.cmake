@@ -1,0 +1,8 @@
+# The sound output: SDL2 audio (or a silent sink in headless runs), the software
+# mixer, and the MCI sequencer playing MIDI files through FluidSynth.
+add_library(vm_platform_sound STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/mci.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/mixer.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/sound_device.cpp)
+target_include_directories(vm_platform_sound PUBLIC ${PROJECT_SOURCE_DIR}/src)
+target_link_libraries(vm_platform_sound PUBLIC vm_platform PRIVATE SDL2::SDL2 PkgConfig::FLUIDSYNTH)
