@@ -1,0 +1,10 @@
+# The engine's drawing repertoire: text and shapes, pixel primitives, effect
+# copies and the particle burst.
+add_library(vm_gfx_draw STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/text.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/shapes.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/pixels.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/effects.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/particles.cpp)
+target_include_directories(vm_gfx_draw PUBLIC ${CMAKE_SOURCE_DIR}/src)
+target_link_libraries(vm_gfx_draw PUBLIC vm_gfx vm_platform_font)

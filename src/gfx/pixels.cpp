@@ -1,0 +1,166 @@
+// Single pixels, lines and ellipse outlines written straight into the locked draw target.
+#include "gfx/pixels.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "gfx/palette.h"
+#include "gfx/surfaces.h"
+
+namespace gfx {
+
+namespace {
+
+// The writable area: the screen, narrowed to the target surface when a smaller
+// slot is the draw target, so that no write ever lands outside the surface.
+struct Area {
+  int32_t width = 0;
+  int32_t height = 0;
+  bool Holds(int32_t x, int32_t y) const { return x >= 0 && x < width && y >= 0 && y < height; }
+};
+
+Area LockedArea() {
+  const Surface* target = DrawTargetSurface();
+  if (target == nullptr || LockedPixels == nullptr) return {};
+  return {std::min(SCREEN_WIDTH, target->width), std::min(SCREEN_HEIGHT, target->height)};
+}
+
+uint8_t& LockedAt(int32_t x, int32_t y) {
+  return LockedPixels[y * LockedPitch + x];
+}
+
+struct PlainWrite {
+  int32_t colour;
+  void operator()(uint8_t& pixel) const { pixel = static_cast<uint8_t>(colour); }
+};
+struct MixWrite {
+  int32_t colour;
+  void operator()(uint8_t& pixel) const { pixel = MixTable[pixel * 256 + (colour & 0xFF)]; }
+};
+struct RemapWrite {
+  int32_t level;
+  void operator()(uint8_t& pixel) const { pixel = RemapTables[level * 256 + pixel]; }
+};
+
+template <typename Write>
+int32_t WritePixel(int32_t x, int32_t y, Write write) {
+  if (!LockedArea().Holds(x, y)) return 0;
+  write(LockedAt(x, y));
+  return 1;
+}
+
+// With clip 0 a shape is refused unless its corner points lie in 0..320 x 0..240.
+bool RefusedByClip(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t clip) {
+  auto inRange = [](int32_t v, int32_t limit) { return v >= 0 && v <= limit; };
+  return clip == 0 && !(inRange(x1, SCREEN_WIDTH) && inRange(x2, SCREEN_WIDTH) &&
+                        inRange(y1, SCREEN_HEIGHT) && inRange(y2, SCREEN_HEIGHT));
+}
+
+// Integer line stepping: a wide line runs through its end column, a tall one stops
+// before the row of the lower end point. Every pixel is written once, and only
+// where it lies on the screen.
+template <typename Write>
+int32_t SteppedLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t clip, Write write) {
+  if (RefusedByClip(x1, y1, x2, y2, clip)) return 0;
+  const Area area = LockedArea();
+  auto put = [&](int32_t x, int32_t y) {
+    if (area.Holds(x, y)) write(LockedAt(x, y));
+  };
+  const int32_t dx = std::abs(x2 - x1);
+  const int32_t dy = std::abs(y2 - y1);
+  if (dx > dy) {
+    int32_t x = x1, y = y1, end = x2, step = y1 >= y2 ? -1 : 1;
+    if (x1 > x2) x = x2, y = y2, end = x1, step = y1 <= y2 ? -1 : 1;
+    put(x, y);
+    for (int32_t err = dx / 2; ++x <= end;) {
+      err -= dy;
+      if (err < 0) err += dx, y += step;
+      put(x, y);
+    }
+  } else {
+    int32_t x = x1, y = y1, end = y2, step = x1 >= x2 ? -1 : 1;
+    if (y1 > y2) x = x2, y = y2, end = y1, step = x1 <= x2 ? -1 : 1;
+    put(x, y);
+    for (int32_t err = dy / 2; ++y < end;) {
+      err -= dx;
+      if (err < 0) err += dy, x += step;
+      put(x, y);
+    }
+  }
+  return 1;
+}
+
+}  // namespace
+
+int32_t PutPixel(int32_t x, int32_t y, int32_t colour) {
+  return WritePixel(x, y, PlainWrite{colour});
+}
+
+int32_t ReadPixel(int32_t x, int32_t y) {
+  if (!LockedArea().Holds(x, y)) return -1;
+  return LockedAt(x, y);
+}
+
+int32_t MixPixel(int32_t x, int32_t y, int32_t colour) {
+  return WritePixel(x, y, MixWrite{colour});
+}
+
+int32_t RemapPixel(int32_t x, int32_t y, int32_t level) {
+  if (!IsRemapLevel(level)) return 0;
+  return WritePixel(x, y, RemapWrite{level});
+}
+
+int32_t PixelLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t colour, int32_t clip) {
+  return SteppedLine(x1, y1, x2, y2, clip, PlainWrite{colour});
+}
+
+int32_t MixLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t colour, int32_t clip) {
+  return SteppedLine(x1, y1, x2, y2, clip, MixWrite{colour});
+}
+
+int32_t RemapLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t level, int32_t clip) {
+  if (!IsRemapLevel(level)) return 0;
+  return SteppedLine(x1, y1, x2, y2, clip, RemapWrite{level});
+}
+
+// Steps a circle of the larger semi-axis and scales the other axis onto it.
+int32_t PixelEllipse(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t colour, int32_t clip) {
+  if (RefusedByClip(x1, y1, x2, y2, clip)) return 0;
+  const int64_t cx = (int64_t{x1} + x2) / 2;
+  const int64_t cy = (int64_t{y1} + y2) / 2;
+  int64_t rx = std::abs(int64_t{x2} - x1) / 2;
+  int64_t ry = std::abs(int64_t{y2} - y1) / 2;
+  if (cx + rx >= SCREEN_WIDTH) --rx;
+  if (cy + ry >= SCREEN_HEIGHT) --ry;
+  if (rx < 1 || ry < 1) return 0;
+  const Area area = LockedArea();
+  auto put = [&](int64_t x, int64_t y) {
+    if (x >= 0 && x < area.width && y >= 0 && y < area.height) {
+      LockedAt(static_cast<int32_t>(x), static_cast<int32_t>(y)) = static_cast<uint8_t>(colour);
+    }
+  };
+  const bool tall = rx <= ry;
+  const int64_t r = tall ? ry : rx;
+  const int64_t scale = tall ? rx : ry;
+  int64_t d = r, X = r, Y = 0;
+  while (X >= Y) {
+    const int64_t a = X * scale / r;
+    const int64_t b = Y * scale / r;
+    // A tall box scales the columns, a wide one the rows.
+    const int64_t p[8][2] = {{a, Y}, {a, -Y}, {-a, Y}, {-a, -Y},
+                             {b, X}, {b, -X}, {-b, X}, {-b, -X}};
+    for (const auto& offset : p) {
+      if (tall) {
+        put(cx + offset[0], cy + offset[1]);
+      } else {
+        put(cx + offset[1], cy + offset[0]);
+      }
+    }
+    d -= 2 * Y - 1;
+    ++Y;
+    if (d < 0) d += 2 * X - 2, --X;
+  }
+  return 1;
+}
+
+}  // namespace gfx

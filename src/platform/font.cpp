@@ -1,0 +1,315 @@
+// Glyph source for the text renderer: IPAGothic through fontconfig and FreeType,
+// the Shinonome 12-pixel bitmap fonts for kanji, kana and ASCII at size 12.
+#include "platform/font.h"
+
+#include <fontconfig/fontconfig.h>
+#include <ft2build.h>
+#include <iconv.h>
+#include <zlib.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <unordered_map>
+#include FT_FREETYPE_H
+#include FT_TRUETYPE_TABLES_H
+
+namespace platform {
+
+namespace {
+
+constexpr const char* GOTHIC_FAMILY = "IPAGothic";
+constexpr const char* SHINONOME_DIR = "/usr/share/fonts/X11/misc/";
+constexpr int32_t BITMAP_FONT_SIZE = 12;
+constexpr uint32_t REPLACEMENT_CHARACTER = 0xFFFD;
+
+// A face read from memory; the bytes must outlive the face.
+struct MemoryFace {
+  std::vector<uint8_t> bytes;
+  FT_Face face = nullptr;
+};
+
+struct FontSet {
+  bool tried = false;
+  bool loaded = false;
+  FT_Library library = nullptr;
+  FT_Face gothic = nullptr;
+  int32_t gothicSize = 0;  // pixel size currently set on the Gothic face
+  int32_t typoAscender = 0;
+  int32_t unitsPerEm = 1;
+  MemoryFace kanji;  // shnmk12: JIS X 0208 codes
+  MemoryFace ascii;  // shnm6x12a: Unicode (ISO 8859-1)
+  MemoryFace kana;   // shnm6x12r: JIS X 0201 codes (half-width kana, yen sign)
+  iconv_t toCp932 = reinterpret_cast<iconv_t>(-1);
+  std::unordered_map<uint64_t, GlyphBitmap> glyphs;
+};
+
+FontSet Fonts;
+
+// The file of the IPAGothic face, or an empty string when fontconfig has no such family
+// (fontconfig always answers with its best match, so the family is checked).
+std::string FindGothicFile() {
+  std::string file;
+  if (!FcInit()) return file;
+  FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(GOTHIC_FAMILY));
+  FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+  FcDefaultSubstitute(pattern);
+  FcResult result = FcResultNoMatch;
+  FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+  if (match != nullptr) {
+    bool isGothic = false;
+    FcChar8* family = nullptr;
+    for (int i = 0; FcPatternGetString(match, FC_FAMILY, i, &family) == FcResultMatch; ++i) {
+      if (std::strcmp(reinterpret_cast<const char*>(family), GOTHIC_FAMILY) == 0) isGothic = true;
+    }
+    FcChar8* path = nullptr;
+    if (isGothic && FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch) {
+      file = reinterpret_cast<const char*>(path);
+    }
+    FcPatternDestroy(match);
+  }
+  FcPatternDestroy(pattern);
+  return file;
+}
+
+bool LoadGothic() {
+  std::string file = FindGothicFile();
+  if (file.empty() || FT_New_Face(Fonts.library, file.c_str(), 0, &Fonts.gothic) != 0) {
+    std::fprintf(stderr,
+                 "vaulmoor: the font %s was not found; install the Debian package "
+                 "fonts-ipafont-gothic\n",
+                 GOTHIC_FAMILY);
+    Fonts.gothic = nullptr;
+    return false;
+  }
+  // The typographic ascender gives the cell's 14 + 2 split at 16 pixels; FreeType's
+  // rounded size metrics would make the cell a row taller.
+  const auto* os2 = static_cast<const TT_OS2*>(FT_Get_Sfnt_Table(Fonts.gothic, FT_SFNT_OS2));
+  Fonts.typoAscender = os2 != nullptr ? os2->sTypoAscender : Fonts.gothic->ascender;
+  Fonts.unitsPerEm = Fonts.gothic->units_per_EM > 0 ? Fonts.gothic->units_per_EM : 1;
+  return true;
+}
+
+// Inflates a .pcf.gz file into memory once, so that glyph loads never seek in a
+// compressed stream.
+bool LoadBitmapFont(const char* name, MemoryFace& target) {
+  std::string path = std::string(SHINONOME_DIR) + name;
+  gzFile file = gzopen(path.c_str(), "rb");
+  if (file != nullptr) {
+    uint8_t chunk[65536];
+    int got = 0;
+    while ((got = gzread(file, chunk, sizeof chunk)) > 0) {
+      target.bytes.insert(target.bytes.end(), chunk, chunk + got);
+    }
+    gzclose(file);
+    if (got == 0 && !target.bytes.empty() &&
+        FT_New_Memory_Face(Fonts.library, target.bytes.data(),
+                           static_cast<FT_Long>(target.bytes.size()), 0, &target.face) == 0 &&
+        FT_Select_Size(target.face, 0) == 0) {
+      FT_Select_Charmap(target.face, target.face->charmaps[0]->encoding);
+      return true;
+    }
+  }
+  std::fprintf(stderr,
+               "vaulmoor: cannot read the bitmap font %s; install the Debian package "
+               "xfonts-shinonome (12-pixel text falls back to %s)\n",
+               path.c_str(), GOTHIC_FAMILY);
+  if (target.face != nullptr) FT_Done_Face(target.face);
+  target.face = nullptr;
+  target.bytes.clear();
+  return false;
+}
+
+void ReleaseFace(MemoryFace& face) {
+  if (face.face != nullptr) FT_Done_Face(face.face);
+  face.face = nullptr;
+  face.bytes.clear();
+  face.bytes.shrink_to_fit();
+}
+
+// Copies FreeType's rendered bitmap (one bit or one byte per pixel) into ink bytes.
+GlyphBitmap ToGlyphBitmap(FT_GlyphSlot slot, int32_t ascent) {
+  const FT_Bitmap& bitmap = slot->bitmap;
+  GlyphBitmap glyph;
+  glyph.width = static_cast<int32_t>(bitmap.width);
+  glyph.height = static_cast<int32_t>(bitmap.rows);
+  glyph.left = slot->bitmap_left;
+  glyph.top = ascent - slot->bitmap_top;
+  glyph.advance = static_cast<int32_t>((slot->advance.x + 32) >> 6);
+  glyph.ink.assign(static_cast<size_t>(glyph.width) * glyph.height, 0);
+  for (int32_t row = 0; row < glyph.height; ++row) {
+    const uint8_t* bits = bitmap.buffer + static_cast<ptrdiff_t>(row) * bitmap.pitch;
+    for (int32_t column = 0; column < glyph.width; ++column) {
+      bool ink = bitmap.pixel_mode == FT_PIXEL_MODE_MONO
+                     ? (bits[column >> 3] & (0x80 >> (column & 7))) != 0
+                     : bits[column] >= 128;
+      glyph.ink[static_cast<size_t>(row) * glyph.width + column] = ink ? 1 : 0;
+    }
+  }
+  return glyph;
+}
+
+bool RenderFrom(FT_Face face, uint32_t code, int32_t ascent, GlyphBitmap& glyph) {
+  if (face == nullptr) return false;
+  FT_UInt index = FT_Get_Char_Index(face, code);
+  if (index == 0 || FT_Load_Glyph(face, index, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO) != 0) {
+    return false;
+  }
+  glyph = ToGlyphBitmap(face->glyph, ascent);
+  return true;
+}
+
+// Shift-JIS (CP932) double-byte code to its JIS X 0208 row and cell code.
+uint32_t ShiftJisToJis(uint8_t lead, uint8_t trail) {
+  uint32_t row = (lead >= 0xE0 ? lead - 0xC1 : lead - 0x81) * 2 + 0x21;
+  if (trail >= 0x9F) return (row + 1) << 8 | (trail - 0x9F + 0x21);
+  return row << 8 | (trail - 0x40 + 0x21 - (trail >= 0x80 ? 1 : 0));
+}
+
+// The character's bytes in CP932 (one or two), or 0 bytes when it has none.
+int32_t ToCp932(uint32_t codePoint, uint8_t out[2]) {
+  char utf8[4];
+  size_t length = 0;
+  if (codePoint < 0x800) {
+    utf8[0] = static_cast<char>(0xC0 | codePoint >> 6);
+    utf8[1] = static_cast<char>(0x80 | (codePoint & 0x3F));
+    length = 2;
+  } else if (codePoint < 0x10000) {
+    utf8[0] = static_cast<char>(0xE0 | codePoint >> 12);
+    utf8[1] = static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
+    utf8[2] = static_cast<char>(0x80 | (codePoint & 0x3F));
+    length = 3;
+  } else {
+    return 0;  // CP932 has nothing beyond the basic plane
+  }
+  char* in = utf8;
+  char buffer[4];
+  char* outPointer = buffer;
+  size_t outLeft = sizeof buffer;
+  iconv(Fonts.toCp932, nullptr, nullptr, nullptr, nullptr);
+  if (iconv(Fonts.toCp932, &in, &length, &outPointer, &outLeft) == static_cast<size_t>(-1)) {
+    return 0;
+  }
+  int32_t count = static_cast<int32_t>(sizeof buffer - outLeft);
+  if (count < 1 || count > 2) return 0;
+  std::memcpy(out, buffer, static_cast<size_t>(count));
+  return count;
+}
+
+// The 12-pixel bitmap glyph: ASCII from the 6x12 font, other single-byte CP932
+// characters (half-width kana) from its JIS X 0201 sibling, double-byte ones from
+// the kanji font by JIS code.
+bool RenderBitmapGlyph(uint32_t codePoint, GlyphBitmap& glyph) {
+  int32_t ascent = FontAscent(BITMAP_FONT_SIZE);
+  if (codePoint < 0x80) return RenderFrom(Fonts.ascii.face, codePoint, ascent, glyph);
+  if (Fonts.toCp932 == reinterpret_cast<iconv_t>(-1)) return false;
+  uint8_t bytes[2];
+  switch (ToCp932(codePoint, bytes)) {
+    case 1:
+      return RenderFrom(Fonts.kana.face, bytes[0], ascent, glyph);
+    case 2:
+      return RenderFrom(Fonts.kanji.face, ShiftJisToJis(bytes[0], bytes[1]), ascent, glyph);
+    default:
+      return false;
+  }
+}
+
+GlyphBitmap RenderGothicGlyph(int32_t size, uint32_t codePoint) {
+  if (Fonts.gothicSize != size) {
+    FT_Set_Pixel_Sizes(Fonts.gothic, 0, static_cast<FT_UInt>(size));
+    Fonts.gothicSize = size;
+  }
+  GlyphBitmap glyph;
+  int32_t ascent = FontAscent(size);
+  if (!RenderFrom(Fonts.gothic, codePoint, ascent, glyph) &&
+      FT_Load_Glyph(Fonts.gothic, 0, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO) == 0) {
+    glyph = ToGlyphBitmap(Fonts.gothic->glyph, ascent);  // the face's missing-character box
+  }
+  return glyph;
+}
+
+}  // namespace
+
+bool LoadFonts() {
+  if (Fonts.tried) return Fonts.loaded;
+  Fonts.tried = true;
+  if (FT_Init_FreeType(&Fonts.library) != 0) {
+    std::fprintf(stderr, "vaulmoor: the FreeType library could not be started\n");
+    return false;
+  }
+  if (!LoadGothic()) return false;
+  LoadBitmapFont("shnmk12.pcf.gz", Fonts.kanji);
+  LoadBitmapFont("shnm6x12a.pcf.gz", Fonts.ascii);
+  LoadBitmapFont("shnm6x12r.pcf.gz", Fonts.kana);
+  Fonts.toCp932 = iconv_open("CP932", "UTF-8");
+  if (Fonts.toCp932 == reinterpret_cast<iconv_t>(-1)) {
+    std::fprintf(stderr, "vaulmoor: no CP932 converter; 12-pixel kanji fall back to %s\n",
+                 GOTHIC_FAMILY);
+  }
+  Fonts.loaded = true;
+  return true;
+}
+
+void UnloadFonts() {
+  Fonts.glyphs.clear();
+  if (Fonts.toCp932 != reinterpret_cast<iconv_t>(-1)) iconv_close(Fonts.toCp932);
+  ReleaseFace(Fonts.kanji);
+  ReleaseFace(Fonts.ascii);
+  ReleaseFace(Fonts.kana);
+  if (Fonts.gothic != nullptr) FT_Done_Face(Fonts.gothic);
+  if (Fonts.library != nullptr) FT_Done_FreeType(Fonts.library);
+  Fonts = FontSet{};
+}
+
+bool FontsLoaded() {
+  return Fonts.loaded;
+}
+
+int32_t FontAscent(int32_t size) {
+  return static_cast<int32_t>(static_cast<int64_t>(Fonts.typoAscender) * size / Fonts.unitsPerEm);
+}
+
+const GlyphBitmap& FontGlyph(int32_t size, uint32_t codePoint) {
+  if (size < 1) size = 1;
+  uint64_t key = static_cast<uint64_t>(size) << 32 | codePoint;
+  auto found = Fonts.glyphs.find(key);
+  if (found != Fonts.glyphs.end()) return found->second;
+  GlyphBitmap glyph;
+  if (size != BITMAP_FONT_SIZE || !RenderBitmapGlyph(codePoint, glyph)) {
+    glyph = RenderGothicGlyph(size, codePoint);
+  }
+  return Fonts.glyphs.emplace(key, std::move(glyph)).first->second;
+}
+
+uint32_t NextCodePoint(const char*& text) {
+  const auto* bytes = reinterpret_cast<const uint8_t*>(text);
+  uint8_t lead = bytes[0];
+  if (lead == 0) return 0;
+  int32_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
+  if (length == 1) {
+    ++text;
+    return lead;
+  }
+  if (length == 0 || lead > 0xF4) {
+    ++text;
+    return REPLACEMENT_CHARACTER;
+  }
+  uint32_t codePoint = lead & (0x7F >> length);
+  for (int32_t i = 1; i < length; ++i) {
+    if ((bytes[i] & 0xC0) != 0x80) {  // also stops at the terminating zero
+      ++text;
+      return REPLACEMENT_CHARACTER;
+    }
+    codePoint = codePoint << 6 | (bytes[i] & 0x3F);
+  }
+  static constexpr uint32_t smallest[5] = {0, 0, 0x80, 0x800, 0x10000};
+  if (codePoint < smallest[length] || codePoint > 0x10FFFF ||
+      (codePoint >= 0xD800 && codePoint <= 0xDFFF)) {
+    ++text;
+    return REPLACEMENT_CHARACTER;
+  }
+  text += length;
+  return codePoint;
+}
+
+}  // namespace platform
