@@ -1,0 +1,145 @@
+// Drawing the cellar from the sprite sheets: board cells, player, pieces, customer and panels.
+#include "game/board_drawing.h"
+
+#include "game/rules.h"
+#include "game/scenes.h"
+#include "gfx/blit.h"
+#include "gfx/shapes.h"
+#include "gfx/text.h"
+
+namespace game {
+
+namespace {
+
+constexpr int32_t SLOT_TILES = 1;
+constexpr int32_t SLOT_FIGURES = 2;
+constexpr int32_t SLOT_PANELS = 3;
+constexpr int32_t SLOT_INFO_PANEL = 7;
+constexpr int32_t SPRITE_CELL = 24;
+
+int32_t CellLeft(int32_t x) {
+  return SPRITE_CELL * x - 12;
+}
+int32_t CellTop(int32_t y) {
+  return SPRITE_CELL * y - 12;
+}
+
+void DrawTile(int32_t left, int32_t top, int32_t v) {
+  gfx::BlitOpaque(left, top, SLOT_TILES, SPRITE_CELL * v, 0, SPRITE_CELL * v + SPRITE_CELL,
+                  SPRITE_CELL);
+}
+
+void DrawFrost(int32_t left, int32_t top) {
+  gfx::BlitOpaque(left, top, SLOT_TILES, 48, 96, 72, 120);
+}
+
+// Snowmen are 27 rows high and stand 3 pixels into the cell above.
+void DrawSnowman(int32_t left, int32_t top, int32_t v) {
+  gfx::BlitKeyed(left, top - 3, SLOT_TILES, SPRITE_CELL * (v - 4), 96, SPRITE_CELL * (v - 3), 123);
+}
+
+void DrawCheese(int32_t left, int32_t top, int32_t catalogueIndex) {
+  int32_t sx = SPRITE_CELL * (catalogueIndex % 7);
+  int32_t sy = SPRITE_CELL + SPRITE_CELL * (catalogueIndex / 7);
+  gfx::BlitKeyed(left, top, SLOT_TILES, sx, sy, sx + SPRITE_CELL, sy + SPRITE_CELL);
+}
+
+void DrawPiece(int32_t left, int32_t top, int32_t piece) {
+  if (piece < CELL_CHEESE_FIRST) {
+    DrawSnowman(left, top, piece);
+  } else {
+    DrawCheese(left, top, CheeseSlots[piece - CELL_CHEESE_FIRST].catalogueIndex);
+  }
+}
+
+}  // namespace
+
+void DrawCell(int32_t x, int32_t y) {
+  int32_t left = CellLeft(x), top = CellTop(y), v = Board[x][y];
+  bool chilled = ColdMap[x][y] == 1;
+  if (v >= CELL_CHEESE_FIRST) {
+    DrawTile(left, top, CELL_CHEESE_FLOOR);
+    if (chilled) DrawFrost(left, top);
+    DrawCheese(left, top, CheeseSlots[v - CELL_CHEESE_FIRST].catalogueIndex);
+    return;
+  }
+  DrawTile(left, top, v);
+  bool snowman = v == CELL_SNOWMAN_AREA || v == CELL_SNOWMAN_LINE;
+  if (chilled && (v == CELL_FLOOR || snowman)) DrawFrost(left, top);
+  if (snowman) DrawSnowman(left, top, v);
+}
+
+void DrawBoard() {
+  for (int32_t y = 0; y < BOARD_SIZE; ++y) {
+    for (int32_t x = 0; x < BOARD_SIZE - 1; ++x) DrawCell(x, y);
+  }
+}
+
+void DrawPlayer(int32_t x, int32_t y, double t) {
+  int32_t offset = static_cast<int32_t>(SPRITE_CELL * t);
+  int32_t sx = CellLeft(x) + offset * StepDX[Facing];
+  int32_t sy = CellTop(y) + offset * StepDY[Facing];
+  if (GameState == 4 && MoveResult == MOVE_PUSH) {
+    DrawPiece(sx + SPRITE_CELL * StepDX[Facing], sy + SPRITE_CELL * StepDY[Facing], PushedPiece);
+  }
+  gfx::BlitKeyed(sx, sy - SPRITE_CELL, SLOT_FIGURES, 36 + 32 * WalkFrame, 48 * Facing,
+                 60 + 32 * WalkFrame, 48 * Facing + 48);
+}
+
+void DrawFallingPiece(int32_t x, int32_t y, double f) {
+  int32_t offset = static_cast<int32_t>(SPRITE_CELL * f);
+  int32_t left = CellLeft(x), top = CellTop(y) + offset;
+  if (PushedPiece < CELL_CHEESE_FIRST) {
+    int32_t v = PushedPiece;
+    gfx::BlitKeyed(left, top, SLOT_TILES, SPRITE_CELL * (v - 4), 99, SPRITE_CELL * (v - 3),
+                   121 - offset);
+    return;
+  }
+  // The middle 20 columns and top 22 rows of the cheese, shortened as it sinks.
+  int32_t i = CheeseSlots[PushedPiece - CELL_CHEESE_FIRST].catalogueIndex;
+  int32_t sx = SPRITE_CELL * (i % 7), sy = SPRITE_CELL + SPRITE_CELL * (i / 7);
+  gfx::BlitKeyed(left + 2, top, SLOT_TILES, sx + 2, sy, sx + 22, sy + 22 - offset);
+}
+
+void DrawCustomerWindow(int32_t face) {
+  gfx::BlitOpaque(50, 75, SLOT_PANELS, 80, 0, 219, 90);
+  gfx::BlitKeyed(90, 100, SLOT_FIGURES, 128 + 32 * face, 48, 160 + 32 * face, 96);
+}
+
+void DrawSidePanel() {
+  gfx::BlitOpaque(240, 0, SLOT_PANELS, 0, 0, 80, 240);
+  gfx::PrintText(248, 10, "CAVE  %2d", StageNumber + 1);
+  gfx::BlitOpaque(240 + DayMarkerX[DayOfWeek], DayMarkerY[DayOfWeek], SLOT_PANELS, 80, 100, 89,
+                  109);
+  for (int32_t k = 0; k < CheeseCount; ++k) {
+    const CheeseSlot& slot = CheeseSlots[k];
+    if (slot.week == WEEK_NONE) continue;  // delivered: the row stays empty
+    DrawCheese(243, 90 + 28 * k, slot.catalogueIndex);
+    int32_t ripeness = ClassifyCheese(slot.week, *slot.info);
+    int32_t iconLeft = 90 + 14 * ripeness;  // icons in class order: rotten, unripe, good, over-ripe
+    gfx::BlitOpaque(300, 95 + 28 * k, SLOT_PANELS, iconLeft, 100, iconLeft + 14, 114);
+    if (ripeness == RIPENESS_UNRIPE || ripeness == RIPENESS_GOOD)
+      gfx::PrintText(272, 94 + 28 * k, "%3d", DaysLeft(slot.week, *slot.info));
+  }
+  gfx::PrintText(278, 211, ": %d", CheesesToDeliver);
+}
+
+void DrawCheeseInfo(int32_t week, const CheeseInfo& info) {
+  static const char* const kStateLines[] = {"状態　　：腐敗", "状態　　：未熟", "状態　　：良好",
+                                            "状態　　：過熟"};
+  gfx::BlitOpaque(20, 20, SLOT_INFO_PANEL, 0, 0, 200, 200);
+  gfx::PrintText(40, 40, "　%s", info.name);
+  gfx::PrintText(40, 60, "原産国　：%s", info.country);
+  gfx::PrintText(40, 80, "原料乳　：%s", info.milk);
+  gfx::PrintText(40, 100, "分類　　：%s", info.category);
+  gfx::PrintText(40, 120, "乳脂肪分：%d％", info.fatPercent);
+  gfx::PrintText(40, 140, "食べごろ：%d～%d週間", info.ripeFrom, info.ripeTo);
+  if (week != WEEK_ROTTEN) gfx::PrintText(40, 160, "現在　　：%d週目", week);
+  gfx::PrintText(40, 180, "%s", kStateLines[ClassifyCheese(week, info)]);
+}
+
+void ClearWholeScreen() {
+  gfx::DrawRectangle(0, 0, 640, 480, 0, 0, 1);
+}
+
+}  // namespace game

@@ -1,0 +1,25 @@
+// The boot scene: the stage file is read and checked, then the logo plays before the title.
+#include <cstdlib>
+
+#include "game/logo.h"
+#include "game/scene_functions.h"
+#include "game/scenes.h"
+#include "game/stage_file.h"
+#include "platform/platform.h"
+
+namespace game {
+
+// A stage file that does not hold 32 sound stages stops the program here, before
+// anything is shown, naming the file, the stage and the offending number.
+void BootScene() {
+  GameState = 2;
+  StageFileError error{};
+  if (!LoadStageFile(STAGE_FILE_PATH, StageSet, &error)) {
+    platform::MessageBoxA(error.text, "error");
+    std::exit(2);
+  }
+  PlayLogoSequence();
+  MenuCursor = 0;
+}
+
+}  // namespace game

@@ -1,0 +1,59 @@
+// The cheese browser: a pointer over the side panel's list and the information panel on Space.
+#include "app/shell_state.h"
+#include "game/board_drawing.h"
+#include "game/scene_functions.h"
+#include "game/scenes.h"
+#include "game/waits.h"
+#include "gfx/blit.h"
+#include "gfx/present.h"
+#include "input/input.h"
+
+namespace game {
+
+namespace {
+
+// Steps the selection by step (+1 or -1), wrapping, until it names a listed cheese.
+// The play scene opens the browser only when some slot is listed.
+void StepSelection(int32_t step) {
+  do {
+    MenuCursor = (MenuCursor + step + CheeseCount) % CheeseCount;
+  } while (CheeseSlots[MenuCursor].week == WEEK_NONE);
+}
+
+void ShowCheeseInfo() {
+  const CheeseSlot& slot = CheeseSlots[MenuCursor];
+  DrawCheeseInfo(slot.week, *slot.info);
+  DrawSidePanel();
+  gfx::PresentFrame(0, 0);
+  SceneTimer = 0.0;
+  // Released, pressed and released again: one more press closes the panel.
+  WaitWhileSpaceDown();
+  WaitUntilSpaceDown();
+  WaitWhileSpaceDown();
+  GameState = 1;
+  MenuCursor = 0;
+}
+
+}  // namespace
+
+void BrowseScene() {
+  if (CheeseSlots[MenuCursor].week == WEEK_NONE) StepSelection(+1);
+  if (input::IsDirectionHeld(input::DIR_DOWN) && SceneTimer <= 0) {
+    StepSelection(+1);
+    SceneTimer = 0.2;
+  }
+  if (input::IsDirectionHeld(input::DIR_UP) && SceneTimer <= 0) {
+    StepSelection(-1);
+    SceneTimer = 0.2;
+  }
+  if (IsSpaceDown()) {
+    ShowCheeseInfo();
+    return;
+  }
+  DrawSidePanel();
+  gfx::BlitKeyed(242, 89 + 28 * MenuCursor, 3, 112, 200, 138, 226);
+  gfx::PresentFrame(0, 0);
+  if (SceneTimer > 0) SceneTimer -= app::FrameStep;
+}
+
+}  // namespace game

@@ -1,0 +1,150 @@
+// Stage start with its intro card, the play scene (input, moves, clears) and the walk animation.
+#include <cstring>
+
+#include "app/shell_state.h"
+#include "audio/sound.h"
+#include "game/board_drawing.h"
+#include "game/catalogue.h"
+#include "game/rules.h"
+#include "game/save_file.h"
+#include "game/scene_functions.h"
+#include "game/scenes.h"
+#include "game/waits.h"
+#include "gfx/blit.h"
+#include "gfx/present.h"
+#include "gfx/text.h"
+#include "input/input.h"
+#include "platform/platform.h"
+
+namespace game {
+
+namespace {
+
+// DrawTextInRect alignment that centres the text and wraps it at words.
+constexpr int32_t TEXT_ALIGN_CENTRE_WRAPPED = 24;
+constexpr uint32_t TEXT_WHITE = 0xFFFFFF;
+constexpr uint32_t TEXT_BLACK = 0x000000;
+
+void ShowIntroCard() {
+  gfx::BlitOpaque(20, 80, 8, 0, 0, 200, 80);
+  gfx::PrintText(90, 90, "熟成庫　%d", StageNumber + 1);
+  gfx::BeginText(16);
+  gfx::SetTextColours(TEXT_WHITE, TEXT_BLACK, 1);
+  gfx::DrawTextInRect(20, 110, 220, 130, StageTitles[StageNumber], TEXT_ALIGN_CENTRE_WRAPPED);
+  gfx::EndText();
+  gfx::PresentFrame(0, 0);
+  WaitSeconds(2.0);
+}
+
+// The input order makes the last held direction win: down, then up, right, left.
+void ReadDirections() {
+  const int32_t codes[4][2] = {{input::DIR_LEFT, FACING_LEFT},
+                               {input::DIR_RIGHT, FACING_RIGHT},
+                               {input::DIR_UP, FACING_UP},
+                               {input::DIR_DOWN, FACING_DOWN}};
+  for (const auto& [code, facing] : codes) {
+    if (input::IsDirectionHeld(code) && MovePhase == MOVE_PHASE_IDLE) {
+      MoveResult = MOVE_STEP;
+      Facing = facing;
+    }
+  }
+}
+
+void ClearStage() {
+  DrawBoard();
+  DrawPlayer(PlayerX, PlayerY, 0.0);
+  gfx::BlitKeyed(20, 95, 5, 0, 100, 200, 150);
+  gfx::PresentFrame(0, 0);
+  audio::PlaySoundEffect(app::SoundStageClear, -1);
+  WaitSeconds(0.5);
+  ++StageNumber;
+  if (StageNumber == STAGE_COUNT) {
+    GameState = 9;
+    for (int32_t i = 0; i < CATALOGUE_SIZE; ++i) CheeseCatalogue[i].paradeX = (i * i * 70) % 500;
+    SceneTimer = 0.0;
+    return;
+  }
+  IntroShown = 0;
+  SaveProgress();
+  StartStage(StageNumber);
+}
+
+bool AnyCheeseListed() {
+  for (int32_t k = 0; k < CheeseCount; ++k) {
+    if (CheeseSlots[k].week != WEEK_NONE) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void StartStage(int32_t n) {
+  SceneTimer = 0.0;
+  MovePhase = MOVE_PHASE_IDLE;
+  SetUpStage(n);
+  // Play frames redraw only columns 0..9; column 10 keeps what is drawn here.
+  for (int32_t y = 0; y < BOARD_SIZE; ++y) DrawCell(BOARD_SIZE - 1, y);
+  DrawPlayer(PlayerX, PlayerY, 0.0);
+  DrawBoard();  // covers the player: the start frames show the board alone
+  DrawSidePanel();
+  if (IntroShown == 0) ShowIntroCard();
+  IntroShown = 1;
+  gfx::PresentFrame(0, 0);
+  // A Space press that started the stage must not open the cheese browser.
+  WaitWhileSpaceDown();
+}
+
+void PlayScene() {
+  MoveResult = MOVE_NONE;
+  ReadDirections();
+  if (MovePhase != MOVE_PHASE_FINISHED && MoveResult == MOVE_STEP && StartMove() != MOVE_NONE) {
+    GameState = 4;
+    MovePhase = MOVE_PHASE_ANIMATING;
+    SceneTimer = 0.0;
+  }
+  if (GameState != 1) return;
+
+  if (MovePhase == MOVE_PHASE_FINISHED) {
+    MovePhase = MOVE_PHASE_IDLE;
+    ComputeColdMap();
+    DrawSidePanel();
+    if (CheesesToDeliver == 0) ClearStage();
+  }
+  DrawBoard();
+  DrawPlayer(PlayerX, PlayerY, 0.0);
+  gfx::PresentFrame(0, 0);
+  // After the last stage the ending stands whatever else is pressed.
+  if (GameState == 9) return;
+
+  if (input::JoyButton[2] == 1 || IsKeyDown('Q')) {
+    PushedPiece = FAILURE_GIVEN_UP;
+    GameState = 6;
+    audio::PlaySoundEffect(app::SoundFailure, -1);
+    std::memset(CollapseOffsets, 0, sizeof CollapseOffsets);
+  }
+  // With no cheese to list the browser has nothing to show, so it does not open.
+  if ((input::JoyButton[1] == 1 || IsSpaceDown()) && AnyCheeseListed()) {
+    MovePhase = MOVE_PHASE_IDLE;
+    SceneTimer = 0.0;
+    GameState = 7;
+    WaitSeconds(0.2);
+  }
+}
+
+void MoveScene() {
+  DrawBoard();
+  DrawPlayer(PlayerX, PlayerY, SceneTimer);
+  int32_t quarter = static_cast<int32_t>(SceneTimer / 0.25) % 4 - 1;
+  WalkFrame = quarter == 2 ? 0 : quarter;
+  gfx::PresentFrame(0, 0);
+  SceneTimer += 4 * app::FrameStep;
+  // Commit one advance early, so the last drawn offset stays below a whole cell.
+  if (SceneTimer + 4 * app::FrameStep < 1.0) return;
+  SceneTimer = 0.0;
+  MovePhase = MOVE_PHASE_FINISHED;
+  GameState = 1;
+  if (CommitMove()) GameState = 3;
+  DrawSidePanel();
+}
+
+}  // namespace game

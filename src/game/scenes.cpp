@@ -1,0 +1,42 @@
+// The scene dispatcher: one call of the current scene's function per frame.
+#include "game/scenes.h"
+
+#include "game/scene_functions.h"
+
+namespace game {
+
+void DispatchScene() {
+  switch (GameState) {
+    case 0:
+      BootScene();
+      break;
+    case 1:
+      PlayScene();
+      break;
+    case 2:
+      TitleScene();
+      break;
+    case 3:
+      DropScene();
+      break;
+    case 4:
+      MoveScene();
+      break;
+    case 5:
+      VerdictScene();
+      break;
+    case 6:
+      CollapseScene();
+      break;
+    case 7:
+      BrowseScene();
+      break;
+    case 9:
+      EndingScene();
+      break;
+    default:  // 8 and unknown states have no scene
+      break;
+  }
+}
+
+}  // namespace game

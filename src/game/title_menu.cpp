@@ -1,0 +1,52 @@
+// The title menu: START or CONTINUE, confirmed by a fresh Space or joystick press.
+#include "game/data_model.h"
+#include "game/save_file.h"
+#include "game/scene_functions.h"
+#include "game/scenes.h"
+#include "game/waits.h"
+#include "gfx/blit.h"
+#include "gfx/present.h"
+#include "gfx/text.h"
+#include "input/input.h"
+#include "platform/platform.h"
+
+namespace game {
+
+namespace {
+
+constexpr int32_t MENU_START = 0;
+constexpr int32_t MENU_CONTINUE = 1;
+
+void DrawTitleMenu() {
+  gfx::BlitOpaque(0, 0, 6, 0, 0, 320, 240);
+  gfx::PrintText(150, 140, "START");
+  gfx::PrintText(150, 170, "CONTINUE");
+  gfx::BlitKeyed(118, 137 + 30 * MenuCursor, 3, 80, 200, 110, 222);
+  gfx::PresentFrame(1, 0);
+}
+
+void MoveCursor(int32_t step) {
+  MenuCursor += step;
+  if (MenuCursor > MENU_CONTINUE) MenuCursor = MENU_START;
+  if (MenuCursor < MENU_START) MenuCursor = MENU_CONTINUE;
+  DrawTitleMenu();
+  WaitSeconds(0.2);
+}
+
+}  // namespace
+
+void TitleScene() {
+  // Sampled before the cursor moves: the press confirms whatever the cursor shows
+  // after this frame's steps.
+  int32_t button = input::PollButton(platform::VK_SPACE, 2);
+  if (input::IsDirectionHeld(input::DIR_DOWN)) MoveCursor(+1);
+  if (input::IsDirectionHeld(input::DIR_UP)) MoveCursor(-1);
+  if (button / 10 == 1) {
+    StageNumber = MenuCursor == MENU_START ? 0 : ReadSaveFile(SAVE_FILE_PATH);
+    StartStage(StageNumber);
+    GameState = 1;
+  }
+  if (GameState == 2) DrawTitleMenu();
+}
+
+}  // namespace game
