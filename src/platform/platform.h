@@ -9,13 +9,13 @@ namespace platform {
 
 // ---- Start-up options (parsed by the shell from the command line) ----------
 struct Options {
-  bool headless = false;          // --headless: no window, no devices, virtual clock
+  bool headless = false;             // --headless: no window, no devices, virtual clock
   const char* scriptPath = nullptr;  // --script FILE: input events from a script
-  bool hasUntil = false;          // --until MS given
-  uint32_t untilMs = 0;           // close request when the virtual clock passes this
-  bool window = false;            // --window: resizable window instead of full screen
-  int scale = 3;                  // --scale N for --window
-  bool pageFlip = false;          // --page-flip: flip presentation without holding F10
+  bool hasUntil = false;             // --until MS given
+  uint32_t untilMs = 0;              // close request when the virtual clock passes this
+  bool window = false;               // --window: resizable window instead of full screen
+  int scale = 3;                     // --scale N for --window
+  bool pageFlip = false;             // --page-flip: flip presentation without holding F10
 };
 
 // Reads the script (if any), starts the clock at 0. Returns false after printing a
@@ -75,6 +75,8 @@ intptr_t DispatchMessageA(const MSG& message);
 void PostMessageA(uint32_t message, uintptr_t wParam, intptr_t lParam);
 void PostQuitMessage(int exitCode);
 intptr_t DefWindowProcA(uint32_t message, uintptr_t wParam, intptr_t lParam);
+// Hides the mouse pointer over the window for the rest of the run.
+void HidePointer();
 // The start-up failure box (also printed on standard error).
 void MessageBoxA(const char* text, const char* caption);
 

@@ -1,0 +1,16 @@
+# The platform core: clock, window and messages, keys, joystick, display output,
+# the scripted-run player, the program directory and the message box.
+add_library(vm_platform STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/clock.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/display.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/joystick.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/keys.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/message_box.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/messages.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/program_directory.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/run.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/script.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/script_player.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/window.cpp)
+target_include_directories(vm_platform PUBLIC ${PROJECT_SOURCE_DIR}/src)
+target_link_libraries(vm_platform PUBLIC SDL2::SDL2)

@@ -1,0 +1,67 @@
+// What the platform core's files share among themselves (not for callers outside).
+#pragma once
+
+#include <cstdint>
+
+#include "platform/platform.h"
+#include "platform/script.h"
+
+struct SDL_Window;
+
+namespace platform::core {
+
+// The options the run was started with.
+const Options& RunOptions();
+
+// Moves every waiting window-system event (and, in real runs, every script event
+// that has come due) into the message queue and the immediate key state.
+void PumpEvents();
+
+// A key going down or up now: the immediate state changes and the key message
+// is queued; the message-based state follows when the message is taken.
+void KeyChanged(int vk, bool down);
+// Every key up in both states (a new run).
+void ResetKeys();
+// Sets the message-based state straight away (keys held before the window exists).
+void SetMessageKeyState(int vk, bool down);
+
+// The virtual key of an SDL key code, 0 for keys the game has no code for.
+int VirtualKeyOf(int32_t sdlKey);
+
+// Applies one script event at the current clock.
+void ApplyScriptEvent(const ScriptEvent& event);
+// Applies the loaded script's events due at nowMs (real runs; headless runs
+// apply them as the virtual clock advances).
+void ApplyDueScriptEvents(uint32_t nowMs);
+// The first time after nowMs and no later than targetMs at which the script or
+// the headless run time needs the virtual clock to stop (targetMs when none).
+uint32_t NextScriptStop(uint32_t nowMs, uint32_t targetMs);
+// Loads the script of the options and applies its time-0 events. False with the
+// message printed when the script is malformed.
+bool StartScript(const Options& options);
+
+// The scripted joystick 1: attached from its first event on.
+void SetScriptedStick(uint32_t x, uint32_t y);
+void SetScriptedButton(int button, bool down);
+// Real joysticks: opens newly attached devices into free places, drops removed ones.
+void OpenJoysticks();
+void JoystickRemoved(int32_t instanceId);
+void CloseJoysticks();
+
+// The clock's start (called once by Init).
+void StartClock();
+
+// The window procedure that messages go to (null: no window, messages dropped).
+void AttachWindowProcedure(WNDPROC proc);
+intptr_t SendToWindow(uint32_t message, uintptr_t wParam, intptr_t lParam);
+// Empties the queue and forgets the window procedure (a new run).
+void ResetMessages();
+
+// The SDL window of real runs (null before creation and in headless runs).
+SDL_Window* Window();
+// Shows the last converted picture again (after exposure or resizing).
+void RefreshDisplay();
+// Alt+Enter: between full screen on the desktop and a window.
+void ToggleFullScreen();
+
+}  // namespace platform::core

@@ -1,0 +1,89 @@
+// The two key states: as of the last key message taken, and physically now.
+#include <SDL.h>
+
+#include <algorithm>
+
+#include "platform/core_internal.h"
+
+namespace platform {
+namespace {
+
+// What GetKeyState and GetAsyncKeyState report for a key that is down.
+constexpr int16_t KEY_DOWN_BITS = static_cast<int16_t>(0x8000);
+
+bool MessageKeys[256];
+bool ImmediateKeys[256];
+
+bool ValidKey(int vk) {
+  return vk >= 0 && vk < 256;
+}
+
+}  // namespace
+
+namespace core {
+
+void KeyChanged(int vk, bool down) {
+  if (!ValidKey(vk)) return;
+  ImmediateKeys[vk] = down;
+  PostMessageA(down ? WM_KEYDOWN : WM_KEYUP, static_cast<uintptr_t>(vk), 0);
+}
+
+void ResetKeys() {
+  std::fill(std::begin(MessageKeys), std::end(MessageKeys), false);
+  std::fill(std::begin(ImmediateKeys), std::end(ImmediateKeys), false);
+}
+
+void SetMessageKeyState(int vk, bool down) {
+  if (ValidKey(vk)) MessageKeys[vk] = down;
+}
+
+int VirtualKeyOf(int32_t sdlKey) {
+  if (sdlKey >= SDLK_a && sdlKey <= SDLK_z) return 'A' + (sdlKey - SDLK_a);
+  if (sdlKey >= SDLK_0 && sdlKey <= SDLK_9) return '0' + (sdlKey - SDLK_0);
+  if (sdlKey >= SDLK_F1 && sdlKey <= SDLK_F12) return 0x70 + (sdlKey - SDLK_F1);
+  switch (sdlKey) {
+    case SDLK_LEFT:
+      return VK_LEFT;
+    case SDLK_RIGHT:
+      return VK_RIGHT;
+    case SDLK_UP:
+      return VK_UP;
+    case SDLK_DOWN:
+      return VK_DOWN;
+    case SDLK_SPACE:
+      return VK_SPACE;
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER:
+      return VK_RETURN;
+    case SDLK_ESCAPE:
+      return VK_ESCAPE;
+    case SDLK_BACKSPACE:
+      return 0x08;
+    case SDLK_TAB:
+      return 0x09;
+    case SDLK_LSHIFT:
+    case SDLK_RSHIFT:
+      return 0x10;
+    case SDLK_LCTRL:
+    case SDLK_RCTRL:
+      return 0x11;
+    case SDLK_LALT:
+    case SDLK_RALT:
+      return 0x12;
+    default:
+      return 0;
+  }
+}
+
+}  // namespace core
+
+int16_t GetKeyState(int vk) {
+  return ValidKey(vk) && MessageKeys[vk] ? KEY_DOWN_BITS : 0;
+}
+
+int16_t GetAsyncKeyState(int vk) {
+  core::PumpEvents();
+  return ValidKey(vk) && ImmediateKeys[vk] ? KEY_DOWN_BITS : 0;
+}
+
+}  // namespace platform

@@ -1,0 +1,46 @@
+// Starting and ending the platform for one run: real devices or the headless stand-ins.
+#include <SDL.h>
+
+#include <cstdio>
+
+#include "platform/core_internal.h"
+
+namespace platform {
+namespace {
+
+Options CurrentOptions;
+
+}  // namespace
+
+namespace core {
+const Options& RunOptions() {
+  return CurrentOptions;
+}
+}  // namespace core
+
+bool Init(const Options& options) {
+  CurrentOptions = options;
+  core::ResetMessages();
+  core::ResetKeys();
+  core::CloseJoysticks();
+  core::StartClock();
+  if (!options.headless) {
+    // Joysticks are optional: without the subsystem the keyboard alone plays.
+    if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) != 0)
+      std::fprintf(stderr, "vaulmoor: no joystick support: %s\n", SDL_GetError());
+    core::OpenJoysticks();
+  }
+  return core::StartScript(options);
+}
+
+bool IsHeadless() {
+  return CurrentOptions.headless;
+}
+
+void Shutdown() {
+  DestroyMainWindow();
+  core::CloseJoysticks();
+  if (!CurrentOptions.headless) SDL_Quit();
+}
+
+}  // namespace platform

@@ -1,0 +1,116 @@
+// Reading the input script of scripted runs: "TIME EVENT" lines, '#' comments.
+#include "platform/script.h"
+
+#include <charconv>
+#include <fstream>
+#include <sstream>
+
+#include "platform/platform.h"
+
+namespace platform {
+namespace {
+
+// A whole token as an unsigned decimal number no larger than limit.
+bool ParseNumber(const std::string& token, uint64_t limit, uint64_t* value) {
+  if (token.empty()) return false;
+  const char* end = token.data() + token.size();
+  auto [ptr, ec] = std::from_chars(token.data(), end, *value);
+  return ec == std::errc() && ptr == end && *value <= limit;
+}
+
+std::vector<std::string> SplitWords(const std::string& line) {
+  std::istringstream stream(line.substr(0, line.find('#')));
+  std::vector<std::string> words;
+  for (std::string word; stream >> word;) words.push_back(word);
+  return words;
+}
+
+// Fills event from the words after the time; returns the problem, or "" when valid.
+std::string ParseEvent(const std::vector<std::string>& w, ScriptEvent* event) {
+  const std::string& name = w[1];
+  if (name == "down" || name == "up") {
+    if (w.size() != 3) return "expected '" + name + " KEY'";
+    event->vk = ScriptKeyCode(w[2]);
+    if (event->vk == 0) return "unknown key '" + w[2] + "'";
+    event->kind = name == "down" ? ScriptEventKind::KeyDown : ScriptEventKind::KeyUp;
+    return "";
+  }
+  if (name == "joy") {
+    uint64_t x = 0, y = 0;
+    if (w.size() != 4 || !ParseNumber(w[2], 65535, &x) || !ParseNumber(w[3], 65535, &y))
+      return "expected 'joy X Y' with X and Y in 0..65535";
+    event->kind = ScriptEventKind::Joy;
+    event->x = static_cast<uint32_t>(x);
+    event->y = static_cast<uint32_t>(y);
+    return "";
+  }
+  if (name == "button") {
+    uint64_t n = 0;
+    if (w.size() != 4 || !ParseNumber(w[2], 32, &n) || n < 1 || (w[3] != "down" && w[3] != "up"))
+      return "expected 'button N down' or 'button N up' with N in 1..32";
+    event->kind = w[3] == "down" ? ScriptEventKind::ButtonDown : ScriptEventKind::ButtonUp;
+    event->button = static_cast<int>(n);
+    return "";
+  }
+  if (name == "close" || name == "activate") {
+    if (w.size() != 2) return "unexpected words after '" + name + "'";
+    event->kind = name == "close" ? ScriptEventKind::Close : ScriptEventKind::Activate;
+    return "";
+  }
+  return "unknown event '" + name + "'";
+}
+
+}  // namespace
+
+int ScriptKeyCode(const std::string& name) {
+  static const struct {
+    const char* name;
+    int vk;
+  } kNamed[] = {{"left", VK_LEFT}, {"right", VK_RIGHT}, {"up", VK_UP},
+                {"down", VK_DOWN}, {"space", VK_SPACE}, {"esc", VK_ESCAPE},
+                {"f9", VK_F9},     {"f10", VK_F10},     {"return", VK_RETURN}};
+  for (const auto& key : kNamed)
+    if (name == key.name) return key.vk;
+  if (name.size() == 1 && name[0] >= 'a' && name[0] <= 'z') return name[0] - 'a' + 'A';
+  if (name.size() == 1 && name[0] >= '0' && name[0] <= '9') return name[0];
+  return 0;
+}
+
+bool ParseScript(const std::string& text, const std::string& fileName,
+                 std::vector<ScriptEvent>* events, std::string* error) {
+  std::istringstream stream(text);
+  uint32_t lastTime = 0;
+  int lineNumber = 0;
+  for (std::string line; std::getline(stream, line);) {
+    ++lineNumber;
+    std::vector<std::string> words = SplitWords(line);
+    if (words.empty()) continue;
+    auto fail = [&](const std::string& what) {
+      *error = fileName + ":" + std::to_string(lineNumber) + ": " + what;
+      return false;
+    };
+    uint64_t time = 0;
+    if (!ParseNumber(words[0], UINT32_MAX, &time)) return fail("bad time '" + words[0] + "'");
+    if (time < lastTime) return fail("time goes backwards");
+    if (words.size() < 2) return fail("missing event");
+    ScriptEvent event;
+    event.timeMs = lastTime = static_cast<uint32_t>(time);
+    std::string problem = ParseEvent(words, &event);
+    if (!problem.empty()) return fail(problem);
+    events->push_back(event);
+  }
+  return true;
+}
+
+bool LoadScript(const char* path, std::vector<ScriptEvent>* events, std::string* error) {
+  std::ifstream file(path, std::ios::binary);
+  if (!file) {
+    *error = std::string(path) + ": cannot read the script";
+    return false;
+  }
+  std::ostringstream text;
+  text << file.rdbuf();
+  return ParseScript(text.str(), path, events, error);
+}
+
+}  // namespace platform

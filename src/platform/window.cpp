@@ -1,0 +1,137 @@
+// The single window and the events it receives, turned into window messages.
+#include <SDL.h>
+
+#include <cstdio>
+
+#include "platform/core_internal.h"
+
+namespace platform {
+namespace {
+
+// The window's size at scale 1 and its smallest size: one whole picture.
+constexpr int WINDOW_BASE_WIDTH = 320;
+constexpr int WINDOW_BASE_HEIGHT = 240;
+
+SDL_Window* MainWindow = nullptr;
+bool FocusLost = false;
+
+void HandleKeyDown(const SDL_KeyboardEvent& key) {
+  if (key.repeat) return;
+  bool alt = (key.keysym.mod & KMOD_ALT) != 0;
+  if (alt && (key.keysym.sym == SDLK_RETURN || key.keysym.sym == SDLK_KP_ENTER)) {
+    core::ToggleFullScreen();
+    return;
+  }
+  // A system key: the default handling of Alt+F4 is a close request.
+  if (alt && key.keysym.sym == SDLK_F4) {
+    PostMessageA(WM_CLOSE, 0, 0);
+    return;
+  }
+  core::KeyChanged(core::VirtualKeyOf(key.keysym.sym), true);
+}
+
+void HandleWindowEvent(const SDL_WindowEvent& window) {
+  switch (window.event) {
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+      FocusLost = true;
+      PostMessageA(WM_ACTIVATEAPP, 0, 0);
+      break;
+    case SDL_WINDOWEVENT_FOCUS_GAINED:
+      // Only a return after a loss is a re-activation, not a new window's first focus.
+      if (FocusLost) PostMessageA(WM_ACTIVATEAPP, 1, 0);
+      FocusLost = false;
+      break;
+    case SDL_WINDOWEVENT_EXPOSED:
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+      core::RefreshDisplay();
+      break;
+    default:
+      break;
+  }
+}
+
+void HandleEvent(const SDL_Event& event) {
+  switch (event.type) {
+    case SDL_QUIT:
+      PostMessageA(WM_CLOSE, 0, 0);
+      break;
+    case SDL_KEYDOWN:
+      HandleKeyDown(event.key);
+      break;
+    case SDL_KEYUP:
+      core::KeyChanged(core::VirtualKeyOf(event.key.keysym.sym), false);
+      break;
+    case SDL_WINDOWEVENT:
+      HandleWindowEvent(event.window);
+      break;
+    case SDL_JOYDEVICEADDED:
+      core::OpenJoysticks();
+      break;
+    case SDL_JOYDEVICEREMOVED:
+      core::JoystickRemoved(event.jdevice.which);
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace
+
+namespace core {
+
+SDL_Window* Window() {
+  return MainWindow;
+}
+
+void PumpEvents() {
+  if (IsHeadless()) return;
+  if (RunOptions().scriptPath) ApplyDueScriptEvents(timeGetTime());
+  for (SDL_Event event; SDL_PollEvent(&event);) HandleEvent(event);
+}
+
+void ToggleFullScreen() {
+  if (!MainWindow) return;
+  bool full = (SDL_GetWindowFlags(MainWindow) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+  SDL_SetWindowFullscreen(MainWindow, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+  RefreshDisplay();
+}
+
+}  // namespace core
+
+bool CreateMainWindow(const char* title, WNDPROC proc) {
+  if (!IsHeadless()) {
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+      std::fprintf(stderr, "vaulmoor: no video: %s\n", SDL_GetError());
+      return false;
+    }
+    const Options& options = core::RunOptions();
+    uint32_t flags = SDL_WINDOW_ALLOW_HIGHDPI |
+                     (options.window ? SDL_WINDOW_RESIZABLE : SDL_WINDOW_FULLSCREEN_DESKTOP);
+    MainWindow = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                  WINDOW_BASE_WIDTH * options.scale,
+                                  WINDOW_BASE_HEIGHT * options.scale, flags);
+    if (!MainWindow) {
+      std::fprintf(stderr, "vaulmoor: no window: %s\n", SDL_GetError());
+      return false;
+    }
+    SDL_SetWindowMinimumSize(MainWindow, WINDOW_BASE_WIDTH, WINDOW_BASE_HEIGHT);
+  }
+  core::AttachWindowProcedure(proc);
+  core::SendToWindow(WM_CREATE, 0, 0);
+  return true;
+}
+
+void DestroyMainWindow() {
+  core::SendToWindow(WM_DESTROY, 0, 0);
+  core::AttachWindowProcedure(nullptr);
+  DisplayClose();
+  if (MainWindow) SDL_DestroyWindow(MainWindow);
+  MainWindow = nullptr;
+  FocusLost = false;
+}
+
+void HidePointer() {
+  if (!IsHeadless()) SDL_ShowCursor(SDL_DISABLE);
+}
+
+}  // namespace platform
