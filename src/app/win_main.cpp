@@ -1,0 +1,77 @@
+// Program start-up in its fixed order, the frame loop, and the exit status.
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "app/frame_loop.h"
+#include "app/shell.h"
+#include "app/shell_state.h"
+#include "audio/music.h"
+#include "audio/sound.h"
+#include "game/scenes.h"
+#include "gfx/palette.h"
+#include "gfx/surfaces.h"
+#include "gfx/text.h"
+#include "input/input.h"
+#include "platform/platform.h"
+
+namespace app {
+
+CommandLine StartOptions;
+
+namespace {
+
+constexpr int EXIT_STARTUP_FAILED = 2;
+
+// A start-up step the game cannot run without has failed: tell the user and stop.
+[[noreturn]] void FailStartup(const std::string& text) {
+  platform::MessageBoxA(text.c_str(), "error");
+  platform::Shutdown();
+  std::exit(EXIT_STARTUP_FAILED);
+}
+
+void OpenReport() {
+  ReportFile = std::fopen("./report.txt", "w");
+  if (!ReportFile)
+    std::fprintf(stderr,
+                 "vaulmoor: cannot create ./report.txt; the display-memory log is skipped\n");
+}
+
+void EmptyLatchesAndSlots() {
+  std::fill(std::begin(input::KeyLatch), std::end(input::KeyLatch), 1);
+  std::fill(std::begin(gfx::SpriteSlots), std::end(gfx::SpriteSlots), nullptr);
+  std::fill(std::begin(gfx::SlotCreated), std::end(gfx::SlotCreated), 0);
+}
+
+}  // namespace
+
+int WinMain(int argc, char** argv) {
+  std::string problem = ParseCommandLine(argc, argv, &StartOptions);
+  if (!problem.empty()) {
+    std::fprintf(stderr, "vaulmoor: %s\n%s", problem.c_str(), USAGE_TEXT);
+    return EXIT_STARTUP_FAILED;
+  }
+  if (!platform::Init(StartOptions.platform)) return EXIT_STARTUP_FAILED;
+  OpenReport();
+  EmptyLatchesAndSlots();
+  FillSineTable();
+  if (!platform::CreateMainWindow(WINDOW_TITLE, WindowProc) ||
+      gfx::InitDisplay(gfx::SCREEN_WIDTH, gfx::SCREEN_HEIGHT) != 1)
+    FailStartup("Can't create DirectDraw Object");
+  if (!gfx::BuildColourTables("pal.bmp", "palfile.dat")) FailStartup("Can't load pal.bmp");
+  gfx::AllocateFontRecord();
+  gfx::InitFonts();
+  platform::HidePointer();
+  if (const char* missing = LoadGraphics()) FailStartup(std::string("Can't load ") + missing);
+  audio::InitSound();
+  audio::InitMusic();
+  input::InitJoystick();
+  LoadSounds();
+  if (StartOptions.music) audio::PlayMusic(StartOptions.music);
+  int result = RunFrameLoop(game::DispatchScene);  // 1: a normal close
+  platform::Shutdown();
+  return result;
+}
+
+}  // namespace app

@@ -1,0 +1,41 @@
+// The sine table, the runtime-style random generator and the program directory.
+#include "app/shell_state.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/platform.h"
+
+namespace {
+
+TEST(SineTable, EntriesAreTruncatedTowardZero) {
+  app::FillSineTable();
+  const struct {
+    int index;
+    int32_t value;
+  } cases[] = {{0, 0},      {30, 179},   {45, 254},   {90, 360}, {150, 179}, {180, 0},
+               {210, -180}, {270, -360}, {330, -180}, {360, 0},  {449, 359}};
+  for (const auto& c : cases) EXPECT_EQ(app::SineTable[c.index], c.value) << "entry " << c.index;
+}
+
+TEST(Random, FollowsTheRuntimeGenerator) {
+  app::SeedRandom(1);
+  EXPECT_EQ(app::NextRandom(), 41);
+  EXPECT_EQ(app::NextRandom(), 18467);
+  EXPECT_EQ(app::NextRandom(), 6334);
+  EXPECT_EQ(app::NextRandom(), 26500);
+  app::SeedRandom(0);  // the seed of headless runs
+  EXPECT_EQ(app::NextRandom(), 38);
+  EXPECT_EQ(app::NextRandom(), 7719);
+}
+
+TEST(ModuleDirectory, IsTheProgramsFolderInASharedBuffer) {
+  const char* first = app::ModuleDirectory();
+  std::string directory = first;
+  EXPECT_EQ(directory, platform::ProgramDirectory());
+  EXPECT_EQ(directory.back(), '/');
+  EXPECT_EQ(app::ModuleDirectory(), first);  // the same buffer every call
+}
+
+}  // namespace
