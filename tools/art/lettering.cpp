@@ -1,0 +1,214 @@
+// The letter grids ('#' is ink) and the routine that paints words with them.
+#include "lettering.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "art_palette.h"
+
+namespace tools {
+namespace {
+
+struct Glyph {
+  char32_t code;
+  std::vector<std::string> rows;
+};
+
+// Katakana on a 12 x 12 grid with strokes two pixels wide, Latin letters on 5 x 7,
+// small digits on 3 x 5.
+const std::vector<Glyph>& Glyphs() {
+  static const std::vector<Glyph> glyphs = {
+      {U'ア', {"############", "############", ".........##.", "....##..##..", "....##.##...",
+               "....##......", "....##......", "...##.......", "...##.......", "..##........",
+               ".##.........", "##.........."}},
+      {U'イ', {".........##.", "........##..", ".......##...", "......###...", "....####....",
+               "..##..##....", "##....##....", "......##....", "......##....", "......##....",
+               "......##....", "......##...."}},
+      {U'ウ', {".....##.....", ".....##.....", "############", "##........##", "##........##",
+               "##.......##.", ".........##.", "........##..", ".......##...", "......##....",
+               "....###.....", "..###......."}},
+      {U'オ', {".......##...", ".......##...", "############", "############", "......###...",
+               ".....####...", "....##.##...", "...##..##...", "..##...##...", ".##....##...",
+               ".......##...", ".....####..."}},
+      {U'キ', {".....##.....", ".....##.....", ".##########.", ".##########.", ".....##.....",
+               "############", "############", "......##....", "......##....", ".......##...",
+               ".......##...", ".......##..."}},
+      {U'ク', {"....##......", "....##......", "...#########", "...#########", "..##.....##.",
+               ".##.....##..", "##......##..", ".......##...", "......##....", ".....##.....",
+               "...###......", ".###........"}},
+      {U'ス', {".##########.", ".##########.", ".........##.", "........##..", ".......##...",
+               "......##....", ".....####...", "....##..##..", "...##....##.", "..##......##",
+               ".##.......##", "##.........."}},
+      {U'ッ', {"............", "............", "............", "..#...#..##.", "..##..##.##.",
+               "...##..####.", "........##..", ".......##...", "......##....", "....###.....",
+               "..###.......", "............"}},
+      {U'テ', {"..########..", "..########..", "............", "############", "############",
+               "......##....", "......##....", "......##....", ".....##.....", ".....##.....",
+               "....##......", "..###......."}},
+      {U'ト', {"....##......", "....##......", "....##......", "....####....", "....##.###..",
+               "....##...##.", "....##......", "....##......", "....##......", "....##......",
+               "....##......", "....##......"}},
+      {U'ハ', {"............", "....##..##..", "...##....##.", "...##....##.", "..##......##",
+               "..##......##", ".##.......##", ".##........#", "##.........#", "##..........",
+               "............", "............"}},
+      {U'フ', {"############", "############", ".........##.", ".........##.", "........##..",
+               "........##..", ".......##...", "......##....", ".....##.....", "....##......",
+               "..###.......", "###........."}},
+      {U'メ', {".........##.", ".........##.", "........##..", "..##...##...", "...##.##....",
+               "....###.....", "....###.....", "...##.##....", "..##...##...", ".##.....##..",
+               "##..........", "............"}},
+      {U'リ', {".##......##.", ".##......##.", ".##......##.", ".##......##.", ".##......##.",
+               ".##......##.", ".........##.", "........##..", "........##..", ".......##...",
+               ".....###....", "...###......"}},
+      {U'レ', {"..##........", "..##........", "..##........", "..##........", "..##........",
+               "..##......##", "..##.....##.", "..##....##..", "..##...##...", "..##.##.....",
+               "..####......", "..##........"}},
+      {U'！', {"..##..", "..##..", "..##..", "..##..", "..##..", "..##..", "..##..", "......",
+               "......", "..##..", "..##..", "......"}},
+      {U'？', {".######.", "##....##", "......##", ".....##.", "....##..", "...##...", "...##...",
+               "........", "........", "...##...", "...##...", "........"}},
+      {U'A', {".###.", "#...#", "#...#", "#####", "#...#", "#...#", "#...#"}},
+      {U'C', {".###.", "#...#", "#....", "#....", "#....", "#...#", ".###."}},
+      {U'D', {"####.", "#...#", "#...#", "#...#", "#...#", "#...#", "####."}},
+      {U'E', {"#####", "#....", "#....", "####.", "#....", "#....", "#####"}},
+      {U'H', {"#...#", "#...#", "#...#", "#####", "#...#", "#...#", "#...#"}},
+      {U'I', {"###", ".#.", ".#.", ".#.", ".#.", ".#.", "###"}},
+      {U'K', {"#...#", "#..#.", "#.#..", "##...", "#.#..", "#..#.", "#...#"}},
+      {U'L', {"#....", "#....", "#....", "#....", "#....", "#....", "#####"}},
+      {U'N', {"#...#", "##..#", "#.#.#", "#..##", "#...#", "#...#", "#...#"}},
+      {U'O', {".###.", "#...#", "#...#", "#...#", "#...#", "#...#", ".###."}},
+      {U'R', {"####.", "#...#", "#...#", "####.", "#.#..", "#..#.", "#...#"}},
+      {U'S', {".####", "#....", "#....", ".###.", "....#", "....#", "####."}},
+      {U'T', {"#####", "..#..", "..#..", "..#..", "..#..", "..#..", "..#.."}},
+      {U'U', {"#...#", "#...#", "#...#", "#...#", "#...#", "#...#", ".###."}},
+      {U'V', {"#...#", "#...#", "#...#", "#...#", ".#.#.", ".#.#.", "..#.."}},
+      {U'a', {".....", ".....", ".###.", "....#", ".####", "#...#", ".####"}},
+      {U'l', {"##.", ".#.", ".#.", ".#.", ".#.", ".#.", "###"}},
+      {U'm', {".....", ".....", "##.#.", "#.#.#", "#.#.#", "#.#.#", "#.#.#"}},
+      {U'o', {".....", ".....", ".###.", "#...#", "#...#", "#...#", ".###."}},
+      {U'r', {".....", ".....", "#.##.", "##..#", "#....", "#....", "#...."}},
+      {U'u', {".....", ".....", "#...#", "#...#", "#...#", "#..##", ".##.#"}},
+      {U'1', {".#.", "##.", ".#.", ".#.", "###"}},
+      {U'2', {"##.", "..#", ".#.", "#..", "###"}},
+      {U'3', {"##.", "..#", ".#.", "..#", "##."}},
+      {U'4', {"#.#", "#.#", "###", "..#", "..#"}},
+      {U'5', {"###", "#..", "##.", "..#", "##."}},
+      {U'6', {".##", "#..", "###", "#.#", "###"}},
+      {U'7', {"###", "..#", ".#.", ".#.", ".#."}},
+  };
+  return glyphs;
+}
+
+// Voiced katakana: a base grid with two ticks (dakuten) or a ring (handakuten)
+// added at its upper right, which widens the grid by two columns.
+struct Voiced {
+  char32_t code, base;
+  bool ring;
+};
+constexpr Voiced VOICED[] = {{U'ギ', U'キ', false}, {U'ブ', U'フ', false}, {U'プ', U'フ', true},
+                             {U'ズ', U'ス', false}, {U'デ', U'テ', false}};
+
+const std::vector<std::string>* FindRows(char32_t code) {
+  for (const Glyph& g : Glyphs()) {
+    if (g.code == code) return &g.rows;
+  }
+  return nullptr;
+}
+
+std::vector<std::string> GlyphRows(char32_t code) {
+  for (const Voiced& v : VOICED) {
+    if (v.code != code) continue;
+    std::vector<std::string> rows = *FindRows(v.base);
+    const std::vector<std::string> mark =
+        v.ring ? std::vector<std::string>{".##.", "#..#", "#..#", ".##."}
+               : std::vector<std::string>{"#.#.", ".#.#", "#.#.", ".#.#"};
+    for (size_t j = 0; j < rows.size(); ++j) {
+      rows[j] += "..";
+      for (size_t i = 0; j < mark.size() && i < 4; ++i) {
+        if (mark[j][i] == '#') rows[j][rows[j].size() - 4 + i] = '#';
+      }
+    }
+    return rows;
+  }
+  const std::vector<std::string>* rows = FindRows(code);
+  if (rows != nullptr) return *rows;
+  return {"...."};  // a space, also for characters without a grid
+}
+
+std::vector<char32_t> DecodeUtf8(const std::string& text) {
+  std::vector<char32_t> codes;
+  for (size_t i = 0; i < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const int32_t extra = lead < 0x80 ? 0 : lead < 0xE0 ? 1 : lead < 0xF0 ? 2 : 3;
+    char32_t code = extra == 0 ? lead : lead & (0x3F >> extra);
+    for (int32_t k = 1; k <= extra && i + k < text.size(); ++k) {
+      code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+    }
+    codes.push_back(code);
+    i += 1 + extra;
+  }
+  return codes;
+}
+
+int32_t GridWidth(const std::vector<std::string>& rows) {
+  return static_cast<int32_t>(rows.front().size());
+}
+
+}  // namespace
+
+int32_t LetteringWidth(const std::string& text, int32_t scale) {
+  int32_t width = 0;
+  for (char32_t code : DecodeUtf8(text)) width += (GridWidth(GlyphRows(code)) + 1) * scale;
+  return width > 0 ? width - scale : 0;
+}
+
+int32_t LetteringHeight(const std::string& text, int32_t scale) {
+  size_t rows = 0;
+  for (char32_t code : DecodeUtf8(text)) rows = std::max(rows, GlyphRows(code).size());
+  return static_cast<int32_t>(rows) * scale;
+}
+
+void DrawLettering(Canvas& canvas, int32_t x, int32_t y, const std::string& text,
+                   const LetteringStyle& style) {
+  const int32_t height = LetteringHeight(text, style.scale);
+  // Letters go onto a scratch canvas first so that the outline rings the words
+  // as a whole and the shadow falls behind every letter.
+  Canvas ink = MakeCanvas(LetteringWidth(text, style.scale) + 2, height + 2);
+  int32_t pen = 1;
+  for (char32_t code : DecodeUtf8(text)) {
+    const std::vector<std::string> rows = GlyphRows(code);
+    // Shorter grids (lower-case letters, small digits) stand on the same baseline.
+    const int32_t top = 1 + height - static_cast<int32_t>(rows.size()) * style.scale;
+    for (size_t j = 0; j < rows.size(); ++j) {
+      for (size_t i = 0; i < rows[j].size(); ++i) {
+        if (rows[j][i] != '#') continue;
+        for (int32_t dy = 0; dy < style.scale; ++dy) {
+          for (int32_t dx = 0; dx < style.scale; ++dx) {
+            const int32_t px = pen + static_cast<int32_t>(i) * style.scale + dx;
+            const int32_t py = top + static_cast<int32_t>(j) * style.scale + dy;
+            const double light = 1.0 - static_cast<double>(py - 1) / std::max(1, height - 1);
+            Plot(ink, px, py, DitheredShade(style.ramp, style.lo, style.hi, light, px, py));
+          }
+        }
+      }
+    }
+    pen += (GridWidth(rows) + 1) * style.scale;
+  }
+  if (style.outline != INK_CLEAR) OutlineRegion(ink, 0, 0, ink.width, ink.height, style.outline);
+  if (style.shadow != INK_CLEAR) {
+    const int32_t drop = std::max(1, style.scale / 2);
+    for (int32_t j = 0; j < ink.height; ++j) {
+      for (int32_t i = 0; i < ink.width; ++i) {
+        if (PixelAt(ink, i, j) != INK_CLEAR) Plot(canvas, x - 1 + i + drop, y - 1 + j + drop, style.shadow);
+      }
+    }
+  }
+  CopyRegion(canvas, x - 1, y - 1, ink, 0, 0, ink.width, ink.height, true);
+}
+
+void DrawLetteringCentred(Canvas& canvas, int32_t cx, int32_t y, const std::string& text,
+                          const LetteringStyle& style) {
+  DrawLettering(canvas, cx - LetteringWidth(text, style.scale) / 2, y, text, style);
+}
+
+}  // namespace tools

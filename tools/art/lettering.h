@@ -1,0 +1,33 @@
+// Hand-drawn letters for the words painted into the pictures: katakana, a few
+// Latin letters and small digits, each a pixel grid.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "canvas.h"
+
+namespace tools {
+
+struct LetteringStyle {
+  int32_t scale = 2;     // each grid pixel becomes scale x scale pixels
+  int32_t ramp = 0;      // fill ramp; the light runs from hi at the top to lo at the bottom
+  int32_t lo = 8;
+  int32_t hi = 15;
+  uint8_t outline = 0;   // ring around the letters (INK_CLEAR for none)
+  uint8_t shadow = 0;    // drop shadow one scaled pixel down and right (INK_CLEAR for none)
+};
+
+// Width in pixels of a UTF-8 text in the given scale; characters without a grid
+// count as a space.
+int32_t LetteringWidth(const std::string& text, int32_t scale);
+// Height in pixels of the tallest grid of the text at the given scale.
+int32_t LetteringHeight(const std::string& text, int32_t scale);
+// Paints the text with its top-left corner at (x, y).
+void DrawLettering(Canvas& canvas, int32_t x, int32_t y, const std::string& text,
+                   const LetteringStyle& style);
+// Paints the text centred on column cx.
+void DrawLetteringCentred(Canvas& canvas, int32_t cx, int32_t y, const std::string& text,
+                          const LetteringStyle& style);
+
+}  // namespace tools
