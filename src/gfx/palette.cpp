@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "gfx/surfaces.h"
 #include "platform/platform.h"
 
 namespace gfx {
@@ -228,14 +229,12 @@ int32_t BuildColourTables(const char* paletteFile, const char* cacheFile) {
 
 void ApplyPalette(int32_t first, int32_t count) {
   if (count < 1 || count > 256 || first < 0 || first > 255 || first + count > 256) return;
-  uint8_t rgb[256][3];
-  for (int32_t i = 0; i < count; ++i) {
-    const PaletteEntry& entry = PaletteEntries[first + i];
-    rgb[i][0] = entry.red;
-    rgb[i][1] = entry.green;
-    rgb[i][2] = entry.blue;
+  for (int32_t i = first; i < first + count; ++i) {
+    DisplayPalette[i][0] = PaletteEntries[i].red;
+    DisplayPalette[i][1] = PaletteEntries[i].green;
+    DisplayPalette[i][2] = PaletteEntries[i].blue;
   }
-  platform::DisplaySetPalette(first, count, rgb);
+  platform::DisplaySetPalette(first, count, &DisplayPalette[first]);
 }
 
 void SavePalette() {

@@ -11,9 +11,9 @@ struct PaletteEntry {
 
 extern PaletteEntry PaletteEntries[256];
 extern uint8_t SavedPalette[256][3];
-extern uint8_t MixTable[256 * 256];     // [a][b] at a * 256 + b
-extern uint8_t RemapTables[14 * 256];   // [k][c] at k * 256 + c
-extern uint8_t RampTables[14 * 256];    // rows 1..13 used
+extern uint8_t MixTable[256 * 256];    // [a][b] at a * 256 + b
+extern uint8_t RemapTables[14 * 256];  // [k][c] at k * 256 + c
+extern uint8_t RampTables[14 * 256];   // rows 1..13 used
 
 constexpr int32_t PALETTE_CACHE_SIZE = 39552;
 

@@ -14,6 +14,7 @@ namespace gfx {
 
 Surface* PrimarySurface = nullptr;
 Surface* BackSurface = nullptr;
+uint8_t DisplayPalette[256][3] = {};
 Surface* SpriteSlots[SLOT_COUNT] = {};
 int32_t SlotCreated[SLOT_COUNT] = {};
 int32_t DrawTarget = -1;

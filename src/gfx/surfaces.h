@@ -15,6 +15,9 @@ constexpr int32_t BufferSlot = 10;
 
 extern Surface* PrimarySurface;  // the frame last shown
 extern Surface* BackSurface;     // the frame being drawn
+// The display's palette object: the red, green, blue the screen shows for each
+// index (set through ApplyPalette, handed on to the platform's display).
+extern uint8_t DisplayPalette[256][3];
 extern Surface* SpriteSlots[SLOT_COUNT];
 extern int32_t SlotCreated[SLOT_COUNT];
 extern int32_t DrawTarget;  // -1 the back buffer, n slot n

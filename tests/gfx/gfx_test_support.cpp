@@ -1,0 +1,145 @@
+// Helpers shared by the graphics engine tests.
+#include "gfx_test_support.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <random>
+
+#include "app/shell_state.h"
+#include "gfx/palette.h"
+#include "gfx/present.h"
+#include "gfx/surfaces.h"
+#include "platform/platform.h"
+
+namespace gfxtest {
+
+TempDir::TempDir() {
+  // Test programs may run side by side: the folder name must not collide.
+  std::random_device entropy;
+  const std::string name = "vaulmoor-gfx-" + std::to_string(entropy()) + std::to_string(entropy());
+  path_ = std::filesystem::temp_directory_path() / name;
+  std::filesystem::create_directories(path_);
+}
+
+TempDir::~TempDir() {
+  std::error_code ignored;
+  std::filesystem::remove_all(path_, ignored);
+}
+
+std::vector<uint8_t> ReadAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteAll(const std::string& path, const std::vector<uint8_t>& bytes) {
+  std::ofstream out(path, std::ios::binary);
+  out.write(reinterpret_cast<const char*>(bytes.data()),
+            static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string ReadText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+Palette VariedPalette(uint32_t seed) {
+  std::mt19937 generator(seed);
+  Palette palette;
+  for (int i = 1; i < 256; ++i)
+    for (int c = 0; c < 3; ++c) palette.rgb[i][c] = static_cast<uint8_t>(generator() & 0xFF);
+  return palette;
+}
+
+void WritePaletteFile(const std::string& path, const Palette& palette) {
+  BitmapSpec spec;
+  spec.coloursUsed = 256;
+  for (const auto& colour : palette.rgb)
+    spec.tableRgb.insert(spec.tableRgb.end(), colour, colour + 3);
+  spec.rows = {0, 0, 0, 0};
+  WriteAll(path, MakeBitmap(spec));
+}
+
+namespace {
+
+void Put16(std::vector<uint8_t>& out, uint32_t value) {
+  out.push_back(static_cast<uint8_t>(value));
+  out.push_back(static_cast<uint8_t>(value >> 8));
+}
+
+void Put32(std::vector<uint8_t>& out, uint32_t value) {
+  Put16(out, value & 0xFFFF);
+  Put16(out, value >> 16);
+}
+
+}  // namespace
+
+std::vector<uint8_t> MakeBitmap(const BitmapSpec& spec) {
+  const uint32_t offset = 14 + spec.infoHeaderBytes + spec.tableEntries * 4;
+  std::vector<uint8_t> out;
+  out.push_back('B');
+  out.push_back('M');
+  Put32(out, offset + static_cast<uint32_t>(spec.rows.size()));
+  Put32(out, 0);
+  Put32(out, offset);
+  Put32(out, spec.infoHeaderBytes);
+  Put32(out, static_cast<uint32_t>(spec.width));
+  Put32(out, static_cast<uint32_t>(spec.height));
+  Put16(out, 1);
+  Put16(out, spec.bitsPerPixel);
+  Put32(out, spec.compression);
+  Put32(out, static_cast<uint32_t>(spec.rows.size()));
+  Put32(out, 0);
+  Put32(out, 0);
+  Put32(out, spec.coloursUsed);
+  Put32(out, 0);
+  out.resize(14 + spec.infoHeaderBytes, 0);
+  for (uint32_t i = 0; i < spec.tableEntries; ++i) {
+    const bool given = (i + 1) * 3 <= spec.tableRgb.size();
+    out.push_back(given ? spec.tableRgb[i * 3 + 2] : 0);
+    out.push_back(given ? spec.tableRgb[i * 3 + 1] : 0);
+    out.push_back(given ? spec.tableRgb[i * 3 + 0] : 0);
+    out.push_back(0);
+  }
+  out.insert(out.end(), spec.rows.begin(), spec.rows.end());
+  return out;
+}
+
+std::vector<uint8_t> Rows8(const std::vector<std::vector<uint8_t>>& topFirst) {
+  std::vector<uint8_t> rows;
+  for (auto row = topFirst.rbegin(); row != topFirst.rend(); ++row) {
+    rows.insert(rows.end(), row->begin(), row->end());
+    rows.resize(rows.size() + (4 - row->size() % 4) % 4, 0);
+  }
+  return rows;
+}
+
+void DisplayTest::SetUp() {
+  platform::Options options;
+  options.headless = true;
+  ASSERT_TRUE(platform::Init(options));
+  reportPath_ = dir_.File("report.txt");
+  app::ReportFile = std::fopen(reportPath_.c_str(), "w");
+  ASSERT_NE(app::ReportFile, nullptr);
+  app::PageFlipMode = 0;
+  for (auto& entry : gfx::PaletteEntries) entry = {};
+  gfx::ResetDrawTarget();
+  gfx::ScreenshotKeyLatch = 0;
+  ASSERT_EQ(gfx::InitDisplay(gfx::SCREEN_WIDTH, gfx::SCREEN_HEIGHT), 1);
+  displayUp_ = true;
+}
+
+void DisplayTest::TearDown() {
+  if (displayUp_) gfx::ShutdownDisplay();
+  gfx::ResetDrawTarget();
+  if (app::ReportFile) std::fclose(app::ReportFile);
+  app::ReportFile = nullptr;
+  platform::Shutdown();
+}
+
+std::string DisplayTest::Report() {
+  std::fflush(app::ReportFile);
+  return ReadText(reportPath_);
+}
+
+}  // namespace gfxtest
