@@ -5,10 +5,33 @@
 #include <fstream>
 #include <string>
 
+#include "game/data_model.h"
+#include "game/rules.h"
 #include "game/stage_file.h"
 #include "solver/solver.h"
 
 namespace {
+
+// The start of stage n as the rules set it up: '*' marks chilled floor, a cheese that
+// starts rotten is shown as its slot digit.
+void ShowStage(int32_t n) {
+  game::SetUpStage(n);
+  for (int32_t y = 1; y <= 9; ++y) {
+    std::string row;
+    for (int32_t x = 1; x <= 9; ++x) {
+      int32_t v = game::Board[x][y];
+      char c = ".##OAL"[v <= game::CELL_SNOWMAN_LINE ? v : 0];
+      if (v == game::CELL_FLOOR && game::ColdMap[x][y]) c = '*';
+      if (x == game::PlayerX && y == game::PlayerY) c = '@';
+      if (v >= game::CELL_CHEESE_FIRST) {
+        int32_t k = v - game::CELL_CHEESE_FIRST;
+        c = static_cast<char>((game::CheeseSlots[k].week == game::WEEK_ROTTEN ? '0' : 'a') + k);
+      }
+      row += c;
+    }
+    std::printf("  %s\n", row.c_str());
+  }
+}
 
 int Usage() {
   std::fprintf(stderr,
@@ -16,7 +39,8 @@ int Usage() {
                "  FILE       the stage file (data/stage.dat by default)\n"
                "  --stage N  only stage N (1..32)\n"
                "  --limit    give up on a stage after this many states (default 20000000)\n"
-               "  --write    keep the solutions found in SOLUTIONS, one line per stage\n");
+               "  --write    keep the solutions found in SOLUTIONS, one line per stage\n"
+               "  --show     also print each stage's start with its chilled cells (*)\n");
   return 2;
 }
 
@@ -27,6 +51,7 @@ int main(int argc, char** argv) {
   const char* solutionsPath = nullptr;
   int32_t only = 0;
   int64_t limit = 20000000;
+  bool show = false;
   for (int i = 1; i < argc; ++i) {
     bool hasValue = i + 1 < argc;
     if (std::strcmp(argv[i], "--stage") == 0 && hasValue) {
@@ -37,6 +62,8 @@ int main(int argc, char** argv) {
       if (limit < 1) return Usage();
     } else if (std::strcmp(argv[i], "--write") == 0 && hasValue) {
       solutionsPath = argv[++i];
+    } else if (std::strcmp(argv[i], "--show") == 0) {
+      show = true;
     } else if (argv[i][0] == '-') {
       return Usage();
     } else {
@@ -53,6 +80,7 @@ int main(int argc, char** argv) {
   bool allSolved = true;
   for (int32_t s = 1; s <= game::STAGE_COUNT; ++s) {
     if (only != 0 && s != only) continue;
+    if (show) ShowStage(s - 1);
     tools::SolveResult result = tools::SolveStage(s - 1, limit);
     if (result.solved) {
       std::printf("stage %d: solvable in %zu moves, %lld states explored: %s\n", s,
