@@ -5,7 +5,7 @@ set -euo pipefail
 
 play_packages=(cmake g++ make pkg-config libsdl2-dev libfreetype-dev libfontconfig-dev
   libfluidsynth-dev zlib1g-dev fonts-ipafont-gothic xfonts-shinonome timgm6mb-soundfont)
-test_packages=(googletest libgtest-dev libbenchmark-dev xvfb xauth clang libclang-rt-14-dev)
+test_packages=(googletest libgtest-dev libbenchmark-dev xvfb xauth imagemagick clang libclang-rt-14-dev)
 
 wanted=("${play_packages[@]}")
 if [ "${1:-play}" = "test" ]; then

@@ -1,0 +1,168 @@
+// Integration test support: temporary run folders with fixture game files, and
+// runs of the built program in them.
+#include "support/run_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+
+#include "audio/wave_file.h"
+#include "gfx/bitmap_file.h"
+
+namespace testsupport {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct FixtureBitmap {
+  const char* file;
+  int32_t width, height;
+};
+constexpr FixtureBitmap STARTUP_BITMAPS[] = {
+    {"data/graphic1.bmp", 168, 123}, {"data/graphic2.bmp", 192, 192},
+    {"data/graphic3.bmp", 278, 240}, {"data/kestrune.bmp", 200, 50},
+    {"data/graphic4.bmp", 200, 200}, {"data/graphic5.bmp", 320, 240},
+    {"data/graphic6.bmp", 200, 200}, {"data/graphic7.bmp", 200, 80},
+    {"data/graphic8.bmp", 320, 80},
+};
+
+// A diagonal pattern of every colour but the transparent index 0.
+void WriteFixtureBitmap(const std::string& path, int32_t width, int32_t height,
+                        const uint8_t (*palette)[3]) {
+  std::vector<uint8_t> pixels(static_cast<size_t>(width) * height);
+  for (int32_t y = 0; y < height; ++y)
+    for (int32_t x = 0; x < width; ++x) pixels[y * width + x] = 1 + (x / 4 + y / 4) % 255;
+  std::string problem =
+      gfx::WriteBitmap8(path.c_str(), width, height, pixels.data(), width, palette);
+  ASSERT_EQ(problem, "") << path;
+}
+
+// A short 8-bit mono tone.
+void WriteFixtureSound(const std::string& path, int number) {
+  std::vector<uint8_t> samples(1100);
+  for (size_t i = 0; i < samples.size(); ++i)
+    samples[i] = static_cast<uint8_t>(128 + 60 * std::sin(i * 0.05 * number));
+  ASSERT_EQ(audio::WriteWaveFile(path.c_str(), 1, 11025, 8, samples.data(),
+                                 static_cast<uint32_t>(samples.size())),
+            1)
+      << path;
+}
+
+std::string Quote(const std::string& text) {
+  std::string quoted = "'";
+  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+// The exit status within a wait status as the system's shell reports it: the
+// low seven bits are a terminating signal (0 for a normal exit), the next byte
+// the status.
+int ExitStatusOf(int waitStatus) {
+  if (waitStatus == -1 || (waitStatus & 0x7F) != 0) return -1;
+  return (waitStatus >> 8) & 0xFF;
+}
+
+}  // namespace
+
+void FixturePalette(uint8_t rgb[256][3]) {
+  for (int i = 0; i < 256; ++i) {
+    rgb[i][0] = static_cast<uint8_t>(i);
+    rgb[i][1] = static_cast<uint8_t>(i == 0 ? 0 : 255 - i);
+    rgb[i][2] = static_cast<uint8_t>((i * 37) & 0xFF);
+  }
+}
+
+std::string FixtureStageText() {
+  std::ostringstream text;
+  for (int stage = 0; stage < 32; ++stage) {
+    // Start top left; one cheese of kind stage % 14 in its first week, right of
+    // the player, with a hole two cells further on; a wall row along the bottom.
+    text << "1 1 1 1\n" << stage % 14 << " 1\n";
+    for (int y = 1; y <= 9; ++y) {
+      for (int x = 1; x <= 9; ++x) {
+        int cell = 0;
+        if (y == 1 && x == 3) cell = 7;
+        if (y == 1 && x == 5) cell = 3;
+        if (y == 9) cell = 1;
+        if (y == 5 && x == 5) cell = 4;
+        text << cell << (x == 9 ? "\n" : " ");
+      }
+    }
+  }
+  return text.str();
+}
+
+std::string MakeRunFolder(const std::string& name, const Fixtures& fixtures) {
+  // One parent per build, so that builds testing side by side never share a folder.
+  std::string build = std::to_string(std::hash<std::string>{}(VAULMOOR_PROGRAM_PATH));
+  fs::path folder = fs::path(testing::TempDir()) / ("vaulmoor_runs_" + build) / name;
+  fs::remove_all(folder);
+  fs::create_directories(folder / "data");
+  fs::copy_file(VAULMOOR_PROGRAM_PATH, folder / "vaulmoor");
+  std::string base = folder.string() + "/";
+
+  uint8_t palette[256][3];
+  FixturePalette(palette);
+  if (fixtures.palette) {
+    std::vector<uint8_t> pixels(16 * 16);
+    for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = static_cast<uint8_t>(i);
+    gfx::WriteBitmap8((base + "pal.bmp").c_str(), 16, 16, pixels.data(), 16, palette);
+  }
+  if (fixtures.bitmaps)
+    for (const FixtureBitmap& bitmap : STARTUP_BITMAPS)
+      WriteFixtureBitmap(base + bitmap.file, bitmap.width, bitmap.height, palette);
+  if (fixtures.sounds)
+    for (int n = 1; n <= 6; ++n)
+      WriteFixtureSound(base + "data/snd0" + std::to_string(n) + ".wav", n);
+  if (fixtures.stages)
+    std::ofstream(base + "data/stage.dat")
+        << (fixtures.stageText.empty() ? FixtureStageText() : fixtures.stageText);
+  return base;
+}
+
+RunResult RunProgram(const std::string& folder, const std::vector<std::string>& args,
+                     const std::vector<std::string>& environment) {
+  std::string command = "cd " + Quote(folder) + " && env";
+  for (const std::string& setting : environment) command += " " + Quote(setting);
+  command += " ./vaulmoor";
+  for (const std::string& arg : args) command += " " + Quote(arg);
+  command += " >" + Quote(folder + "stdout.txt") + " 2>" + Quote(folder + "stderr.txt");
+  RunResult result;
+  result.exitStatus = ExitStatusOf(std::system(command.c_str()));
+  result.out = ReadFile(folder + "stdout.txt");
+  result.err = ReadFile(folder + "stderr.txt");
+  return result;
+}
+
+RunResult RunHeadless(const std::string& folder, const std::string& script,
+                      const std::vector<std::string>& extraArgs) {
+  std::ofstream(folder + "script.txt") << script;
+  std::vector<std::string> args = {"--headless", "--script", "script.txt"};
+  args.insert(args.end(), extraArgs.begin(), extraArgs.end());
+  return RunProgram(folder, args);
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << file.rdbuf();
+  return bytes.str();
+}
+
+bool FileExists(const std::string& path) {
+  return fs::exists(path);
+}
+
+std::vector<std::string> ReadLines(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(file, line);) lines.push_back(line);
+  return lines;
+}
+
+}  // namespace testsupport

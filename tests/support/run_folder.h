@@ -1,0 +1,51 @@
+// Integration test support: a temporary run folder holding a copy of the built
+// program and fixture game files, and headless runs of it from a script.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace testsupport {
+
+// Which fixture files a run folder gets.
+struct Fixtures {
+  bool palette = true;    // pal.bmp
+  bool bitmaps = true;    // the nine start-up bitmaps in data/
+  bool sounds = true;     // data/snd01.wav .. snd06.wav
+  bool stages = true;     // data/stage.dat
+  std::string stageText;  // the stage file's text; empty: 32 simple valid stages
+};
+
+// The fixture palette: index 0 black, every other index a distinct colour.
+void FixturePalette(uint8_t rgb[256][3]);
+// The text of 32 small valid stages: one cheese and one hole each.
+std::string FixtureStageText();
+
+// Creates (or empties) the folder <name> in this build's folder of the test
+// temporary directory, with a copy of the program and the fixtures; returns its
+// path with a trailing '/'.
+std::string MakeRunFolder(const std::string& name, const Fixtures& fixtures = {});
+
+struct RunResult {
+  int exitStatus = -1;  // the program's exit status; -1 when it did not exit normally
+  std::string out;      // standard output
+  std::string err;      // standard error
+};
+
+// Runs the folder's program in that folder as the working directory with
+// "--headless --script script.txt" (script written there first) and the extra
+// arguments.
+RunResult RunHeadless(const std::string& folder, const std::string& script,
+                      const std::vector<std::string>& extraArgs = {});
+// Runs the folder's program with exactly the given arguments (nothing added).
+RunResult RunProgram(const std::string& folder, const std::vector<std::string>& args,
+                     const std::vector<std::string>& environment = {});
+
+// The whole file as bytes; empty when it cannot be read.
+std::string ReadFile(const std::string& path);
+bool FileExists(const std::string& path);
+// The file's lines without their line ends.
+std::vector<std::string> ReadLines(const std::string& path);
+
+}  // namespace testsupport
