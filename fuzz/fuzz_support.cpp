@@ -1,0 +1,33 @@
+// Helpers shared by the fuzz targets: handing input to file readers, and invariant checks.
+#include "fuzz_support.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <random>
+
+namespace fuzz {
+
+std::string ScratchPath(const char* name) {
+  // Parallel fuzzing jobs share the temporary directory: a random tag per
+  // process keeps their files apart.
+  static const std::string tag = std::to_string(std::random_device{}());
+  return (std::filesystem::temp_directory_path() / ("vaulmoor-fuzz-" + tag + "-" + name)).string();
+}
+
+void WriteScratchFile(const std::string& path, const uint8_t* data, size_t size) {
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  const bool written = file != nullptr && (size == 0 || std::fwrite(data, 1, size, file) == size);
+  if (file == nullptr || std::fclose(file) != 0 || !written) {
+    std::fprintf(stderr, "fuzz: cannot write the scratch file %s\n", path.c_str());
+    std::abort();
+  }
+}
+
+void Require(bool holds, const char* what) {
+  if (holds) return;
+  std::fprintf(stderr, "fuzz: invariant broken: %s\n", what);
+  std::abort();
+}
+
+}  // namespace fuzz
