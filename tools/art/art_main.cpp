@@ -17,11 +17,11 @@ struct Picture {
 };
 
 constexpr Picture PICTURES[] = {
-    {"pal.bmp", DrawPaletteSwatch, 16, 16},     {"graphic1.bmp", DrawBoardSheet, 168, 123},
+    {"pal.bmp", DrawPaletteSwatch, 16, 16},      {"graphic1.bmp", DrawBoardSheet, 168, 123},
     {"graphic2.bmp", DrawPeopleSheet, 192, 192}, {"graphic3.bmp", DrawPanelSheet, 278, 240},
-    {"kestrune.bmp", DrawLogo, 200, 50},        {"graphic4.bmp", DrawBanners, 200, 200},
-    {"graphic5.bmp", DrawTitle, 320, 240},      {"graphic6.bmp", DrawInfoPanel, 200, 200},
-    {"graphic7.bmp", DrawIntroCard, 200, 80},   {"graphic8.bmp", DrawEndingStrip, 320, 80},
+    {"kestrune.bmp", DrawLogo, 200, 50},         {"graphic4.bmp", DrawBanners, 200, 200},
+    {"graphic5.bmp", DrawTitle, 320, 240},       {"graphic6.bmp", DrawInfoPanel, 200, 200},
+    {"graphic7.bmp", DrawIntroCard, 200, 80},    {"graphic8.bmp", DrawEndingStrip, 320, 80},
 };
 
 int WriteAll(const std::string& folder) {

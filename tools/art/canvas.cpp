@@ -141,9 +141,9 @@ void ShadedCylinder(Canvas& canvas, double cx, double top, double rx, double ry,
   // The side: everything between the top ellipse and the same ellipse h lower,
   // lit from the left like a round surface.
   auto side = [&](int32_t x, int32_t y, double nx, double) {
-    const double light = 0.15 + 0.85 * std::clamp(0.75 * std::sqrt(std::max(0.0, 1 - nx * nx)) -
-                                                       0.45 * nx,
-                                                   0.0, 1.0);
+    const double light =
+        0.15 +
+        0.85 * std::clamp(0.75 * std::sqrt(std::max(0.0, 1 - nx * nx)) - 0.45 * nx, 0.0, 1.0);
     Plot(canvas, x, y, DitheredShade(sideRamp, sideLo, sideHi, light, x, y));
   };
   ForEachInEllipse(canvas, cx, top + h, rx, ry, side);
@@ -195,8 +195,8 @@ void StampGrid(Canvas& canvas, int32_t x, int32_t y, const std::vector<std::stri
     for (size_t i = 0; i < row.size(); ++i) {
       const size_t at = legend.keys.find(row[i]);
       if (at == std::string::npos) continue;
-      const int32_t column = mirrored ? static_cast<int32_t>(row.size() - 1 - i)
-                                      : static_cast<int32_t>(i);
+      const int32_t column =
+          mirrored ? static_cast<int32_t>(row.size() - 1 - i) : static_cast<int32_t>(i);
       Plot(canvas, x + column, y + static_cast<int32_t>(j), legend.inks[at]);
     }
   }

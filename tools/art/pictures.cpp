@@ -1,6 +1,7 @@
 // The whole pictures: brand logo, banners, title, information panel, intro card,
 // ending strip and the palette swatch.
 #include <cmath>
+#include <cstdlib>
 #include <string>
 
 #include "art_palette.h"
@@ -87,8 +88,10 @@ Canvas DrawBanners() {
     FillRect(c, i, 150, 1, drip, Ink(RAMP_GREEN, 8));
   }
   FrameRect(c, 0, 150, 200, 50, INK_INK);
-  DrawLetteringCentred(c, 100, 162, "フハイ！", Style(2, RAMP_GREEN, 9, 15, outline, Ink(RAMP_GREEN, 1)));
-  const std::vector<std::string> skull = {".kkkk.", "kwwwwk", "kkwkkw", "kwwwwk", ".kwkk.", ".kkkk."};
+  DrawLetteringCentred(c, 100, 162, "フハイ！",
+                       Style(2, RAMP_GREEN, 9, 15, outline, Ink(RAMP_GREEN, 1)));
+  const std::vector<std::string> skull = {".kkkk.", "kwwwwk", "kkwkkw",
+                                          "kwwwwk", ".kwkk.", ".kkkk."};
   const Legend legend = {"kw", {INK_INK, Ink(RAMP_CREAM, 13)}};
   for (int32_t x : {14, 176}) {
     for (int32_t j = 0; j < 6; ++j) {
@@ -104,18 +107,15 @@ Canvas DrawBanners() {
 
 Canvas DrawTitle() {
   Canvas c = MakeCanvas(320, 240);
-  // The cellar: a vaulted stone wall, an arched passage, racks of cheeses and a
-  // frosted floor, lit by a lamp.
+  // The cellar: a vaulted stone wall with an arched passage and racks of cheeses,
+  // a lantern, and the floor of the game with two snowmen chilling it.
   DrawFlagstones(c, 0, 0, 320, 150, RAMP_STONE, 1, 6, 201);
   for (int32_t x = 0; x < 320; ++x) {
     const double d = (x - 160) / 160.0;
-    const int32_t vault = static_cast<int32_t>(26 * d * d);
-    FillRect(c, x, 0, 1, 30 - (26 - vault), Ink(RAMP_GREY, 1));
+    FillRect(c, x, 0, 1, static_cast<int32_t>(26 * d * d) + 4, Ink(RAMP_GREY, 1));
   }
   FillEllipse(c, 160, 110, 48, 60, Ink(RAMP_NAVY, 1));
   FillRect(c, 112, 110, 97, 40, Ink(RAMP_NAVY, 1));
-  ShadedRect(c, 0, 150, 320, 90, RAMP_STONE, 2, 5, 0.8, 0.2);
-  DrawFlagstones(c, 0, 150, 320, 90, RAMP_FROST, 2, 6, 202);
   for (int32_t rack : {8, 234}) {
     for (int32_t shelf = 0; shelf < 3; ++shelf) {
       const int32_t y = 70 + 30 * shelf;
@@ -128,14 +128,31 @@ Canvas DrawTitle() {
     FillRect(c, rack, 70, 3, 80, Ink(RAMP_WOOD, 5));
     FillRect(c, rack + 75, 70, 3, 80, Ink(RAMP_WOOD, 5));
   }
-  DrawSnowman(c, 70, 180, false);
-  DrawSnowman(c, 226, 182, true);
-  // The lamp and its warm glow.
-  for (int32_t r = 30; r > 0; r -= 6) {
-    FillEllipse(c, 160, 58, r * 1.3, r, Ink(RAMP_GOLD, 1 + (30 - r) / 6));
+  // The floor is laid with the board's own tiles: frost in a block around the
+  // red-hatted snowman and along the row and column of the blue-hatted one.
+  const Canvas tiles = DrawBoardSheet();
+  constexpr int32_t AREA_X = 2, LINE_X = 10, SNOW_ROW = 1;
+  for (int32_t row = 0; row < 4; ++row) {
+    for (int32_t col = 0; col < 14; ++col) {
+      const bool area = std::abs(col - AREA_X) <= 1 && std::abs(row - SNOW_ROW) <= 1;
+      const bool line = col == LINE_X || row == SNOW_ROW;
+      const bool frost = area || (line && col > 6);
+      CopyRegion(c, 24 * col - 8, 150 + 24 * row, tiles, frost ? 48 : 0, frost ? 96 : 0, 24, 24,
+                 false);
+    }
   }
-  FillRect(c, 157, 40, 6, 12, Ink(RAMP_STONE, 4));
-  ShadedEllipse(c, 160, 58, 5, 6, RAMP_GOLD, 10, 15);
+  FillRect(c, 0, 150, 320, 1, Ink(RAMP_GREY, 1));
+  CopyRegion(c, 24 * AREA_X - 8, 147 + 24 * SNOW_ROW, tiles, 0, 96, 24, 27, true);
+  CopyRegion(c, 24 * LINE_X - 8, 147 + 24 * SNOW_ROW, tiles, 24, 96, 24, 27, true);
+  DrawCheese(c, 24 * (AREA_X + 1) - 8, 150 + 24 * (SNOW_ROW + 1), 1);
+  DrawCheese(c, 24 * (LINE_X + 2) - 8, 150 + 24 * SNOW_ROW, 9);
+  // A lantern hanging in the arch.
+  DrawLine(c, 160, 52, 160, 74, Ink(RAMP_STONE, 6));
+  FillRect(c, 154, 74, 13, 3, Ink(RAMP_WOOD, 4));
+  ShadedRect(c, 155, 77, 11, 14, RAMP_GOLD, 8, 15, 1.0, 0.5);
+  FillRect(c, 160, 77, 1, 14, Ink(RAMP_WOOD, 4));
+  FillRect(c, 154, 91, 13, 3, Ink(RAMP_WOOD, 4));
+  OutlineRegion(c, 150, 72, 21, 26, INK_INK);
   // The name, then the dark sign board behind the menu.
   DrawLetteringCentred(c, 160, 8, "Vaulmoor",
                        Style(5, RAMP_GOLD, 6, 15, INK_INK, Ink(RAMP_WOOD, 1)));
@@ -188,7 +205,8 @@ Canvas DrawEndingStrip() {
     FillPolygon(c, {x, 0.0, x + 16, 0.0, x + 8, 10.0},
                 Ink(k % 3 == 0 ? RAMP_RED : (k % 3 == 1 ? RAMP_GOLD : RAMP_GREEN), 10));
   }
-  DrawLetteringCentred(c, 160, 14, "Vaulmoor", Style(3, RAMP_GOLD, 7, 15, INK_INK, Ink(RAMP_NAVY, 1)));
+  DrawLetteringCentred(c, 160, 14, "Vaulmoor",
+                       Style(3, RAMP_GOLD, 7, 15, INK_INK, Ink(RAMP_NAVY, 1)));
   DrawLetteringCentred(c, 160, 44, "オメデトウ！", Style(2, RAMP_ROSE, 8, 15, INK_INK, INK_CLEAR));
   // Sparkles in the dark on either side of the words.
   for (int32_t k = 0; k < 8; ++k) {

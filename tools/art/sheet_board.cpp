@@ -41,16 +41,18 @@ void DrawWallFront(Canvas& canvas, int32_t x, int32_t y) {
   ShadedRect(canvas, x, y, CELL, 3, RAMP_STONE, 7, 11, 1.0, 0.6);
   for (int32_t i = 0; i < CELL; ++i) {
     Plot(canvas, x + i, y + CELL - 1, Ink(RAMP_STONE, 1));
-    if ((i + (NoiseAt(i, 0, 3) & 1)) % 2 == 0) Plot(canvas, x + i, y + CELL - 2, Ink(RAMP_STONE, 2));
+    if ((i + (NoiseAt(i, 0, 3) & 1)) % 2 == 0)
+      Plot(canvas, x + i, y + CELL - 2, Ink(RAMP_STONE, 2));
   }
 }
 
 void DrawWallTop(Canvas& canvas, int32_t x, int32_t y) {
-  DrawStoneCourses(canvas, x, y, CELL, CELL, RAMP_STONE, 2, 8, 23, 12, 12);
+  // Seen from above the wall is lighter and rougher than the floor around it.
+  DrawStoneCourses(canvas, x, y, CELL, CELL, RAMP_STONE, 4, 11, 23, 12, 8);
 }
 
 void DrawHole(Canvas& canvas, int32_t x, int32_t y) {
-  DrawFlagstones(canvas, x, y, CELL, CELL, RAMP_STONE, 2, 6, 1);
+  DrawFlagstones(canvas, x, y, CELL, CELL, RAMP_STONE, 1, 5, 1);
   // A square shaft with a wooden frame; its far wall shows a little, the rest is dark.
   FillRect(canvas, x + 2, y + 2, 20, 20, Ink(RAMP_WOOD, 5));
   FillRect(canvas, x + 2, y + 2, 20, 1, Ink(RAMP_WOOD, 9));
@@ -63,7 +65,7 @@ void DrawHole(Canvas& canvas, int32_t x, int32_t y) {
 }
 
 void DrawFloorUnderCheese(Canvas& canvas, int32_t x, int32_t y) {
-  DrawFlagstones(canvas, x, y, CELL, CELL, RAMP_STONE, 2, 6, 1);
+  DrawFlagstones(canvas, x, y, CELL, CELL, RAMP_STONE, 1, 5, 1);
   // The cheese's soft shadow on the stones.
   FillEllipse(canvas, x + 12.5, y + 19.5, 10, 3.5, Ink(RAMP_STONE, 2));
 }
@@ -104,14 +106,15 @@ void DrawVeins(Canvas& canvas, int32_t x, int32_t y, int32_t w, int32_t h, int32
 // A wedge cut from a wheel: the paste of its top and front faces, rind on the back.
 void DrawWedge(Canvas& canvas, int32_t x, int32_t y, double length, int32_t rindRamp,
                int32_t pasteRamp) {
-  const double tipX = x + 2, tipY = y + 16;
-  const double backX = x + 2 + length;
+  const double tipX = x + 3, tipY = y + 16;
+  const double backX = x + 3 + length;
   FillPolygon(canvas, {tipX, tipY - 1, backX, y + 7.0, backX + 1, y + 11.0, tipX + 1, tipY + 1},
               Ink(pasteRamp, 13));  // top face
   FillPolygon(canvas, {tipX, tipY, backX + 1, y + 11.0, backX + 1, y + 20.0, tipX, tipY + 5},
               Ink(pasteRamp, 10));  // front face
-  FillPolygon(canvas, {backX, y + 7.0, backX + 3, y + 8.0, backX + 3, y + 19.0, backX + 1,
-                       y + 20.0, backX + 1, y + 11.0},
+  FillPolygon(canvas,
+              {backX, y + 7.0, backX + 3, y + 8.0, backX + 3, y + 19.0, backX + 1, y + 20.0,
+               backX + 1, y + 11.0},
               Ink(rindRamp, 9));  // rind
   DrawLine(canvas, static_cast<int32_t>(tipX), static_cast<int32_t>(tipY),
            static_cast<int32_t>(backX), y + 10, Ink(pasteRamp, 15));
@@ -130,19 +133,20 @@ void DrawBlock(Canvas& canvas, int32_t x, int32_t y, int32_t w, int32_t h, int32
 
 void DrawFeta(Canvas& c, int32_t x, int32_t y) {
   // A white block resting in a glass bowl of brine.
-  FillEllipse(c, x + 12, y + 15, 10, 6.5, Ink(RAMP_TEAL, 6));
+  FillEllipse(c, x + 12, y + 15, 8.5, 6.5, Ink(RAMP_TEAL, 6));
   DrawBlock(c, x + 5, y + 6, 11, 8, 3, RAMP_CREAM, 9, 15);
   Speckle(c, x + 5, y + 6, 15, 12, RAMP_CREAM, Ink(RAMP_CREAM, 10), 5, 31);
-  ShadedRect(c, x + 3, y + 14, 19, 6, RAMP_TEAL, 6, 12, 0.9, 0.3);
-  FillEllipse(c, x + 12.5, y + 14.5, 9.5, 2, Ink(RAMP_TEAL, 12));
+  ShadedRect(c, x + 4, y + 14, 17, 6, RAMP_TEAL, 6, 12, 0.9, 0.3);
+  FillEllipse(c, x + 12.5, y + 14.5, 8.5, 2, Ink(RAMP_TEAL, 12));
   FillRect(c, x + 5, y + 16, 5, 1, Ink(RAMP_TEAL, 14));
 }
 
 void DrawEdam(Canvas& c, int32_t x, int32_t y) {
-  ShadedEllipse(c, x + 12, y + 12, 9.5, 9, RAMP_RED, 3, 13);
+  ShadedEllipse(c, x + 12, y + 12, 8.5, 8.5, RAMP_RED, 3, 13);
   // A slice cut away shows the yellow paste.
-  FillPolygon(c, {x + 12.0, y + 12.0, x + 21.5, y + 10.0, x + 20.5, y + 17.0}, Ink(RAMP_YELLOW, 11));
-  DrawLine(c, x + 12, y + 12, x + 20, y + 16, Ink(RAMP_YELLOW, 8));
+  FillPolygon(c, {x + 12.0, y + 12.0, x + 20.5, y + 10.0, x + 19.5, y + 17.0},
+              Ink(RAMP_YELLOW, 11));
+  DrawLine(c, x + 12, y + 12, x + 19, y + 16, Ink(RAMP_YELLOW, 8));
   Plot(c, x + 8, y + 6, Ink(RAMP_RED, 15));
 }
 
@@ -154,25 +158,26 @@ void DrawMozzarella(Canvas& c, int32_t x, int32_t y) {
 }
 
 void DrawGorgonzola(Canvas& c, int32_t x, int32_t y) {
-  DrawWedge(c, x, y, 16, RAMP_WOOD, RAMP_CREAM);
+  DrawWedge(c, x, y, 14, RAMP_WOOD, RAMP_CREAM);
   DrawVeins(c, x, y + 5, 21, 16, RAMP_CREAM, 11, 41);
 }
 
 void DrawCamembert(Canvas& c, int32_t x, int32_t y) {
-  ShadedCylinder(c, x + 12, y + 9, 9.5, 5, 6, RAMP_CREAM, 8, 14, RAMP_CREAM, 11, 15);
+  ShadedCylinder(c, x + 12, y + 9, 8.5, 5, 6, RAMP_CREAM, 8, 14, RAMP_CREAM, 11, 15);
   Speckle(c, x + 2, y + 4, 20, 18, RAMP_CREAM, Ink(RAMP_YELLOW, 13), 9, 51);
   // One wedge cut away, showing the soft paste.
-  FillPolygon(c, {x + 12.0, y + 9.0, x + 21.5, y + 9.0, x + 20.0, y + 12.5, x + 12.0, y + 15.0},
+  FillPolygon(c, {x + 12.0, y + 9.0, x + 20.5, y + 9.0, x + 19.5, y + 12.5, x + 12.0, y + 15.0},
               Ink(RAMP_YELLOW, 12));
-  FillPolygon(c, {x + 12.0, y + 15.0, x + 20.0, y + 12.5, x + 20.0, y + 18.0, x + 12.0, y + 20.0},
+  FillPolygon(c, {x + 12.0, y + 15.0, x + 19.5, y + 12.5, x + 19.5, y + 18.0, x + 12.0, y + 20.0},
               Ink(RAMP_YELLOW, 10));
 }
 
 void DrawMimolette(Canvas& c, int32_t x, int32_t y) {
-  ShadedEllipse(c, x + 12, y + 12.5, 9.5, 8.5, RAMP_ORANGE, 4, 12);
+  ShadedEllipse(c, x + 12, y + 12.5, 8.5, 8.5, RAMP_ORANGE, 4, 12);
   // The cratered rind left by cheese mites.
   Speckle(c, x + 2, y + 3, 20, 19, RAMP_ORANGE, Ink(RAMP_WOOD, 5), 6, 61);
-  FillPolygon(c, {x + 12.0, y + 13.0, x + 21.5, y + 11.0, x + 20.0, y + 18.5}, Ink(RAMP_ORANGE, 11));
+  FillPolygon(c, {x + 12.0, y + 13.0, x + 20.5, y + 11.0, x + 19.0, y + 18.5},
+              Ink(RAMP_ORANGE, 11));
 }
 
 void DrawStilton(Canvas& c, int32_t x, int32_t y) {
@@ -188,25 +193,32 @@ void DrawFourme(Canvas& c, int32_t x, int32_t y) {
 }
 
 void DrawRaclette(Canvas& c, int32_t x, int32_t y) {
-  // Half a wheel standing on its cut, the golden paste facing us.
-  ShadedCylinder(c, x + 12, y + 13, 10, 4, 5, RAMP_ORANGE, 4, 9, RAMP_ORANGE, 6, 10);
-  FillPolygon(c, {x + 2.0, y + 16.0, x + 22.0, y + 16.0, x + 22.0, y + 20.0, x + 2.0, y + 20.0},
-              Ink(RAMP_YELLOW, 11));
-  FillPolygon(c, {x + 2.0, y + 13.0, x + 22.0, y + 13.0, x + 22.0, y + 16.0, x + 2.0, y + 16.0},
-              Ink(RAMP_YELLOW, 13));
-  FillRect(c, x + 2, y + 16, 20, 1, Ink(RAMP_YELLOW, 9));
+  // Half a wheel standing on its cut: the rind arches over the golden paste.
+  for (int32_t j = 0; j < 10; ++j) {
+    for (int32_t i = 0; i < 18; ++i) {
+      const double nx = (i + 0.5 - 9.0) / 9.0, ny = (j + 0.5 - 10.0) / 10.0;
+      const double r = nx * nx + ny * ny;
+      if (r > 1.0) continue;
+      const double light = 1.0 - (j + 0.5) / 10.0 * 0.5;
+      Plot(c, x + 3 + i, y + 10 + j,
+           r > 0.62 ? DitheredShade(RAMP_ORANGE, 4, 9, light, x + i, y + j)
+                    : DitheredShade(RAMP_YELLOW, 9, 14, light, x + i, y + j));
+    }
+  }
+  FillRect(c, x + 3, y + 20, 18, 1, Ink(RAMP_ORANGE, 3));
 }
 
 void DrawEmmental(Canvas& c, int32_t x, int32_t y) {
-  ShadedCylinder(c, x + 12, y + 9, 10, 5, 7, RAMP_YELLOW, 6, 11, RAMP_YELLOW, 11, 14);
+  ShadedCylinder(c, x + 12, y + 9, 8.5, 5, 7, RAMP_YELLOW, 6, 11, RAMP_YELLOW, 11, 14);
   // The eyes: holes on the top and in the side.
-  const double holes[][3] = {{8, 8, 1.8}, {15, 7, 1.4}, {12, 11, 1.2}, {18, 10, 1.0},
-                             {6, 16, 1.5}, {13, 18, 1.8}, {19, 15, 1.2}};
-  for (const auto& h : holes) FillEllipse(c, x + h[0], y + h[1], h[2] + 0.3, h[2], Ink(RAMP_YELLOW, 5));
+  const double holes[][3] = {{8, 8, 1.8},  {15, 7, 1.4},  {12, 11, 1.2}, {17, 10, 1.0},
+                             {7, 16, 1.5}, {13, 18, 1.8}, {18, 15, 1.2}};
+  for (const auto& h : holes)
+    FillEllipse(c, x + h[0], y + h[1], h[2] + 0.3, h[2], Ink(RAMP_YELLOW, 5));
 }
 
 void DrawGouda(Canvas& c, int32_t x, int32_t y) {
-  ShadedCylinder(c, x + 12, y + 10, 10.5, 5, 6, RAMP_YELLOW, 7, 13, RAMP_YELLOW, 10, 14);
+  ShadedCylinder(c, x + 12, y + 10, 8.5, 5, 6, RAMP_YELLOW, 7, 13, RAMP_YELLOW, 10, 14);
   // Rounded shoulders and a black maker's label in the wax.
   FillRect(c, x + 9, y + 15, 6, 3, Ink(RAMP_GREY, 2));
   FillRect(c, x + 10, y + 16, 4, 1, Ink(RAMP_YELLOW, 13));
@@ -225,23 +237,23 @@ void DrawLimburger(Canvas& c, int32_t x, int32_t y) {
 }
 
 void DrawCheddar(Canvas& c, int32_t x, int32_t y) {
-  DrawBlock(c, x + 2, y + 6, 15, 11, 4, RAMP_ORANGE, 7, 13);
-  Speckle(c, x + 2, y + 6, 20, 15, RAMP_ORANGE, Ink(RAMP_YELLOW, 12), 11, 121);
+  DrawBlock(c, x + 3, y + 6, 14, 11, 4, RAMP_ORANGE, 7, 13);
+  Speckle(c, x + 3, y + 6, 18, 15, RAMP_ORANGE, Ink(RAMP_YELLOW, 12), 11, 121);
 }
 
 void DrawBrie(Canvas& c, int32_t x, int32_t y) {
-  DrawWedge(c, x, y, 17, RAMP_CREAM, RAMP_YELLOW);
+  DrawWedge(c, x, y, 14, RAMP_CREAM, RAMP_YELLOW);
   // The thick white rind along the top and bottom edges.
-  DrawLine(c, x + 2, y + 15, x + 19, y + 7, Ink(RAMP_CREAM, 15));
-  DrawLine(c, x + 2, y + 21, x + 19, y + 20, Ink(RAMP_CREAM, 13));
-  FillRect(c, x + 18, y + 7, 3, 13, Ink(RAMP_CREAM, 14));
+  DrawLine(c, x + 3, y + 15, x + 17, y + 7, Ink(RAMP_CREAM, 15));
+  DrawLine(c, x + 3, y + 20, x + 17, y + 20, Ink(RAMP_CREAM, 13));
+  FillRect(c, x + 18, y + 7, 2, 13, Ink(RAMP_CREAM, 14));
 }
 
 using CheesePainter = void (*)(Canvas&, int32_t, int32_t);
 constexpr CheesePainter CHEESE_PAINTERS[14] = {
-    DrawFeta,   DrawEdam,     DrawMozzarella, DrawGorgonzola, DrawCamembert,
-    DrawMimolette, DrawStilton, DrawFourme,  DrawRaclette,   DrawEmmental,
-    DrawGouda,  DrawLimburger, DrawCheddar,  DrawBrie};
+    DrawFeta,      DrawEdam,      DrawMozzarella, DrawGorgonzola, DrawCamembert,
+    DrawMimolette, DrawStilton,   DrawFourme,     DrawRaclette,   DrawEmmental,
+    DrawGouda,     DrawLimburger, DrawCheddar,    DrawBrie};
 
 }  // namespace
 
@@ -256,7 +268,10 @@ void DrawCheese(Canvas& canvas, int32_t x, int32_t y, int32_t catalogueIndex) {
   // sinking animation shows.
   Canvas cell = MakeCanvas(CELL, CELL);
   CHEESE_PAINTERS[catalogueIndex](cell, 0, 0);
-  OutlineRegion(cell, 1, 0, 22, 22, INK_INK);
+  Canvas inside = MakeCanvas(CELL, CELL);
+  CopyRegion(inside, 3, 1, cell, 3, 1, 18, 20, false);
+  OutlineRegion(inside, 2, 0, 20, 22, INK_INK);
+  cell = inside;
   CopyRegion(canvas, x, y, cell, 0, 0, CELL, CELL, true);
 }
 
@@ -286,12 +301,12 @@ void DrawSnowman(Canvas& canvas, int32_t x, int32_t y, bool lineKind) {
 Canvas DrawBoardSheet() {
   Canvas sheet = MakeCanvas(168, 123);
   // Row 0: floor, wall front, wall top, hole, floor under either snowman, floor under a cheese.
-  DrawFlagstones(sheet, 0, 0, CELL, CELL, RAMP_STONE, 2, 6, 1);
+  DrawFlagstones(sheet, 0, 0, CELL, CELL, RAMP_STONE, 1, 5, 1);
   DrawWallFront(sheet, CELL, 0);
   DrawWallTop(sheet, 2 * CELL, 0);
   DrawHole(sheet, 3 * CELL, 0);
-  DrawFlagstones(sheet, 4 * CELL, 0, CELL, CELL, RAMP_STONE, 2, 6, 1);
-  DrawFlagstones(sheet, 5 * CELL, 0, CELL, CELL, RAMP_STONE, 2, 6, 1);
+  DrawFlagstones(sheet, 4 * CELL, 0, CELL, CELL, RAMP_STONE, 1, 5, 1);
+  DrawFlagstones(sheet, 5 * CELL, 0, CELL, CELL, RAMP_STONE, 1, 5, 1);
   DrawFloorUnderCheese(sheet, 6 * CELL, 0);
   for (int32_t i = 0; i < 14; ++i) DrawCheese(sheet, CELL * (i % 7), CELL + CELL * (i / 7), i);
   DrawSnowman(sheet, 0, 96, false);

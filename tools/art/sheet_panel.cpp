@@ -17,13 +17,27 @@ constexpr uint8_t SHELF_BACK = Ink(RAMP_WOOD, 2);
 
 // Legend shared by the small pixel-grid pictures of this sheet.
 const Legend& IconLegend() {
-  static const Legend legend = {
-      "kwWyYoOrRgGbBvVpcCsS",
-      {INK_INK, Ink(RAMP_GREY, 15), Ink(RAMP_GREY, 10), Ink(RAMP_GOLD, 10), Ink(RAMP_GOLD, 14),
-       Ink(RAMP_ORANGE, 8), Ink(RAMP_ORANGE, 11), Ink(RAMP_RED, 7), Ink(RAMP_RED, 10),
-       Ink(RAMP_GREEN, 7), Ink(RAMP_GREEN, 11), Ink(RAMP_NAVY, 6), Ink(RAMP_NAVY, 10),
-       Ink(RAMP_PURPLE, 7), Ink(RAMP_PURPLE, 10), Ink(RAMP_ROSE, 9), Ink(RAMP_CREAM, 12),
-       Ink(RAMP_CREAM, 15), Ink(RAMP_STONE, 7), Ink(RAMP_STONE, 11)}};
+  static const Legend legend = {"kwWyYoOrRgGbBvVpcCsS",
+                                {INK_INK,
+                                 Ink(RAMP_GREY, 15),
+                                 Ink(RAMP_GREY, 10),
+                                 Ink(RAMP_GOLD, 10),
+                                 Ink(RAMP_GOLD, 14),
+                                 Ink(RAMP_ORANGE, 8),
+                                 Ink(RAMP_ORANGE, 11),
+                                 Ink(RAMP_RED, 7),
+                                 Ink(RAMP_RED, 10),
+                                 Ink(RAMP_GREEN, 7),
+                                 Ink(RAMP_GREEN, 11),
+                                 Ink(RAMP_NAVY, 6),
+                                 Ink(RAMP_NAVY, 10),
+                                 Ink(RAMP_PURPLE, 7),
+                                 Ink(RAMP_PURPLE, 10),
+                                 Ink(RAMP_ROSE, 9),
+                                 Ink(RAMP_CREAM, 12),
+                                 Ink(RAMP_CREAM, 15),
+                                 Ink(RAMP_STONE, 7),
+                                 Ink(RAMP_STONE, 11)}};
   return legend;
 }
 
@@ -44,14 +58,13 @@ const std::vector<std::string> ICON_OVERRIPE = {  // a clock whose time has run 
     ".kRwwwwkwwwRk.", ".kRwwwwkkkwRk.", ".kRwwwwwwwwRk.", ".kRwwwwwwwwRk.", "..kRwwwwwwRk..",
     "...kRRRRRRk...", "....kkkkkk....", "..kk......kk..", ".............."};
 const std::vector<std::string> DAY_MARKER = {  // a red ring round the date
-    "..kkkkk..", ".kRRRRRk.", "kRR...RRk", "kR.....Rk", "kR.....Rk", "kR.....Rk", "kRR...RRk",
-    ".kRRRRRk.", "..kkkkk.."};
-const std::vector<std::string> HEART = {
-    ".kkk..kkk.", "kRRRkkRwRk", "kRRRRRRRwk", "kRRRRRRRRk", ".kRRRRRRk.", "..kRRRRk..",
-    "...kRRk...", "....kk...."};
+    "..kkkkk..", ".kRRRRRk.", "kRR...RRk", "kR.....Rk", "kR.....Rk",
+    "kR.....Rk", "kRR...RRk", ".kRRRRRk.", "..kkkkk.."};
+const std::vector<std::string> HEART = {".kkk..kkk.", "kRRRkkRwRk", "kRRRRRRRwk", "kRRRRRRRRk",
+                                        ".kRRRRRRk.", "..kRRRRk..", "...kRRk...", "....kk...."};
 const std::vector<std::string> NOTE = {"...kk", "...kw", "...k.", "...k.", "kkkk.", "kkk..."};
-const std::vector<std::string> STINK = {
-    "..g...g...g", ".g...g...g.", "..g...g...g", "...g...g...", "..g...g...g", ".g...g...g."};
+const std::vector<std::string> STINK = {"..g...g...g", ".g...g...g.", "..g...g...g",
+                                        "...g...g...", "..g...g...g", ".g...g...g."};
 const std::vector<std::string> SWEAT = {"..k..", ".kBk.", "kBBBk", "kBwBk", ".kkk."};
 
 void DrawCalendar(Canvas& c) {
@@ -112,8 +125,8 @@ void DrawCustomerWindow(Canvas& c, int32_t x, int32_t y) {
   for (int32_t shelf : {22, 44}) {
     FillRect(c, x + 100, y + shelf, 36, 2, Ink(RAMP_WOOD, 9));
     for (int32_t k = 0; k < 3; ++k) {
-      ShadedEllipse(c, x + 106 + 11 * k, y + shelf - 4, 4.5, 3.5,
-                    k == 1 ? RAMP_RED : RAMP_YELLOW, 5, 12);
+      ShadedEllipse(c, x + 106 + 11 * k, y + shelf - 4, 4.5, 3.5, k == 1 ? RAMP_RED : RAMP_YELLOW,
+                    5, 12);
     }
   }
   FillRect(c, x + 64, y, 30, 8, Ink(RAMP_STONE, 6));
