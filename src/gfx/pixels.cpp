@@ -12,7 +12,9 @@ namespace gfx {
 namespace {
 
 // The writable area: the screen, narrowed to the target surface when a smaller
-// slot is the draw target, so that no write ever lands outside the surface.
+// slot is the draw target, so that no write ever lands outside the surface. It is
+// empty unless the draw target is locked and LockedPixels is its memory: a
+// pointer kept from an earlier lock may belong to a surface that is gone.
 struct Area {
   int32_t width = 0;
   int32_t height = 0;
@@ -21,7 +23,9 @@ struct Area {
 
 Area LockedArea() {
   const Surface* target = DrawTargetSurface();
-  if (target == nullptr || LockedPixels == nullptr) return {};
+  if (target == nullptr || target->lockCount == 0 || LockedPixels != target->pixels.get()) {
+    return {};
+  }
   return {std::min(SCREEN_WIDTH, target->width), std::min(SCREEN_HEIGHT, target->height)};
 }
 

@@ -8,6 +8,7 @@ namespace gfx {
 // All of these work inside a LockDrawTarget ... UnlockDrawTarget bracket and
 // address the target through LockedPixels and LockedPitch; points are tested
 // against the 320 x 240 screen (and never written outside the target surface).
+// Without that lock nothing is written (single pixels return 0, ReadPixel -1).
 // Mix colours are used through their low 8 bits; a remap level outside 0..13 has
 // no table row, so such calls write nothing and return 0.
 int32_t PutPixel(int32_t x, int32_t y, int32_t colour);

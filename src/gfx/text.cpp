@@ -185,7 +185,8 @@ void FreeFontRecord() {
   FontRecord = nullptr;
 }
 
-// Sizes are cell heights in pixels; a negative size asks for the same height.
+// Sizes are cell heights in pixels; a negative size asks for the same height, 0
+// for the default, the everyday 16, and no cell is taller than the screen.
 void BeginText(int32_t size) {
   assert(Text.surface == nullptr && "BeginText without EndText");
   if (FontRecord == nullptr || Text.surface != nullptr || !platform::FontsLoaded()) return;
@@ -199,7 +200,9 @@ void BeginText(int32_t size) {
   assert(surface->lockCount == 0 && "text drawn on a locked surface");
   if (GetDC(surface) != DD_OK) return;
   Text.surface = surface;
-  Text.size = std::max(std::abs(size), 1);
+  Text.size = size == 0
+                  ? PRINT_TEXT_SIZE
+                  : static_cast<int32_t>(std::min<int64_t>(std::abs(int64_t{size}), SCREEN_HEIGHT));
   Text.textIndex = NearestIndex(COLOUR_BLACK);
   Text.backIndex = NearestIndex(COLOUR_WHITE);
   Text.transparent = false;

@@ -69,6 +69,7 @@ std::string FindGothicFile() {
     FcPatternDestroy(match);
   }
   FcPatternDestroy(pattern);
+  FcFini();  // the path is all that is needed; fontconfig's caches go now
   return file;
 }
 

@@ -191,6 +191,21 @@ TEST_F(PixelsTest, EllipseRefusals) {
   EXPECT_EQ(Back(10, 0), INK);
 }
 
+TEST_F(PixelsTest, NothingIsWrittenOutsideALock) {
+  gfx::UnlockDrawTarget();
+  EXPECT_EQ(gfx::PutPixel(5, 5, INK), 0);
+  EXPECT_EQ(gfx::ReadPixel(5, 5), -1);
+  EXPECT_EQ(gfx::PixelLine(0, 0, 9, 0, INK, 0), 1);
+  // A pointer kept from the back buffer's lock does not reach another target.
+  gfx::CreateSlotSurface(4, 8, 8);
+  ASSERT_EQ(gfx::LockDrawTarget(), 1);
+  gfx::SetDrawTarget(4);
+  EXPECT_EQ(gfx::PutPixel(5, 5, INK), 0);
+  gfx::ResetDrawTarget();
+  EXPECT_TRUE(PixelsNot(gfx::BackSurface, BACKGROUND).empty());
+  EXPECT_TRUE(PixelsNot(gfx::SlotSurface(4), 0).empty());
+}
+
 TEST_F(PixelsTest, SmallSlotTargetIsNeverWrittenPastItsEdge) {
   gfx::UnlockDrawTarget();
   gfx::CreateSlotSurface(4, 8, 4);

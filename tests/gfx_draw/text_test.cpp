@@ -107,6 +107,22 @@ TEST_F(TextTest, FreshBracketDrawsBlackOnOpaqueWhite) {
   EXPECT_FALSE(PixelsOf(gfx::BackSurface, BLACK).empty());
 }
 
+TEST_F(TextTest, SizesAreCellHeights) {
+  struct Case {
+    int32_t size, cellHeight, cellWidth;
+  };
+  for (const Case& c : {Case{16, 16, 8}, Case{-12, 12, 6}, Case{0, 16, 8}, Case{24, 24, 12}}) {
+    Fill(gfx::BackSurface, BACKGROUND);
+    gfx::BeginText(c.size);
+    gfx::SetTextColours(RGB_RED, RGB_GREEN, 0);
+    gfx::DrawTextAt(0, 0, "x");
+    gfx::EndText();
+    EXPECT_EQ(Bounds(PixelsNot(gfx::BackSurface, BACKGROUND)),
+              (Box{0, 0, c.cellWidth, c.cellHeight}))
+        << c.size;
+  }
+}
+
 TEST_F(TextTest, AlignmentCodes) {
   struct Case {
     int32_t alignment;
