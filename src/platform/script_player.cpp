@@ -21,13 +21,18 @@ size_t NextEvent = 0;
 uint32_t CloseRequestMs = DEFAULT_TAIL_MS;
 bool CloseRequested = false;
 
+// a + b, held at the clock's last value instead of wrapping around.
+uint32_t SaturatingAdd(uint32_t a, uint32_t b) {
+  return a > UINT32_MAX - b ? UINT32_MAX : a + b;
+}
+
 // The headless run's own close request and, after the grace time, its end.
 void CheckRunTime(uint32_t nowMs) {
   if (!CloseRequested && nowMs >= CloseRequestMs) {
     CloseRequested = true;
     PostMessageA(WM_CLOSE, 0, 0);
   }
-  if (CloseRequested && nowMs - CloseRequestMs >= CLOSE_GRACE_MS) {
+  if (CloseRequested && nowMs >= SaturatingAdd(CloseRequestMs, CLOSE_GRACE_MS)) {
     std::fprintf(stderr, "vaulmoor: still running %u ms after the close request at %u ms\n",
                  CLOSE_GRACE_MS, CloseRequestMs);
     std::exit(3);
@@ -67,7 +72,8 @@ void ApplyDueScriptEvents(uint32_t nowMs) {
 uint32_t NextScriptStop(uint32_t nowMs, uint32_t targetMs) {
   uint32_t stop = targetMs;
   if (NextEvent < Events.size()) stop = std::min(stop, Events[NextEvent].timeMs);
-  uint32_t runTimeStop = CloseRequested ? CloseRequestMs + CLOSE_GRACE_MS : CloseRequestMs;
+  uint32_t runTimeStop =
+      CloseRequested ? SaturatingAdd(CloseRequestMs, CLOSE_GRACE_MS) : CloseRequestMs;
   if (runTimeStop > nowMs) stop = std::min(stop, runTimeStop);
   return std::max(stop, nowMs);
 }
@@ -82,7 +88,7 @@ bool StartScript(const Options& options) {
     return false;
   }
   uint32_t lastEventMs = Events.empty() ? 0 : Events.back().timeMs;
-  CloseRequestMs = options.hasUntil ? options.untilMs : lastEventMs + DEFAULT_TAIL_MS;
+  CloseRequestMs = options.hasUntil ? options.untilMs : SaturatingAdd(lastEventMs, DEFAULT_TAIL_MS);
   // Keys at time 0 are held before the window exists, so even a query made while
   // the window is created sees them.
   for (const ScriptEvent& event : Events)

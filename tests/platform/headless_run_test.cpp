@@ -117,6 +117,16 @@ TEST_F(HeadlessRun, CloseRequestDefaultsToThirtySecondsAfterTheLastEvent) {
   EXPECT_EQ(taken[0].message, platform::WM_CLOSE);
 }
 
+TEST_F(HeadlessRun, CloseRequestTimeDoesNotWrapAroundNearTheClocksEnd) {
+  Start("4294967000 down a\n");
+  platform::WaitUntil(1500000000u);  // waits compare within half the clock's range
+  platform::WaitUntil(3000000000u);
+  platform::WaitUntil(4294967100u);
+  std::vector<platform::MSG> taken = TakeAll();
+  ASSERT_EQ(taken.size(), 1u);
+  EXPECT_EQ(taken[0].message, platform::WM_KEYDOWN);
+}
+
 TEST_F(HeadlessRun, UntilSetsTheCloseRequest) {
   Start("", true, 1000);
   platform::WaitUntil(999);
