@@ -121,6 +121,14 @@ TEST(HeadlessProgram, MissingStartUpFilesStopWithTheirNames) {
   }
 }
 
+TEST(WindowedProgram, NoDisplayStopsWithTheDisplayMessageAndStatusTwo) {
+  std::string folder = MakeRunFolder("no_display");
+  testsupport::RunResult run = testsupport::RunProgram(
+      folder, {"--window"}, {"DISPLAY=", "WAYLAND_DISPLAY=", "SDL_VIDEODRIVER=x11"});
+  EXPECT_EQ(run.exitStatus, 2);
+  EXPECT_NE(run.err.find("error: Can't create DirectDraw Object"), std::string::npos) << run.err;
+}
+
 TEST(HeadlessProgram, UnwritableLogIsSkippedAndTheGameRuns) {
   std::string folder = MakeRunFolder("no_log");
   std::filesystem::create_directory(folder + "report.txt");  // cannot be opened as a file
