@@ -293,22 +293,20 @@ int32_t BlitRotated(int32_t dx1, int32_t dy1, int32_t dx2, int32_t dy2, int32_t 
   const int32_t degrees = (angle % 360 + 360) % 360;
   const int64_t sn = app::SineTable[degrees], cs = app::SineTable[degrees + 90];
   const int64_t hw = W >> 1, hh = H >> 1, ox = (W - SW) >> 1, oy = (H - SH) >> 1;
-  int64_t uRow = 360 * hw - hw * cs + hh * sn;
-  int64_t vRow = 360 * hh - hw * sn - hh * cs;
-  for (int64_t j = 0; j < H; ++j) {
-    int64_t u = uRow, v = vRow;
-    for (int64_t i = 0; i < W; ++i) {
+  const int64_t uStart = 360 * hw - hw * cs + hh * sn;
+  const int64_t vStart = 360 * hh - hw * sn - hh * cs;
+  // Only the visible rows and columns are visited; the stepped sums of u and v
+  // are taken directly at the first visible column and row.
+  for (int64_t j = skipY; j < ch; ++j) {
+    int64_t u = uStart - j * sn + skipX * cs;
+    int64_t v = vStart + j * cs + skipX * sn;
+    for (int64_t i = skipX; i < cw; ++i, u += cs, v += sn) {
       const int64_t su = u / 360 - ox, sv = v / 360 - oy;
-      if (su >= 0 && su < SW && sv >= 0 && sv < SH && i >= skipX && i < cw && j >= skipY &&
-          j < ch && source.Holds(sx1 + su, sy1 + sv) && dest.Holds(dx1 + i, dy1 + j)) {
-        const uint8_t p = source.At(sx1 + su, sy1 + sv);
-        if (p != key) dest.At(dx1 + i, dy1 + j) = p;
-      }
-      u += cs;
-      v += sn;
+      if (su < 0 || su >= SW || sv < 0 || sv >= SH) continue;
+      if (!source.Holds(sx1 + su, sy1 + sv) || !dest.Holds(dx1 + i, dy1 + j)) continue;
+      const uint8_t p = source.At(sx1 + su, sy1 + sv);
+      if (p != key) dest.At(dx1 + i, dy1 + j) = p;
     }
-    uRow -= sn;
-    vRow += cs;
   }
   Unlock(source.surface);
   Unlock(dest.surface);

@@ -263,6 +263,14 @@ TEST_F(RotatedTest, ClipsAtTheScreenEdges) {
   EXPECT_EQ(gfx::BlitRotated(330, 0, 334, 4, 0, 3, 0, 0, 4, 4, NO_KEY), 1);  // nothing visible
 }
 
+TEST_F(RotatedTest, HugeDestinationVisitsOnlyTheScreen) {
+  // Centred in a 200000-pixel square around the origin, the copy lands at (-2, -2).
+  ASSERT_EQ(gfx::BlitRotated(-100000, -100000, 100000, 100000, 0, 3, 0, 0, 4, 4, NO_KEY), 1);
+  EXPECT_EQ(Bounds(PixelsNot(gfx::BackSurface, BACKGROUND)), (Box{0, 0, 2, 2}));
+  EXPECT_EQ(Back(0, 0), Picture(2, 2));
+  EXPECT_EQ(Back(1, 1), Picture(3, 3));
+}
+
 // In-place effects over a 6 x 4 area of the pattern copied to (10, 20).
 class RectEffectsTest : public EffectsTest {
  protected:
