@@ -5,7 +5,8 @@ target_include_directories(vm_stage_source PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 add_executable(vaulmoor-stagec ${CMAKE_CURRENT_LIST_DIR}/stages/stagec_main.cpp)
 target_link_libraries(vaulmoor-stagec PRIVATE vm_stage_source vm_game_rules)
 
-add_library(vm_solver STATIC ${CMAKE_CURRENT_LIST_DIR}/solver/solver.cpp)
+add_library(vm_solver STATIC ${CMAKE_CURRENT_LIST_DIR}/solver/solver.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/solver/playthrough.cpp)
 target_include_directories(vm_solver PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(vm_solver PUBLIC vm_game_rules)
 

@@ -1,0 +1,110 @@
+// Kept solutions and the input script that plays them through the whole game.
+#include "solver/playthrough.h"
+
+#include <fstream>
+#include <sstream>
+
+#include "game/data_model.h"
+#include "game/rules.h"
+
+namespace tools {
+
+namespace {
+
+// Virtual times of the run, in ms. The boot logo ends before the title shows at 3 s;
+// a move takes about 0.27 s; a dropped snowman sinks for under 0.5 s; a delivered
+// cheese takes under 3 s to fall and be judged; a clear adds its 0.5 s banner and the
+// 2 s intro card of the next stage.
+constexpr uint32_t TITLE_START_MS = 3000;
+constexpr uint32_t FIRST_MOVE_MS = 6000;
+constexpr uint32_t KEY_HOLD_MS = 40;
+constexpr uint32_t MOVE_MS = 350;
+constexpr uint32_t SNOWMAN_DROP_MS = 1000;
+constexpr uint32_t CHEESE_DROP_MS = 3500;
+constexpr uint32_t CLEAR_MS = 3500;
+constexpr uint32_t ENDING_MS = 2000;
+
+const char* KeyName(char move) {
+  switch (move) {
+    case 'U':
+      return "up";
+    case 'R':
+      return "right";
+    case 'D':
+      return "down";
+    default:
+      return "left";
+  }
+}
+
+int32_t Direction(char move) {
+  const char letters[] = "URDL";
+  for (int32_t d = 0; d < 4; ++d) {
+    if (letters[d] == move) return d;
+  }
+  return -1;
+}
+
+void Tap(std::ostringstream& script, uint32_t at, const char* key) {
+  script << at << " down " << key << '\n' << at + KEY_HOLD_MS << " up " << key << '\n';
+}
+
+}  // namespace
+
+bool ReadSolutions(const std::string& path, std::vector<std::string>* moves, std::string* error) {
+  std::ifstream in(path);
+  if (!in) {
+    *error = path + ": cannot read";
+    return false;
+  }
+  moves->assign(game::STAGE_COUNT, "");
+  std::string line;
+  for (int lineNumber = 1; std::getline(in, line); ++lineNumber) {
+    if (line.empty() || line[0] == ';') continue;
+    std::istringstream words(line);
+    int stage = 0;
+    size_t count = 0;
+    std::string letters;
+    if (!(words >> stage >> count >> letters) || stage < 1 || stage > game::STAGE_COUNT ||
+        letters.size() != count || letters.find_first_not_of("URDL") != std::string::npos) {
+      *error = path + ":" + std::to_string(lineNumber) + ": expected 'stage count moves'";
+      return false;
+    }
+    (*moves)[stage - 1] = letters;
+  }
+  for (int s = 0; s < game::STAGE_COUNT; ++s) {
+    if ((*moves)[s].empty()) {
+      *error = path + ": no solution for stage " + std::to_string(s + 1);
+      return false;
+    }
+  }
+  return true;
+}
+
+std::string PlaythroughScript(const std::vector<std::string>& moves,
+                              std::vector<uint32_t>* clearTimes) {
+  std::ostringstream script;
+  Tap(script, TITLE_START_MS, "space");
+  uint32_t at = FIRST_MOVE_MS;
+  clearTimes->clear();
+  for (size_t s = 0; s < moves.size(); ++s) {
+    game::SetUpStage(static_cast<int32_t>(s));
+    for (char move : moves[s]) {
+      Tap(script, at, KeyName(move));
+      game::Facing = Direction(move);
+      game::StartMove();
+      at += MOVE_MS;
+      if (game::CommitMove()) {
+        bool cheese = game::PushedPieceIsCheese();
+        if (cheese) game::DeliverCheese();
+        at += cheese ? CHEESE_DROP_MS : SNOWMAN_DROP_MS;
+      }
+    }
+    at += CLEAR_MS;
+    clearTimes->push_back(at);
+  }
+  Tap(script, at + ENDING_MS, "space");
+  return script.str();
+}
+
+}  // namespace tools

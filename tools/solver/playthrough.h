@@ -1,0 +1,23 @@
+// Kept solutions and the input script that plays them through the whole game.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tools {
+
+// Reads the kept solutions ("stage count moves" lines, ';' comments) into one move
+// string per stage, stage 1 first. Returns false when the file cannot be read, a
+// line is malformed, a count disagrees with its moves, or a stage is missing.
+bool ReadSolutions(const std::string& path, std::vector<std::string>* moves, std::string* error);
+
+// A headless input script that starts a new game on the title and plays every stage
+// with its moves, leaving generous time for each move, delivery and stage clear, then
+// presses Space in the ending. clearTimes receives, per stage, a time (ms) by which
+// that stage has been cleared and the next one started. Uses the game's rules on
+// game::StageSet to know which moves drop a piece.
+std::string PlaythroughScript(const std::vector<std::string>& moves,
+                              std::vector<uint32_t>* clearTimes);
+
+}  // namespace tools
