@@ -48,7 +48,7 @@ void DrawWallFront(Canvas& canvas, int32_t x, int32_t y) {
 
 void DrawWallTop(Canvas& canvas, int32_t x, int32_t y) {
   // Seen from above the wall is lighter and rougher than the floor around it.
-  DrawStoneCourses(canvas, x, y, CELL, CELL, RAMP_STONE, 4, 11, 23, 12, 8);
+  DrawStoneCourses(canvas, x, y, CELL, CELL, RAMP_STONE, 2, 8, 23, 12, 8);
 }
 
 void DrawHole(Canvas& canvas, int32_t x, int32_t y) {
