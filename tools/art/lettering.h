@@ -10,12 +10,12 @@
 namespace tools {
 
 struct LetteringStyle {
-  int32_t scale = 2;     // each grid pixel becomes scale x scale pixels
-  int32_t ramp = 0;      // fill ramp; the light runs from hi at the top to lo at the bottom
+  int32_t scale = 2;  // each grid pixel becomes scale x scale pixels
+  int32_t ramp = 0;   // fill ramp; the light runs from hi at the top to lo at the bottom
   int32_t lo = 8;
   int32_t hi = 15;
-  uint8_t outline = 0;   // ring around the letters (INK_CLEAR for none)
-  uint8_t shadow = 0;    // drop shadow one scaled pixel down and right (INK_CLEAR for none)
+  uint8_t outline = 0;  // ring around the letters (INK_CLEAR for none)
+  uint8_t shadow = 0;   // drop shadow one scaled pixel down and right (INK_CLEAR for none)
 };
 
 // Width in pixels of a UTF-8 text in the given scale; characters without a grid
