@@ -28,8 +28,6 @@ void SetMessageKeyState(int vk, bool down);
 // The virtual key of an SDL key code, 0 for keys the game has no code for.
 int VirtualKeyOf(int32_t sdlKey);
 
-// Applies one script event at the current clock.
-void ApplyScriptEvent(const ScriptEvent& event);
 // Applies the loaded script's events due at nowMs (real runs; headless runs
 // apply them as the virtual clock advances).
 void ApplyDueScriptEvents(uint32_t nowMs);
@@ -61,7 +59,5 @@ void ResetMessages();
 SDL_Window* Window();
 // Shows the last converted picture again (after exposure or resizing).
 void RefreshDisplay();
-// Alt+Enter: between full screen on the desktop and a window.
-void ToggleFullScreen();
 
 }  // namespace platform::core

@@ -39,8 +39,6 @@ void CheckRunTime(uint32_t nowMs) {
   }
 }
 
-}  // namespace
-
 void ApplyScriptEvent(const ScriptEvent& event) {
   switch (event.kind) {
     case ScriptEventKind::KeyDown:
@@ -62,6 +60,8 @@ void ApplyScriptEvent(const ScriptEvent& event) {
       break;
   }
 }
+
+}  // namespace
 
 void ApplyDueScriptEvents(uint32_t nowMs) {
   for (; NextEvent < Events.size() && Events[NextEvent].timeMs <= nowMs; ++NextEvent)

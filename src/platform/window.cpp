@@ -15,11 +15,19 @@ constexpr int WINDOW_BASE_HEIGHT = 240;
 SDL_Window* MainWindow = nullptr;
 bool FocusLost = false;
 
+// Alt+Enter: between full screen on the desktop and a window.
+void ToggleFullScreen() {
+  if (!MainWindow) return;
+  bool full = (SDL_GetWindowFlags(MainWindow) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+  SDL_SetWindowFullscreen(MainWindow, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+  core::RefreshDisplay();
+}
+
 void HandleKeyDown(const SDL_KeyboardEvent& key) {
   if (key.repeat) return;
   bool alt = (key.keysym.mod & KMOD_ALT) != 0;
   if (alt && (key.keysym.sym == SDLK_RETURN || key.keysym.sym == SDLK_KP_ENTER)) {
-    core::ToggleFullScreen();
+    ToggleFullScreen();
     return;
   }
   // A system key: the default handling of Alt+F4 is a close request.
@@ -87,13 +95,6 @@ void PumpEvents() {
   if (IsHeadless()) return;
   if (RunOptions().scriptPath) ApplyDueScriptEvents(timeGetTime());
   for (SDL_Event event; SDL_PollEvent(&event);) HandleEvent(event);
-}
-
-void ToggleFullScreen() {
-  if (!MainWindow) return;
-  bool full = (SDL_GetWindowFlags(MainWindow) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
-  SDL_SetWindowFullscreen(MainWindow, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
-  RefreshDisplay();
 }
 
 }  // namespace core
