@@ -170,11 +170,12 @@ Canvas DrawInfoPanel() {
   FillRect(c, 9, 9, 182, 189, INK_INK);
   ShadedRect(c, 10, 10, 180, 187, RAMP_NAVY, 1, 3, 0.8, 0.2);
   Speckle(c, 10, 10, 180, 187, RAMP_NAVY, Ink(RAMP_NAVY, 4), 23, 301);
-  FillRect(c, 14, 58, 172, 1, Ink(RAMP_GOLD, 7));
+  // A rule under the cheese's name, which is printed at y 20..36 of the panel.
+  FillRect(c, 14, 38, 172, 1, Ink(RAMP_GOLD, 7));
   for (int32_t x : {1, 192}) {
     for (int32_t y : {1, 192}) FillRect(c, x, y, 7, 7, Ink(RAMP_GOLD, 8));
   }
-  DrawCheese(c, 162, 24, 9);
+  DrawCheese(c, 170, 12, 9);
   return c;
 }
 
