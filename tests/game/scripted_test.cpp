@@ -152,6 +152,71 @@ TEST(GameRun, DownAndSpaceInOneFrameConfirmContinue) {
   EXPECT_EQ(run.save(), SaveText(6));
 }
 
+// With two directions held the later one in the order left, right, up, down
+// wins; each stage can move only in the winning direction, and nothing is to be
+// delivered, so a move clears the stage.
+TEST(GameRun, HeldDirectionsFollowTheirPriority) {
+  struct Case {
+    const char* name;
+    const char* first;
+    const char* second;
+    std::vector<std::string> rows;
+  };
+  const Case cases[] = {
+      {"right_and_down",
+       "right",
+       "down",
+       {".........", ".@#......", ".........", ".........", ".........", ".........", ".........",
+        ".........", "........."}},
+      {"left_and_up",
+       "left",
+       "up",
+       {".........", "#@.......", ".........", ".........", ".........", ".........", ".........",
+        ".........", "........."}},
+  };
+  for (const Case& c : cases) {
+    std::string both = std::to_string(PLAY_MS) + " down " + c.first + "\n" +
+                       std::to_string(PLAY_MS) + " down " + c.second + "\n" +
+                       std::to_string(PLAY_MS + 100) + " up " + c.first + "\n" +
+                       std::to_string(PLAY_MS + 100) + " up " + c.second + "\n";
+    Played run =
+        RunGame(std::string("priority_") + c.name, StageFile({StageBlock(CellarPicture{c.rows})}),
+                Tap(TITLE_MS, "space") + both + Close(PLAY_MS + 1500));
+    EXPECT_EQ(run.save(), "1 20") << c.name;
+  }
+}
+
+// A snowman pushed into a hole sinks and play resumes without a delivery: the
+// stage is cleared only by the cheese delivered afterwards.
+TEST(GameRun, SnowmanIntoAHoleCountsForNothing) {
+  CellarPicture picture{{"@Ao......", ".........", "L.0o.....", ".........", ".........",
+                         ".........", ".........", ".........", "........."},
+                        1,
+                        {{0, 3}}};
+  std::string script = Tap(TITLE_MS, "space") + Tap(PLAY_MS, "right", 100) +
+                       Tap(PLAY_MS + 1000, "down", 100) + Tap(PLAY_MS + 1500, "down", 100) +
+                       Tap(PLAY_MS + 2000, "right", 100) + Close(PLAY_MS + 7000);
+  Played run = RunGame("snowman_hole", StageFile({StageBlock(picture)}), script);
+  EXPECT_EQ(run.save(), "1 20");
+}
+
+// Q and Space in one play frame: the browser opens over the untouched board
+// instead of the collapse with its banner.
+TEST(GameRun, QAndSpaceTogetherOpenTheBrowser) {
+  std::string together = std::to_string(PLAY_MS + 500) + " down q\n" +
+                         std::to_string(PLAY_MS + 500) + " down space\n" +
+                         std::to_string(PLAY_MS + 600) + " up q\n" + std::to_string(PLAY_MS + 600) +
+                         " up space\n";
+  std::string script = Tap(TITLE_MS, "space") + Tap(PLAY_MS, "f9") + together +
+                       Tap(PLAY_MS + 1000, "f9") + Close(PLAY_MS + 1500);
+  Played run = RunGame("q_and_space", TwoDeliveriesStage(6), script);
+  std::string play = Screenshot(run.folder, 0);
+  std::string browsing = Screenshot(run.folder, 1);
+  ASSERT_FALSE(browsing.empty());
+  EXPECT_TRUE(SameRegion(play, browsing, 0, 0, 240, 240));
+  EXPECT_FALSE(SameRegion(play, browsing, 240, 0, 320, 240)) << "the pointer shows";
+}
+
 TEST(GameRun, GoodDeliveryClearsTheStageAndSaves) {
   std::string script = Tap(TITLE_MS, "space") + DeliverFirst(PLAY_MS);
   // The push commits near 6.8 s; sinking, falling, two pauses and a second of
