@@ -189,7 +189,8 @@ void FreeFontRecord() {
 // for the default, the everyday 16, and no cell is taller than the screen.
 void BeginText(int32_t size) {
   assert(Text.surface == nullptr && "BeginText without EndText");
-  if (FontRecord == nullptr || Text.surface != nullptr || !platform::FontsLoaded()) return;
+  EndText();  // a bracket left open would keep its surface unlockable for good
+  if (FontRecord == nullptr || !platform::FontsLoaded()) return;
   *FontRecord = LogicalFont{};
   FontRecord->height = size;
   FontRecord->weight = FONT_WEIGHT_NORMAL;

@@ -106,8 +106,8 @@ bool LoadBitmapFont(const char* name, MemoryFace& target) {
     if (got == 0 && !target.bytes.empty() &&
         FT_New_Memory_Face(Fonts.library, target.bytes.data(),
                            static_cast<FT_Long>(target.bytes.size()), 0, &target.face) == 0 &&
-        FT_Select_Size(target.face, 0) == 0) {
-      FT_Select_Charmap(target.face, target.face->charmaps[0]->encoding);
+        target.face->num_charmaps > 0 && FT_Select_Size(target.face, 0) == 0) {
+      FT_Set_Charmap(target.face, target.face->charmaps[0]);
       return true;
     }
   }
