@@ -33,7 +33,6 @@ constexpr uint8_t Ink(int32_t ramp, int32_t shade) {
   return static_cast<uint8_t>(ramp * PALETTE_SHADES + s);
 }
 
-constexpr uint8_t INK_WHITE = Ink(RAMP_GREY, 15);
 constexpr uint8_t INK_INK = Ink(RAMP_GREY, 1);  // near-black outline colour, opaque
 
 // Fills rgb with the 256 colours as red, green, blue.

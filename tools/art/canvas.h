@@ -54,10 +54,9 @@ void Speckle(Canvas& canvas, int32_t x, int32_t y, int32_t w, int32_t h, int32_t
 // that touches an opaque one side-on becomes ink, so sprites read on any floor.
 void OutlineRegion(Canvas& canvas, int32_t x, int32_t y, int32_t w, int32_t h, uint8_t ink);
 
-// A pixel grid in text: one string per row, one character per pixel; each
-// character is looked up in the legend ("c=index" pairs are given as two strings
-// of equal length: characters and their inks). Characters not in the legend
-// ('.' by convention) leave the canvas untouched.
+// A pixel grid in text: one string per row, one character per pixel. Each
+// character is looked up in the legend, whose keys[i] stands for inks[i];
+// characters not in the legend ('.' by convention) leave the canvas untouched.
 struct Legend {
   std::string keys;
   std::vector<uint8_t> inks;

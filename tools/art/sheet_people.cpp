@@ -7,7 +7,8 @@
 namespace tools {
 namespace {
 
-constexpr int32_t FACING_UP = 0, FACING_RIGHT = 1, FACING_DOWN = 2, FACING_LEFT = 3;
+// Facings as the game numbers them; left (3) is drawn as the mirror image of right (1).
+constexpr int32_t FACING_UP = 0, FACING_DOWN = 2, FACING_LEFT = 3;
 
 // The keeper seen from the front or the back (24 x 48): step is -1, 0 or 1, the
 // leg that is lifted and the arm that swings forward.
