@@ -73,7 +73,8 @@ void DrawKeeperSide(Canvas& c, int32_t x, int32_t y, int32_t step) {
   // Head in profile: face to the right, hair at the back.
   ShadedEllipse(c, x + 12, y + 19, 5.5, 6, RAMP_SKIN, 6, 12);
   FillRect(c, x + 7, y + 15, 3, 5, Ink(RAMP_WOOD, 3));
-  Plot(c, x + 18, y + 19, Ink(RAMP_SKIN, 8));  // nose
+  Plot(c, x + 17, y + 19, Ink(RAMP_SKIN, 8));  // nose
+  Plot(c, x + 18, y + 19, Ink(RAMP_SKIN, 7));
   Plot(c, x + 15, y + 18, Ink(RAMP_GREY, 2));
   Plot(c, x + 15, y + 21, Ink(RAMP_ROSE, 9));
   ShadedEllipse(c, x + 11.5, y + 13.5, 6.5, 3.5, RAMP_CREAM, 10, 15);
