@@ -1,4 +1,5 @@
 // The millisecond clock since program start, real or virtual, and the waits on it.
+#include <algorithm>
 #include <chrono>
 #include <thread>
 #include <vector>
@@ -12,6 +13,8 @@ using SteadyClock = std::chrono::steady_clock;
 
 // Real waits sleep until this close to their target and poll the clock after that.
 constexpr int32_t SPIN_MARGIN_MS = 2;
+// Longest sleep between two looks at the window's events.
+constexpr int32_t MAX_SLEEP_MS = 10;
 
 SteadyClock::time_point ClockStart;
 uint32_t VirtualNow = 0;
@@ -53,10 +56,13 @@ void WaitUntil(uint32_t targetMs) {
     if (Remaining(targetMs) > 0) AdvanceVirtualClock(targetMs);
     return;
   }
-  for (int32_t left; (left = Remaining(targetMs)) > 0;) {
-    core::PumpEvents();
+  // Events keep arriving during the wait (the immediate key state stays current),
+  // and those due by the target have arrived when it returns.
+  for (core::PumpEvents(); Remaining(targetMs) > 0; core::PumpEvents()) {
+    int32_t left = Remaining(targetMs);
     if (left > SPIN_MARGIN_MS)
-      std::this_thread::sleep_for(std::chrono::milliseconds(left - SPIN_MARGIN_MS));
+      std::this_thread::sleep_for(
+          std::chrono::milliseconds(std::min(left - SPIN_MARGIN_MS, MAX_SLEEP_MS)));
     else
       std::this_thread::yield();
   }

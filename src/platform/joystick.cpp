@@ -97,13 +97,13 @@ void CloseJoysticks() {
 
 uint32_t joyGetPosEx(uint32_t device, JOYINFOEX* info) {
   if (device >= JOYSTICK_COUNT) return JOYERR_UNPLUGGED;
+  core::PumpEvents();
   // The script's stick stands in for joystick 1 while it is attached.
   if (device == 0 && Scripted.attached) {
     Report(Scripted.x, Scripted.y, Scripted.buttons, info);
     return JOYERR_NOERROR;
   }
   if (IsHeadless()) return JOYERR_UNPLUGGED;
-  core::PumpEvents();
   SDL_Joystick* stick = Sticks[device];
   if (!stick) return JOYERR_UNPLUGGED;
   Report(AxisPosition(stick, 0), AxisPosition(stick, 1), ButtonBits(stick), info);
