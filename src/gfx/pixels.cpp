@@ -60,6 +60,33 @@ bool RefusedByClip(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t clip)
                         inRange(y1, SCREEN_HEIGHT) && inRange(y2, SCREEN_HEIGHT));
 }
 
+// Steps pixels k = 0 .. count - 1 of a line along its driving axis, visiting only
+// those whose driving coordinate lies in 0 .. limit - 1. The error term starts at
+// half the long side, loses the short side each step and wraps by the long side,
+// moving the other coordinate one step; after k steps it has wrapped a known
+// number of times, so the first visible pixel is reached directly and a line
+// reaching far off the screen costs no more than its visible part.
+template <typename Put>
+void StepAlong(int64_t major0, int64_t minor0, int64_t minorStep, int64_t longSide,
+               int64_t shortSide, int64_t count, int64_t limit, Put put) {
+  const int64_t first = std::max<int64_t>(0, -major0);
+  const int64_t last = std::min(count - 1, limit - 1 - major0);
+  if (first > last) return;
+  int64_t err = longSide / 2 - first * shortSide;
+  int64_t minor = minor0;
+  if (err < 0) {
+    const int64_t wraps = (-err + longSide - 1) / longSide;
+    err += wraps * longSide;
+    minor += wraps * minorStep;
+  }
+  for (int64_t k = first;;) {
+    put(major0 + k, minor);
+    if (++k > last) return;
+    err -= shortSide;
+    if (err < 0) err += longSide, minor += minorStep;
+  }
+}
+
 // Integer line stepping: a wide line runs through its end column, a tall one stops
 // before the row of the lower end point. Every pixel is written once, and only
 // where it lies on the screen.
@@ -67,29 +94,26 @@ template <typename Write>
 int32_t SteppedLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t clip, Write write) {
   if (RefusedByClip(x1, y1, x2, y2, clip)) return 0;
   const Area area = LockedArea();
-  auto put = [&](int32_t x, int32_t y) {
-    if (area.Holds(x, y)) write(LockedAt(x, y));
+  auto put = [&](int64_t x, int64_t y) {
+    if (x >= 0 && x < area.width && y >= 0 && y < area.height) {
+      write(LockedAt(static_cast<int32_t>(x), static_cast<int32_t>(y)));
+    }
   };
-  const int32_t dx = std::abs(x2 - x1);
-  const int32_t dy = std::abs(y2 - y1);
+  const int64_t dx = std::abs(int64_t{x2} - x1);
+  const int64_t dy = std::abs(int64_t{y2} - y1);
   if (dx > dy) {
-    int32_t x = x1, y = y1, end = x2, step = y1 >= y2 ? -1 : 1;
-    if (x1 > x2) x = x2, y = y2, end = x1, step = y1 <= y2 ? -1 : 1;
-    put(x, y);
-    for (int32_t err = dx / 2; ++x <= end;) {
-      err -= dy;
-      if (err < 0) err += dx, y += step;
-      put(x, y);
-    }
+    // Start at the left end; y steps toward the other end's row.
+    const bool swapped = x1 > x2;
+    const int64_t x = swapped ? x2 : x1, y = swapped ? y2 : y1;
+    const int64_t step = swapped ? (y1 <= y2 ? -1 : 1) : (y1 >= y2 ? -1 : 1);
+    StepAlong(x, y, step, dx, dy, dx + 1, area.width, put);
   } else {
-    int32_t x = x1, y = y1, end = y2, step = x1 >= x2 ? -1 : 1;
-    if (y1 > y2) x = x2, y = y2, end = y1, step = x1 <= x2 ? -1 : 1;
-    put(x, y);
-    for (int32_t err = dy / 2; ++y < end;) {
-      err -= dx;
-      if (err < 0) err += dy, x += step;
-      put(x, y);
-    }
+    // Start at the upper end; x steps toward the other end's column.
+    const bool swapped = y1 > y2;
+    const int64_t x = swapped ? x2 : x1, y = swapped ? y2 : y1;
+    const int64_t step = swapped ? (x1 <= x2 ? -1 : 1) : (x1 >= x2 ? -1 : 1);
+    StepAlong(y, x, step, dy, dx, std::max<int64_t>(dy, 1), area.height,
+              [&](int64_t row, int64_t column) { put(column, row); });
   }
   return 1;
 }

@@ -101,6 +101,38 @@ TEST_F(PixelsTest, LineSteppingAndEndRowRule) {
   }
 }
 
+TEST_F(PixelsTest, LinesStartingOffTheScreenKeepTheirStepping) {
+  // Stepping does not depend on where a line lies: a line moved partly off the
+  // screen shows the visible part of the same pixel pattern.
+  struct Case {
+    int32_t x1, y1, x2, y2, shiftX, shiftY;
+  };
+  const Case cases[] = {{10, 50, 50, 57, -20, 0}, {50, 57, 10, 50, -20, 0},
+                        {50, 13, 53, 40, 0, -20}, {53, 40, 50, 13, 0, -20},
+                        {10, 60, 47, 20, -25, 0}, {60, 10, 20, 47, 0, -30}};
+  for (const Case& c : cases) {
+    Fill(gfx::BackSurface, BACKGROUND);
+    ASSERT_EQ(gfx::PixelLine(c.x1, c.y1, c.x2, c.y2, INK, 0), 1);
+    PixelSet expected;
+    for (const auto& [x, y] : PixelsOf(gfx::BackSurface, INK)) {
+      if (x + c.shiftX >= 0 && y + c.shiftY >= 0) expected.insert({x + c.shiftX, y + c.shiftY});
+    }
+    Fill(gfx::BackSurface, BACKGROUND);
+    ASSERT_EQ(
+        gfx::PixelLine(c.x1 + c.shiftX, c.y1 + c.shiftY, c.x2 + c.shiftX, c.y2 + c.shiftY, INK, 1),
+        1);
+    EXPECT_EQ(PixelsOf(gfx::BackSurface, INK), expected) << c.x1 << "," << c.y1;
+  }
+}
+
+TEST_F(PixelsTest, HugeClippedLineDrawsOnlyItsVisiblePart) {
+  // Four billion columns and one row step, halfway along: exactly at column 0.
+  ASSERT_EQ(gfx::PixelLine(-2000000000, 5, 2000000000, 6, INK, 1), 1);
+  PixelSet expected = Row(6, 1, 319);
+  expected.insert({0, 5});
+  EXPECT_EQ(PixelsOf(gfx::BackSurface, INK), expected);
+}
+
 TEST_F(PixelsTest, MixedAndRemappedLinesChangeEachPixelOnce) {
   // A diagonal and a steep line: a pixel visited twice would be mixed twice.
   const int32_t lines[][4] = {{0, 0, 9, 9}, {3, 0, 5, 9}, {9, 2, 0, 2}};
