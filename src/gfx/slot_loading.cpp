@@ -61,20 +61,24 @@ std::vector<uint8_t> PaletteIndices(const BitmapImage& image) {
   return result;
 }
 
-// Copies the top-left part of width x height indices that fits into the slot's
-// surface through a lock; false when the lock is refused.
-bool CopyIndices(int32_t slot, const uint8_t* indices, int32_t width, int32_t height) {
+// Gives the slot a new surface of width x height and copies into it, through a
+// lock, the top-left part of the picture's indices that fits. "" on success.
+std::string FillSlot(int32_t slot, int32_t width, int32_t height, const uint8_t* indices,
+                     int32_t pictureWidth, int32_t pictureHeight) {
+  CreateSlotSurface(slot, width, height);
   Surface* surface = SlotSurface(slot);
+  if (!surface)
+    return "no sprite surface of " + std::to_string(width) + "x" + std::to_string(height);
   uint8_t* pixels = nullptr;
   int32_t pitch = 0;
-  if (Lock(surface, &pixels, &pitch) != DD_OK) return false;
-  const int32_t columns = std::min(width, surface->width);
-  const int32_t rows = std::min(height, surface->height);
+  if (Lock(surface, &pixels, &pitch) != DD_OK) return "sprite slot surface cannot be locked";
+  const int32_t columns = std::min(pictureWidth, surface->width);
+  const int32_t rows = std::min(pictureHeight, surface->height);
   for (int32_t y = 0; y < rows; ++y)
     std::memcpy(pixels + static_cast<ptrdiff_t>(y) * pitch,
-                indices + static_cast<ptrdiff_t>(y) * width, static_cast<size_t>(columns));
+                indices + static_cast<ptrdiff_t>(y) * pictureWidth, static_cast<size_t>(columns));
   Unlock(surface);
-  return true;
+  return "";
 }
 
 bool ValidSlot(int32_t slot) {
@@ -102,10 +106,9 @@ int32_t LoadBitmapToSlot(int32_t slot, const char* fileName, int32_t width, int3
     return Refuse(fileName, fault);
   }
   const std::vector<uint8_t> indices = PaletteIndices(image);
-  CreateSlotSurface(slot, width, height);
-  if (!CopyIndices(slot, indices.data(), image.width, image.height))
-    return Refuse(fileName, "sprite slot surface cannot be locked");
-  return 1;
+  const std::string copyFault =
+      FillSlot(slot, width, height, indices.data(), image.width, image.height);
+  return copyFault.empty() ? 1 : Refuse(fileName, copyFault);
 }
 
 int32_t LoadRawBitmapToSlot(int32_t slot, const char* fileName) {
@@ -116,10 +119,9 @@ int32_t LoadRawBitmapToSlot(int32_t slot, const char* fileName) {
   if (image.pixelOffset != RAW_PIXEL_OFFSET || image.bitsPerPixel != 8)
     return Refuse(fileName, "not an 8-bit bitmap with its pixels at byte 1078");
   if (image.coloursUsed != RAW_COLOURS_USED) return Refuse(fileName, "colour count is not 256");
-  CreateSlotSurface(slot, image.width, image.height);
-  if (!CopyIndices(slot, image.indices.data(), image.width, image.height))
-    return Refuse(fileName, "sprite slot surface cannot be locked");
-  return 1;
+  const std::string copyFault =
+      FillSlot(slot, image.width, image.height, image.indices.data(), image.width, image.height);
+  return copyFault.empty() ? 1 : Refuse(fileName, copyFault);
 }
 
 }  // namespace gfx

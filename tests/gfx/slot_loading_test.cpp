@@ -186,4 +186,14 @@ TEST_F(SlotLoading, RawLoadRefusalsLeaveTheSlotAlone) {
   EXPECT_EQ(SlotLines(8), 1u);
 }
 
+TEST_F(SlotLoading, PictureTooLargeForASurfaceLeavesTheSlotEmpty) {
+  const std::string file = Write8("wide.bmp", {std::vector<uint8_t>(9000, 3)}, PaletteTable());
+  gfx::CreateSlotSurface(9, 4, 4);
+  ::testing::internal::CaptureStderr();
+  EXPECT_EQ(gfx::LoadRawBitmapToSlot(9, file.c_str()), 0);
+  EXPECT_NE(::testing::internal::GetCapturedStderr().find("9000x1"), std::string::npos);
+  EXPECT_EQ(gfx::SlotSurface(9), nullptr);
+  EXPECT_EQ(gfx::SlotCreated[9], 0);
+}
+
 }  // namespace
