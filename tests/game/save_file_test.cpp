@@ -16,7 +16,7 @@ namespace fs = std::filesystem;
 class SaveFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir_ = fs::temp_directory_path() /
+    dir_ = fs::path(GAME_TEST_SCRATCH) /
            ("vaulmoor_save_" +
             std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     fs::remove_all(dir_);

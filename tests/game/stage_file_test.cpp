@@ -186,7 +186,7 @@ TEST(StageFile, EndingInsideTheLastBlockIsRefused) {
 }
 
 TEST(StageFile, LoadsFromAnyPathAndNamesAFileThatCannotBeOpened) {
-  std::filesystem::path dir = std::filesystem::temp_directory_path() / "vaulmoor_stage_file_test";
+  std::filesystem::path dir = std::filesystem::path(GAME_TEST_SCRATCH) / "stage_file";
   std::filesystem::create_directories(dir);
   std::string path = (dir / "cellars.txt").string();
   std::ofstream(path) << StageFile({"4 5 0 0 " + Relayout(PlainStageBlock(), ' ').substr(8)});
