@@ -66,7 +66,7 @@ TEST(HeadlessProgram, SameScriptGivesTheSameFilesByteForByte) {
 }
 
 TEST(HeadlessProgram, EscClosesWithStatusOne) {
-  std::string folder = MakeRunFolder("esc_run");
+  std::string folder = testsupport::MakeRunFolderForTest();
   testsupport::RunResult run =
       RunHeadless(folder, "15000 down esc\n15100 up esc\n", {"--until", "900000"});
   EXPECT_EQ(run.exitStatus, 1) << run.err;

@@ -125,6 +125,11 @@ std::string MakeRunFolder(const std::string& name, const Fixtures& fixtures) {
   return base;
 }
 
+std::string MakeRunFolderForTest(const Fixtures& fixtures) {
+  const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
+  return MakeRunFolder(std::string(test->test_suite_name()) + "." + test->name(), fixtures);
+}
+
 RunResult RunProgram(const std::string& folder, const std::vector<std::string>& args,
                      const std::vector<std::string>& environment) {
   std::string command = "cd " + Quote(folder) + " && env";

@@ -25,7 +25,10 @@ std::string FixtureStageText();
 // Creates (or empties) the folder <name> in this build's folder of the test
 // temporary directory, with a copy of the program and the fixtures; returns its
 // path with a trailing '/'.
+// Names must differ between tests, which may run side by side.
 std::string MakeRunFolder(const std::string& name, const Fixtures& fixtures = {});
+// The same, named after the running test ("Suite.Name").
+std::string MakeRunFolderForTest(const Fixtures& fixtures = {});
 
 struct RunResult {
   int exitStatus = -1;  // the program's exit status; -1 when it did not exit normally
