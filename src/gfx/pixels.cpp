@@ -162,6 +162,9 @@ int32_t PixelEllipse(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t col
   if (cy + ry >= SCREEN_HEIGHT) --ry;
   if (rx < 1 || ry < 1) return 0;
   const Area area = LockedArea();
+  // Every pixel lies in the box around the centre; one wholly off the screen
+  // needs no stepping.
+  if (cx + rx < 0 || cx - rx >= area.width || cy + ry < 0 || cy - ry >= area.height) return 1;
   auto put = [&](int64_t x, int64_t y) {
     if (x >= 0 && x < area.width && y >= 0 && y < area.height) {
       LockedAt(static_cast<int32_t>(x), static_cast<int32_t>(y)) = static_cast<uint8_t>(colour);

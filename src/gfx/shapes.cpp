@@ -78,6 +78,12 @@ void StampNib(Surface* surface, const Pen& pen, int64_t x, int64_t y) {
 // before the end point, as a move-to / line-to pair does; a wide pen's round nib
 // covers both ends.
 void PenLine(Surface* surface, const Pen& pen, int64_t x1, int64_t y1, int64_t x2, int64_t y2) {
+  // A line whose nib never reaches the surface needs no stepping.
+  const int64_t reach = std::max(pen.width, 1);
+  if (std::max(x1, x2) + reach < 0 || std::min(x1, x2) - reach >= surface->width ||
+      std::max(y1, y2) + reach < 0 || std::min(y1, y2) - reach >= surface->height) {
+    return;
+  }
   const int64_t dx = std::abs(x2 - x1), dy = -std::abs(y2 - y1);
   const int64_t stepX = x1 < x2 ? 1 : -1, stepY = y1 < y2 ? 1 : -1;
   int64_t err = dx + dy;

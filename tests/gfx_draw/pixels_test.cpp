@@ -217,6 +217,9 @@ TEST_F(PixelsTest, EllipseRefusals) {
   EXPECT_EQ(gfx::PixelEllipse(0, 0, 9, 1, INK, 1), 0);     // ry 0
   EXPECT_EQ(gfx::PixelEllipse(0, 0, 321, 10, INK, 0), 0);  // clip 0 range
   EXPECT_TRUE(PixelsNot(gfx::BackSurface, BACKGROUND).empty());
+  // A huge ellipse wholly off the screen draws nothing, at once.
+  EXPECT_EQ(gfx::PixelEllipse(-2000000000, -2000000000, -1000000000, -1000000000, INK, 1), 1);
+  EXPECT_TRUE(PixelsNot(gfx::BackSurface, BACKGROUND).empty());
   // With clipping, the part on the screen is drawn.
   EXPECT_EQ(gfx::PixelEllipse(-10, -10, 10, 10, INK, 2), 1);
   EXPECT_EQ(Back(0, 10), INK);

@@ -50,6 +50,7 @@ TEST_F(ShapesTest, ThinLinesLeaveOutTheEndPoint) {
       {0, 0, 3, 3, {{0, 0}, {1, 1}, {2, 2}}},
       {4, 4, 4, 4, {}},
       {-2, 1, 2, 1, {{0, 1}, {1, 1}}},
+      {-2000000000, -5, 2000000000, -5, {}},  // far off the screen: nothing, at once
   };
   for (const Case& c : cases) {
     Fill(gfx::BackSurface, BACKGROUND);
