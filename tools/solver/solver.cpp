@@ -1,6 +1,7 @@
 // Shortest solutions of the cellars by breadth-first search over the game's own rules.
 #include "solver/solver.h"
 
+#include <bit>
 #include <cstring>
 #include <vector>
 
@@ -60,17 +61,28 @@ uint64_t HashKey(const Key& key) {
 struct Search {
   int32_t fixedBoard[game::BOARD_SIZE][game::BOARD_SIZE];
   std::vector<Node> nodes;
-  std::vector<uint32_t> table;  // node index + 1, 0 when empty
+  // Node index + 1 (0 when empty) with the upper half of the key's hash, so that most
+  // probes are settled without touching the node itself.
+  struct Entry {
+    uint32_t index;
+    uint32_t tag;
+  };
+  std::vector<Entry> table;
   uint64_t mask = 0;
+
+  static void PlaceSet(const uint64_t* cells, int32_t value) {
+    for (int32_t word = 0; word < 2; ++word) {
+      for (uint64_t bits = cells[word]; bits != 0; bits &= bits - 1) {
+        int32_t i = word * 64 + std::countr_zero(bits);
+        game::Board[i / 9 + 1][i % 9 + 1] = value;
+      }
+    }
+  }
 
   void Decode(const Key& key) {
     std::memcpy(game::Board, fixedBoard, sizeof(fixedBoard));
-    for (int32_t i = 0; i < 81; ++i) {
-      uint64_t bit = uint64_t{1} << (i & 63);
-      int32_t x = i / 9 + 1, y = i % 9 + 1;
-      if (key.area[i >> 6] & bit) game::Board[x][y] = game::CELL_SNOWMAN_AREA;
-      if (key.line[i >> 6] & bit) game::Board[x][y] = game::CELL_SNOWMAN_LINE;
-    }
+    PlaceSet(key.area, game::CELL_SNOWMAN_AREA);
+    PlaceSet(key.line, game::CELL_SNOWMAN_LINE);
     for (int32_t k = 0; k < game::CheeseCount; ++k) {
       game::CheeseSlots[k].week = key.week[k];
       if (key.cheeseCell[k] != CELL_GONE) {
@@ -120,32 +132,35 @@ struct Search {
   }
 
   void Grow() {
-    std::vector<uint32_t> old(table.size() * 2, 0);
+    std::vector<Entry> old(table.size() * 2, Entry{0, 0});
     old.swap(table);
     mask = table.size() - 1;
-    for (uint32_t entry : old) {
-      if (entry != 0) Place(entry);
+    for (const Entry& entry : old) {
+      if (entry.index != 0) Place(entry);
     }
   }
 
-  void Place(uint32_t entry) {
-    uint64_t slot = HashKey(nodes[entry - 1].key) & mask;
-    while (table[slot] != 0) slot = (slot + 1) & mask;
+  void Place(const Entry& entry) {
+    uint64_t slot = HashKey(nodes[entry.index - 1].key) & mask;
+    while (table[slot].index != 0) slot = (slot + 1) & mask;
     table[slot] = entry;
   }
 
   // Adds the node last pushed onto nodes unless its key is known; false when known.
   bool Insert() {
     const Key& key = nodes.back().key;
-    uint64_t slot = HashKey(key) & mask;
-    while (table[slot] != 0) {
-      if (std::memcmp(&nodes[table[slot] - 1].key, &key, sizeof(Key)) == 0) {
+    uint64_t hash = HashKey(key);
+    uint32_t tag = static_cast<uint32_t>(hash >> 32);
+    uint64_t slot = hash & mask;
+    while (table[slot].index != 0) {
+      if (table[slot].tag == tag &&
+          std::memcmp(&nodes[table[slot].index - 1].key, &key, sizeof(Key)) == 0) {
         nodes.pop_back();
         return false;
       }
       slot = (slot + 1) & mask;
     }
-    table[slot] = static_cast<uint32_t>(nodes.size());
+    table[slot] = Entry{static_cast<uint32_t>(nodes.size()), tag};
     if (nodes.size() * 2 > table.size()) Grow();
     return true;
   }
@@ -191,7 +206,7 @@ SolveResult SolveStage(int32_t n, int64_t stateLimit) {
       }
     }
   }
-  search.table.assign(1 << 16, 0);
+  search.table.assign(1 << 16, Search::Entry{0, 0});
   search.mask = search.table.size() - 1;
   search.nodes.reserve(1 << 15);
   search.nodes.push_back(Node{Search::Encode(), 0, 0});
