@@ -135,6 +135,12 @@ TEST(GameRun, ContinueStartsAtTheSavedStageOnlyWhenItsCheckMatches) {
     Played run = RunGame("continue_" + std::to_string(n++), StageFile({}), script, c.save);
     EXPECT_EQ(run.save(), c.expected) << (c.save ? c.save : "(none)");
   }
+  // Clearing the 31st stage records the 32nd.
+  std::string thirtyFirst = SaveText(30);
+  std::string script31 = Tap(TITLE_MS, "down") + Tap(TITLE_MS + 500, "space") +
+                         Tap(PLAY_MS + 500, "right", 100) + Close(7500);
+  Played last = RunGame("continue_31st", StageFile({}), script31, thirtyFirst.c_str());
+  EXPECT_EQ(last.save(), "31 26");
   // A matching check value for an index without a stage starts the first stage.
   std::string outside = SaveText(32);
   std::string script = Tap(TITLE_MS, "down") + Tap(TITLE_MS + 500, "space") +
