@@ -1,5 +1,6 @@
 // The message queue between the platform's events and the window procedure.
 #include <deque>
+#include <mutex>
 
 #include "platform/core_internal.h"
 
@@ -7,6 +8,9 @@ namespace platform {
 namespace {
 
 std::deque<MSG> Queue;
+// Guards Queue: PostMessageA may also come from the audio thread (the music's
+// end notification), as the original platform allows.
+std::mutex QueueLock;
 bool QuitPosted = false;
 WNDPROC WindowProcedure = nullptr;
 bool WindowAlive = false;
@@ -29,6 +33,7 @@ intptr_t SendToWindow(uint32_t message, uintptr_t wParam, intptr_t lParam) {
 }
 
 void ResetMessages() {
+  std::lock_guard<std::mutex> lock(QueueLock);
   Queue.clear();
   QuitPosted = false;
   AttachWindowProcedure(nullptr);
@@ -38,6 +43,7 @@ void ResetMessages() {
 
 bool PeekMessageA(MSG* message) {
   core::PumpEvents();
+  std::lock_guard<std::mutex> lock(QueueLock);
   if (!Queue.empty()) {
     *message = Queue.front();
     return true;
@@ -48,7 +54,12 @@ bool PeekMessageA(MSG* message) {
 
 int GetMessageA(MSG* message) {
   // As on the original platform, the quit message comes only once the queue is empty.
-  while (Queue.empty() && !QuitPosted) IdlePoll();
+  std::unique_lock<std::mutex> lock(QueueLock);
+  while (Queue.empty() && !QuitPosted) {
+    lock.unlock();
+    IdlePoll();
+    lock.lock();
+  }
   if (Queue.empty()) {
     QuitPosted = false;
     *message = MSG{WM_QUIT, 0, 0};
@@ -56,6 +67,7 @@ int GetMessageA(MSG* message) {
   }
   *message = Queue.front();
   Queue.pop_front();
+  lock.unlock();
   if (IsKeyMessage(message->message))
     core::SetMessageKeyState(static_cast<int>(message->wParam), message->message == WM_KEYDOWN);
   return 1;
@@ -67,6 +79,7 @@ intptr_t DispatchMessageA(const MSG& message) {
 }
 
 void PostMessageA(uint32_t message, uintptr_t wParam, intptr_t lParam) {
+  std::lock_guard<std::mutex> lock(QueueLock);
   Queue.push_back(MSG{message, wParam, lParam});
 }
 
