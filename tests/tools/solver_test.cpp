@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -82,6 +85,24 @@ TEST_F(KeptSolutions, AWrongDeliveryIsADeadEnd) {
   tools::SolveResult result = tools::SolveStage(5, 1000000);
   ASSERT_TRUE(result.solved);
   EXPECT_GE(result.moves.size(), 7u);
+}
+
+TEST_F(KeptSolutions, StageTableListsTheKeptLengths) {
+  // Rows read "| stage | title | idea | moves | states |".
+  std::ifstream table(VAULMOOR_SOURCE_DIR "/docs/stages.md");
+  std::vector<bool> listed(moves_.size(), false);
+  for (std::string line; std::getline(table, line);) {
+    std::vector<std::string> cells;
+    std::istringstream row(line);
+    for (std::string cell; std::getline(row, cell, '|');) cells.push_back(cell);
+    if (cells.size() < 6 || line[0] != '|') continue;
+    int stage = std::atoi(cells[1].c_str());
+    if (stage < 1 || stage > static_cast<int>(moves_.size())) continue;
+    EXPECT_EQ(std::atoi(cells[4].c_str()), static_cast<int>(moves_[stage - 1].size()))
+        << "stage " << stage;
+    listed[stage - 1] = true;
+  }
+  for (size_t s = 0; s < listed.size(); ++s) EXPECT_TRUE(listed[s]) << "stage " << s + 1;
 }
 
 }  // namespace
