@@ -73,38 +73,27 @@ Clip SurfaceClip(const Surface* surface) {
   return {0, 0, surface->width, surface->height};
 }
 
-void FillCells(const Clip& clip, int32_t left, int32_t top, int32_t right, int32_t bottom) {
-  for (int32_t y = std::max(top, clip.top); y < std::min(bottom, clip.bottom); ++y) {
-    for (int32_t x = std::max(left, clip.left); x < std::min(right, clip.right); ++x) {
+void FillCells(const Clip& clip, int64_t left, int64_t top, int64_t right, int64_t bottom) {
+  for (int64_t y = std::max<int64_t>(top, clip.top); y < std::min<int64_t>(bottom, clip.bottom);
+       ++y) {
+    for (int64_t x = std::max<int64_t>(left, clip.left); x < std::min<int64_t>(right, clip.right);
+         ++x) {
       Text.surface->pixels[y * Text.surface->pitch + x] = Text.backIndex;
     }
   }
 }
 
-void DrawGlyph(const platform::GlyphBitmap& glyph, const Clip& clip, int32_t penX, int32_t top) {
+void DrawGlyph(const platform::GlyphBitmap& glyph, const Clip& clip, int64_t penX, int64_t top) {
   for (int32_t row = 0; row < glyph.height; ++row) {
-    const int32_t y = top + glyph.top + row;
+    const int64_t y = top + glyph.top + row;
     if (y < clip.top || y >= clip.bottom) continue;
     for (int32_t column = 0; column < glyph.width; ++column) {
-      const int32_t x = penX + glyph.left + column;
+      const int64_t x = penX + glyph.left + column;
       if (x >= clip.left && x < clip.right && glyph.ink[row * glyph.width + column] != 0) {
         Text.surface->pixels[y * Text.surface->pitch + x] = Text.textIndex;
       }
     }
   }
-}
-
-// Draws the characters of [begin, end) from (x, top), painting their cells first
-// unless the background is transparent. Returns the width drawn.
-int32_t DrawRun(const char* begin, const char* end, int32_t x, int32_t top, const Clip& clip) {
-  int32_t penX = x;
-  for (const char* p = begin; p < end && *p != 0;) {
-    const platform::GlyphBitmap& glyph = platform::FontGlyph(Text.size, platform::NextCodePoint(p));
-    if (!Text.transparent) FillCells(clip, penX, top, penX + glyph.advance, top + Text.size);
-    DrawGlyph(glyph, clip, penX, top);
-    penX += glyph.advance;
-  }
-  return penX - x;
 }
 
 int32_t RunWidth(const char* begin, const char* end) {
@@ -113,6 +102,18 @@ int32_t RunWidth(const char* begin, const char* end) {
     width += platform::FontGlyph(Text.size, platform::NextCodePoint(p)).advance;
   }
   return width;
+}
+
+// Draws the characters of [begin, end) from (x, top). Unless the background is
+// transparent the cells of the whole run are painted first, so that no glyph
+// reaching into a neighbouring cell is painted over.
+void DrawRun(const char* begin, const char* end, int64_t x, int64_t top, const Clip& clip) {
+  if (!Text.transparent) FillCells(clip, x, top, x + RunWidth(begin, end), top + Text.size);
+  for (const char* p = begin; p < end && *p != 0;) {
+    const platform::GlyphBitmap& glyph = platform::FontGlyph(Text.size, platform::NextCodePoint(p));
+    DrawGlyph(glyph, clip, x, top);
+    x += glyph.advance;
+  }
 }
 
 bool IsLineBreak(char c) {
@@ -141,7 +142,7 @@ struct Line {
 // Fills a line greedily: spaces and unit boundaries are break points, a unit that
 // would pass maxWidth starts the next line (the spaces before it are dropped), a
 // line break character ends the line, and a unit wider than a whole line stands alone.
-Line MeasureLine(const char* start, int32_t maxWidth) {
+Line MeasureLine(const char* start, int64_t maxWidth) {
   Line line{start, start, 0};
   int32_t pendingSpaces = 0;
   const char* p = start;
@@ -153,7 +154,7 @@ Line MeasureLine(const char* start, int32_t maxWidth) {
     }
     const char* unitEnd = UnitEnd(p);
     const int32_t unitWidth = RunWidth(p, unitEnd);
-    if (line.end != start && line.width + pendingSpaces + unitWidth > maxWidth) {
+    if (line.end != start && int64_t{line.width} + pendingSpaces + unitWidth > maxWidth) {
       line.next = p;
       return line;
     }
@@ -229,12 +230,13 @@ void DrawTextInRect(int32_t left, int32_t top, int32_t right, int32_t bottom, co
   const Clip surface = SurfaceClip(Text.surface);
   const Clip clip{std::max(left, surface.left), std::max(top, surface.top),
                   std::min(right, surface.right), std::min(bottom, surface.bottom)};
-  int32_t lineTop = top;
+  const int64_t width = int64_t{right} - left;
+  int64_t lineTop = top;
   for (const char* p = text; *p != 0 && lineTop < bottom; lineTop += Text.size) {
-    const Line line = MeasureLine(p, right - left);
-    int32_t x = left + (right - left - line.width) / 2;
+    const Line line = MeasureLine(p, width);
+    int64_t x = left + (width - line.width) / 2;
     if (alignment == TEXT_ALIGN_LEFT) x = left;
-    if (alignment == TEXT_ALIGN_RIGHT) x = right - line.width;
+    if (alignment == TEXT_ALIGN_RIGHT) x = int64_t{right} - line.width;
     DrawRun(p, line.end, x, lineTop, clip);
     p = line.next;
   }
