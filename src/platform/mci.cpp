@@ -6,6 +6,7 @@
 
 #include <fluidsynth.h>
 
+#include <atomic>
 #include <cstdio>
 #include <cstring>
 #include <deque>
@@ -22,6 +23,9 @@ constexpr size_t kLogLimit = 1000;
 constexpr uint32_t kScratchFrames = 1024;
 constexpr std::string_view kOpenStart = "open \"";
 constexpr std::string_view kOpenEnd = "\" type sequencer alias midi";
+// General MIDI soundfonts from Debian, small first: the first that loads is used.
+constexpr const char* kSoundfonts[] = {"/usr/share/sounds/sf2/TimGM6mb.sf2",
+                                       "/usr/share/sounds/sf2/default-GM.sf2"};
 
 enum class SequencerMode { Closed, Stopped, Playing };
 
@@ -29,8 +33,13 @@ std::deque<std::string> CommandLog;
 fluid_settings_t* Settings = nullptr;
 fluid_synth_t* Synth = nullptr;
 fluid_player_t* Player = nullptr;
-SequencerMode Mode = SequencerMode::Closed;
+// Read by the status query while the audio thread may end the sequence.
+std::atomic<SequencerMode> Mode = SequencerMode::Closed;
 bool NotifyPending = false;
+// Set by a play until the player's tick is seen inside the file again: a seek
+// takes effect only in the synthesizer's next block, and until then the tick
+// may still stand at the end of the previous play.
+bool AwaitingStart = false;
 bool CloseListenerAdded = false;
 
 // Posts the success notification of the play that asked for one.
@@ -54,7 +63,9 @@ void RenderMusic(float* accumulator, uint32_t frames) {
     frames -= chunk;
     if (Mode != SequencerMode::Playing) continue;
     int total = fluid_player_get_total_ticks(Player);
-    if (total > 0 && fluid_player_get_current_tick(Player) >= total) ReportSequenceEnd();
+    bool atEnd = total > 0 && fluid_player_get_current_tick(Player) >= total;
+    if (!atEnd) AwaitingStart = total == 0;
+    if (atEnd && !AwaitingStart) ReportSequenceEnd();
   }
 }
 
@@ -87,8 +98,15 @@ uint32_t EnsureSynth() {
   fluid_settings_setnum(Settings, "synth.sample-rate", SOUND_DEVICE_RATE);
   fluid_settings_setint(Settings, "synth.cpu-cores", 1);
   Synth = new_fluid_synth(Settings);
-  if (Synth == nullptr || fluid_synth_sfload(Synth, MCI_SOUNDFONT_PATH, 1) == FLUID_FAILED) {
-    std::fprintf(stderr, "vaulmoor: no MIDI soundfont at %s\n", MCI_SOUNDFONT_PATH);
+  bool loaded = false;
+  for (const char* soundfont : kSoundfonts) {
+    if (loaded || Synth == nullptr) break;
+    loaded =
+        fluid_is_soundfont(soundfont) && fluid_synth_sfload(Synth, soundfont, 1) != FLUID_FAILED;
+  }
+  if (!loaded) {
+    std::fprintf(stderr, "vaulmoor: no General MIDI soundfont (%s); music stays silent\n",
+                 kSoundfonts[0]);
     ReleaseSynth();
     return MCIERR_CANNOT_LOAD_DRIVER;
   }
@@ -129,6 +147,7 @@ uint32_t Play(bool notify) {
   fluid_player_play(Player);
   Mode = SequencerMode::Playing;
   NotifyPending = notify;
+  AwaitingStart = true;
   UnlockSoundDevice();
   return 0;
 }

@@ -15,9 +15,6 @@ constexpr uint32_t MCIERR_CANNOT_LOAD_DRIVER = 266;
 constexpr uint32_t MCIERR_FILE_NOT_FOUND = 275;
 constexpr uint32_t MCIERR_DEVICE_OPEN = 288;
 
-// The soundfont the sequencer plays with, loaded at the first "open".
-constexpr const char* MCI_SOUNDFONT_PATH = "/usr/share/sounds/sf2/TimGM6mb.sf2";
-
 // Carries out one command and returns 0 or an MCIERR code. Understood, for the
 // alias midi only:
 //   open "PATH" type sequencer alias midi   seek midi to start   play midi notify

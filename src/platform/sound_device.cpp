@@ -31,6 +31,7 @@ std::vector<SoundCloseListener> CloseListeners;
 // The silent sink's progress: frames rendered since the clock stood at SinkStartMs.
 uint32_t SinkStartMs = 0;
 uint64_t SinkFramesRendered = 0;
+uint32_t SinkLastMs = 0;
 bool SinkListenerAdded = false;
 
 void AudioCallback(void*, Uint8* stream, int length) {
@@ -41,6 +42,12 @@ void AudioCallback(void*, Uint8* stream, int length) {
 // Renders and discards the frames the virtual clock has reached.
 void SinkFollowClock(uint32_t nowMs) {
   if (!DeviceOpen || AudioDevice != 0) return;
+  // A clock started again (a new run in the same process) restarts the count.
+  if (nowMs < SinkLastMs) {
+    SinkStartMs = nowMs;
+    SinkFramesRendered = 0;
+  }
+  SinkLastMs = nowMs;
   uint64_t due = static_cast<uint64_t>(nowMs - SinkStartMs) * SOUND_DEVICE_RATE / 1000;
   static int16_t discard[2 * kRenderChunkFrames];
   while (SinkFramesRendered < due) {
@@ -75,7 +82,7 @@ bool SoundDeviceOpen() {
   if (IsHeadless()) {
     if (!SinkListenerAdded) AddClockListener(SinkFollowClock);
     SinkListenerAdded = true;
-    SinkStartMs = timeGetTime();
+    SinkStartMs = SinkLastMs = timeGetTime();
     SinkFramesRendered = 0;
     DeviceOpen = true;
     return true;

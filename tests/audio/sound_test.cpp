@@ -119,6 +119,17 @@ TEST_F(SoundTest, RepeatedPlayRestartsFromTheBeginning) {
   EXPECT_FALSE(platform::IsSoundBufferPlaying(Buffer(h, 0)));
 }
 
+TEST_F(SoundTest, OutputFollowsAClockStartedAgain) {
+  int32_t h = LoadTone(1);
+  Advance(2000);
+  platform::Options options;
+  options.headless = true;
+  ASSERT_TRUE(platform::Init(options));  // the virtual clock is back at 0
+  audio::PlaySoundEffect(h, -1);
+  Advance(50);
+  EXPECT_NEAR(platform::GetSoundBufferPosition(Buffer(h, 0)), 22050u * 2 / 20, 4u);
+}
+
 TEST_F(SoundTest, RotatingPlaysWalkTheBuffersAndWrap) {
   int32_t h = LoadTone(3);
   for (int32_t j = 0; j < 3; ++j) {
