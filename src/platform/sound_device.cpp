@@ -42,9 +42,9 @@ void AudioCallback(void*, Uint8* stream, int length) {
 // Renders and discards the frames the virtual clock has reached.
 void SinkFollowClock(uint32_t nowMs) {
   if (!DeviceOpen || AudioDevice != 0) return;
-  // A clock started again (a new run in the same process) restarts the count.
+  // A clock started again from 0 (a new run in the same process) restarts the count.
   if (nowMs < SinkLastMs) {
-    SinkStartMs = nowMs;
+    SinkStartMs = 0;
     SinkFramesRendered = 0;
   }
   SinkLastMs = nowMs;
