@@ -18,7 +18,7 @@ namespace {
 struct Area {
   int32_t width = 0;
   int32_t height = 0;
-  bool Holds(int32_t x, int32_t y) const { return x >= 0 && x < width && y >= 0 && y < height; }
+  bool Holds(int64_t x, int64_t y) const { return x >= 0 && x < width && y >= 0 && y < height; }
 };
 
 Area LockedArea() {
@@ -29,7 +29,8 @@ Area LockedArea() {
   return {std::min(SCREEN_WIDTH, target->width), std::min(SCREEN_HEIGHT, target->height)};
 }
 
-uint8_t& LockedAt(int32_t x, int32_t y) {
+// Only for points the locked area holds.
+uint8_t& LockedAt(int64_t x, int64_t y) {
   return LockedPixels[y * LockedPitch + x];
 }
 
@@ -95,9 +96,7 @@ int32_t SteppedLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t clip
   if (RefusedByClip(x1, y1, x2, y2, clip)) return 0;
   const Area area = LockedArea();
   auto put = [&](int64_t x, int64_t y) {
-    if (x >= 0 && x < area.width && y >= 0 && y < area.height) {
-      write(LockedAt(static_cast<int32_t>(x), static_cast<int32_t>(y)));
-    }
+    if (area.Holds(x, y)) write(LockedAt(x, y));
   };
   const int64_t dx = std::abs(int64_t{x2} - x1);
   const int64_t dy = std::abs(int64_t{y2} - y1);
@@ -166,9 +165,7 @@ int32_t PixelEllipse(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t col
   // needs no stepping.
   if (cx + rx < 0 || cx - rx >= area.width || cy + ry < 0 || cy - ry >= area.height) return 1;
   auto put = [&](int64_t x, int64_t y) {
-    if (x >= 0 && x < area.width && y >= 0 && y < area.height) {
-      LockedAt(static_cast<int32_t>(x), static_cast<int32_t>(y)) = static_cast<uint8_t>(colour);
-    }
+    if (area.Holds(x, y)) LockedAt(x, y) = static_cast<uint8_t>(colour);
   };
   const bool tall = rx <= ry;
   const int64_t r = tall ? ry : rx;
