@@ -98,14 +98,15 @@ TEST_F(Presentation, ScreenshotOfASmallSlotFillsTheRestWithZero) {
 TEST_F(Presentation, ScreenshotIsRefusedWhileThePictureCannotBeLocked) {
   ASSERT_EQ(gfx::GetDC(gfx::BackSurface), gfx::DD_OK);
   const std::string path = std::string(app::ModuleDirectory()) + "gfx-core-busy-test.bmp";
-  EXPECT_DEBUG_DEATH(
-      {
-        ::testing::internal::CaptureStderr();
-        const int32_t result = gfx::WriteScreenshot("gfx-core-busy-test.bmp");
-        EXPECT_NE(::testing::internal::GetCapturedStderr(), "");
-        EXPECT_EQ(result, 0);
-      },
-      "device context");
+#ifdef NDEBUG
+  ::testing::internal::CaptureStderr();
+  EXPECT_EQ(gfx::WriteScreenshot("gfx-core-busy-test.bmp"), 0);
+  EXPECT_NE(::testing::internal::GetCapturedStderr().find("gfx-core-busy-test.bmp"),
+            std::string::npos);
+#else
+  // Checked builds stop at the broken rule itself.
+  EXPECT_DEATH(gfx::WriteScreenshot("gfx-core-busy-test.bmp"), "device context");
+#endif
   EXPECT_FALSE(fs::exists(path));
   gfx::ReleaseDC(gfx::BackSurface);
 }
