@@ -129,21 +129,21 @@ void FillAlternate(Surface* surface, const Point* points, int32_t count, uint8_t
 }
 
 // Scales the source rectangle of `source` to width x height at (x, y) of `dest`,
-// nearest pixel, clipped to both surfaces. Positions outside the source write
-// `outside` when it is 0..255 and are left alone when it is negative.
+// nearest pixel, visiting only the part inside `dest`. Positions outside the
+// source write `outside` when it is 0..255 and are left alone when it is negative.
 void ScaleRect(Surface* dest, int32_t x, int32_t y, const Surface* source, int32_t left,
                int32_t top, int32_t right, int32_t bottom, int32_t width, int32_t height,
                int32_t outside) {
   const int64_t sourceWidth = int64_t{right} - left, sourceHeight = int64_t{bottom} - top;
-  for (int64_t j = 0; j < height; ++j) {
-    const int64_t ty = y + j;
-    if (ty < 0 || ty >= dest->height) continue;
+  const int64_t firstColumn = std::max<int64_t>(0, -int64_t{x});
+  const int64_t endColumn = std::min<int64_t>(width, int64_t{dest->width} - x);
+  const int64_t firstRow = std::max<int64_t>(0, -int64_t{y});
+  const int64_t endRow = std::min<int64_t>(height, int64_t{dest->height} - y);
+  for (int64_t j = firstRow; j < endRow; ++j) {
     const int64_t sy = top + j * sourceHeight / height;
-    for (int64_t i = 0; i < width; ++i) {
-      const int64_t tx = x + i;
-      if (tx < 0 || tx >= dest->width) continue;
+    for (int64_t i = firstColumn; i < endColumn; ++i) {
       const int64_t sx = left + i * sourceWidth / width;
-      uint8_t& pixel = dest->pixels[ty * dest->pitch + tx];
+      uint8_t& pixel = dest->pixels[(y + j) * dest->pitch + x + i];
       if (sx >= 0 && sx < source->width && sy >= 0 && sy < source->height) {
         pixel = source->pixels[sy * source->pitch + sx];
       } else if (outside >= 0) {
@@ -164,19 +164,19 @@ void StretchBlitKeyed(int32_t x, int32_t y, int32_t slot, int32_t left, int32_t 
   if (buffer == nullptr || source == nullptr || buffer == source || width <= 0 || height <= 0) {
     return;
   }
-  // The buffer holds at most its own size of the scaled picture.
-  width = std::min(width, buffer->width);
-  height = std::min(height, buffer->height);
   if (!TakeDC(buffer)) return;
   if (TakeDC(source)) {
     ScaleRect(buffer, 0, 0, source, left, top, right, bottom, width, height, buffer->colourKey);
     ReleaseDC(source);
   }
   ReleaseDC(buffer);
+  // The buffer holds at most its own size of the scaled picture.
+  const int32_t shownWidth = std::min(width, buffer->width);
+  const int32_t shownHeight = std::min(height, buffer->height);
   if (DrawTarget == -1) {
-    BlitKeyed(x, y, BufferSlot, 0, 0, width, height);
+    BlitKeyed(x, y, BufferSlot, 0, 0, shownWidth, shownHeight);
   } else {
-    BlitKeyedToSlot(DrawTarget, x, y, BufferSlot, 0, 0, width, height);
+    BlitKeyedToSlot(DrawTarget, x, y, BufferSlot, 0, 0, shownWidth, shownHeight);
   }
 }
 

@@ -166,6 +166,15 @@ TEST_F(ShapesTest, StretchBlitKeyedDoublesThroughTheBufferAndClips) {
   ExpectReleased(gfx::SlotSurface(gfx::BufferSlot));
 }
 
+TEST_F(ShapesTest, StretchBlitKeyedLargerThanTheBufferKeepsItsScale) {
+  // 32 columns over 640: twenty screen columns per source column; the buffer
+  // holds the first 320 of them.
+  PatternSlot(2, 32, 2);
+  gfx::StretchBlitKeyed(0, 0, 2, 0, 1, 32, 2, 640, 1);
+  for (int32_t x = 0; x < 320; ++x) ASSERT_EQ(Back(x, 0), Pattern(x / 20, 1)) << x;
+  EXPECT_EQ(Bounds(PixelsNot(gfx::BackSurface, BACKGROUND)), (Box{0, 0, 320, 1}));
+}
+
 TEST_F(ShapesTest, StretchBlitKeyedIntoTheDrawTargetSlot) {
   PatternSlot(2, 4, 4);
   gfx::CreateSlotSurface(5, 320, 240);
