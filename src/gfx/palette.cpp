@@ -218,7 +218,7 @@ int32_t BuildColourTables(const char* paletteFile, const char* cacheFile) {
   if (!LoadPalette(paletteFile)) return 0;
   if (ReadCache(cacheFile)) return 1;
   // The searches use the colours as they are now, whatever happens meanwhile.
-  static Colour colours[256];
+  Colour colours[256];
   CopyColours(colours);
   ComputeMixTable(colours);
   ComputeRampTables(colours);

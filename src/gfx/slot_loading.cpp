@@ -81,10 +81,6 @@ std::string FillSlot(int32_t slot, int32_t width, int32_t height, const uint8_t*
   return "";
 }
 
-bool ValidSlot(int32_t slot) {
-  return slot >= 0 && slot < SLOT_COUNT;
-}
-
 std::string NoSuchSlot(int32_t slot) {
   return "sprite slot " + std::to_string(slot) + " does not exist";
 }
@@ -92,7 +88,7 @@ std::string NoSuchSlot(int32_t slot) {
 }  // namespace
 
 int32_t LoadBitmapToSlot(int32_t slot, const char* fileName, int32_t width, int32_t height) {
-  if (!ValidSlot(slot)) return Refuse(fileName, NoSuchSlot(slot));
+  if (!IsSlotNumber(slot)) return Refuse(fileName, NoSuchSlot(slot));
   BitmapImage image;
   const std::string fault = ReadBitmapFile(fileName, &image);
   if (!fault.empty()) {
@@ -112,7 +108,7 @@ int32_t LoadBitmapToSlot(int32_t slot, const char* fileName, int32_t width, int3
 }
 
 int32_t LoadRawBitmapToSlot(int32_t slot, const char* fileName) {
-  if (!ValidSlot(slot)) return Refuse(fileName, NoSuchSlot(slot));
+  if (!IsSlotNumber(slot)) return Refuse(fileName, NoSuchSlot(slot));
   BitmapImage image;
   const std::string fault = ReadBitmapFile(fileName, &image);
   if (!fault.empty()) return Refuse(fileName, fault);

@@ -32,10 +32,6 @@ void LogMemory(const char* format, uint32_t bytes) {
   if (app::ReportFile) std::fprintf(app::ReportFile, format, Kilobytes(bytes));
 }
 
-bool ValidSlot(int32_t slot) {
-  return slot >= 0 && slot < SLOT_COUNT;
-}
-
 // Releases the slot's surface, if any, and leaves the slot empty.
 void EmptySlot(int32_t slot) {
   ReleaseSurface(SpriteSlots[slot]);
@@ -83,7 +79,7 @@ void ShutdownDisplay() {
 }
 
 void CreateSlotSurface(int32_t slot, int32_t width, int32_t height) {
-  if (!ValidSlot(slot)) return;
+  if (!IsSlotNumber(slot)) return;
   EmptySlot(slot);
   // A refused surface (absurd size) leaves the slot empty; copies then skip it.
   SpriteSlots[slot] = CreateSurface(width, height);
@@ -92,7 +88,7 @@ void CreateSlotSurface(int32_t slot, int32_t width, int32_t height) {
 }
 
 void ReleaseSlotSurface(int32_t slot) {
-  if (ValidSlot(slot)) EmptySlot(slot);
+  if (IsSlotNumber(slot)) EmptySlot(slot);
   LogMemory("VRAM容量   %9.2lf KB スプライト解放(ユーザ指示)\n", platform::DisplayMemoryFree());
 }
 
@@ -102,7 +98,7 @@ void SetSlotColourKey(int32_t slot, int32_t index) {
 }
 
 void SetDrawTarget(int32_t slot) {
-  if (ValidSlot(slot)) DrawTarget = slot;
+  if (IsSlotNumber(slot)) DrawTarget = slot;
 }
 
 void ResetDrawTarget() {
@@ -134,8 +130,12 @@ Surface* DrawTargetSurface() {
   return DrawTarget < 0 ? BackSurface : SlotSurface(DrawTarget);
 }
 
+bool IsSlotNumber(int32_t slot) {
+  return slot >= 0 && slot < SLOT_COUNT;
+}
+
 Surface* SlotSurface(int32_t slot) {
-  return ValidSlot(slot) ? SpriteSlots[slot] : nullptr;
+  return IsSlotNumber(slot) ? SpriteSlots[slot] : nullptr;
 }
 
 }  // namespace gfx

@@ -39,6 +39,8 @@ void RestoreSurfaces();
 
 // The surface DrawTarget names (BackSurface for -1; null for an empty slot).
 Surface* DrawTargetSurface();
+// True for the slot numbers 0..10.
+bool IsSlotNumber(int32_t slot);
 // The surface of a slot, null when empty or out of range.
 Surface* SlotSurface(int32_t slot);
 
