@@ -29,10 +29,11 @@ all_targets=(stage_file_fuzz save_file_fuzz palette_bitmap_fuzz palette_cache_fu
 ((${#targets[@]})) || targets=("${all_targets[@]}")
 
 instrument="-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer"
+mkdir -p "$build"
 nice -n 10 cmake -S "$root" -B "$build" -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVAULMOOR_FUZZ=ON -DVAULMOOR_TESTS=OFF -DVAULMOOR_BENCH=OFF \
-  "-DCMAKE_C_FLAGS=$instrument" "-DCMAKE_CXX_FLAGS=$instrument" >"$build.configure.log" 2>&1 ||
-  { cat "$build.configure.log" >&2; exit 1; }
+  "-DCMAKE_C_FLAGS=$instrument" "-DCMAKE_CXX_FLAGS=$instrument" >"$build/configure.log" 2>&1 ||
+  { cat "$build/configure.log" >&2; exit 1; }
 nice -n 10 cmake --build "$build" --target "${targets[@]}" -j2 >/dev/null
 
 mkdir -p "$build/artifacts" "$build/logs"
