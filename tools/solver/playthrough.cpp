@@ -6,6 +6,7 @@
 
 #include "game/data_model.h"
 #include "game/rules.h"
+#include "solver/solver.h"
 
 namespace tools {
 
@@ -35,14 +36,6 @@ const char* KeyName(char move) {
     default:
       return "left";
   }
-}
-
-int32_t Direction(char move) {
-  const char letters[] = "URDL";
-  for (int32_t d = 0; d < 4; ++d) {
-    if (letters[d] == move) return d;
-  }
-  return -1;
 }
 
 void Tap(std::ostringstream& script, uint32_t at, const char* key) {
@@ -91,13 +84,11 @@ std::string PlaythroughScript(const std::vector<std::string>& moves,
     game::SetUpStage(static_cast<int32_t>(s));
     for (char move : moves[s]) {
       Tap(script, at, KeyName(move));
-      game::Facing = Direction(move);
-      game::StartMove();
+      MoveOutcome outcome = PlayMove(MoveDirection(move));
       at += MOVE_MS;
-      if (game::CommitMove()) {
-        bool cheese = game::PushedPieceIsCheese();
-        if (cheese) game::DeliverCheese();
-        at += cheese ? CHEESE_DROP_MS : SNOWMAN_DROP_MS;
+      if (outcome == MoveOutcome::SnowmanDropped) at += SNOWMAN_DROP_MS;
+      if (outcome == MoveOutcome::Delivered || outcome == MoveOutcome::WrongDelivery) {
+        at += CHEESE_DROP_MS;
       }
     }
     at += CLEAR_MS;

@@ -172,25 +172,23 @@ struct Search {
   }
 };
 
-// The move in direction d from the live state; false when it goes nowhere or delivers
-// a cheese that is not good.
-bool PlayMove(int32_t d) {
+}  // namespace
+
+MoveOutcome PlayMove(int32_t d) {
   game::Facing = d;
-  if (game::StartMove() == game::MOVE_NONE) return false;
-  if (game::CommitMove() && game::PushedPieceIsCheese()) {
-    return game::DeliverCheese() == game::RIPENESS_GOOD;
-  }
-  return true;
+  if (game::StartMove() == game::MOVE_NONE) return MoveOutcome::Blocked;
+  if (!game::CommitMove()) return MoveOutcome::Moved;
+  if (!game::PushedPieceIsCheese()) return MoveOutcome::SnowmanDropped;
+  return game::DeliverCheese() == game::RIPENESS_GOOD ? MoveOutcome::Delivered
+                                                      : MoveOutcome::WrongDelivery;
 }
 
-int32_t Direction(char letter) {
+int32_t MoveDirection(char letter) {
   for (int32_t d = 0; d < 4; ++d) {
     if (MOVE_LETTERS[d] == letter) return d;
   }
   return -1;
 }
-
-}  // namespace
 
 SolveResult SolveStage(int32_t n, int64_t stateLimit) {
   SolveResult result;
@@ -224,7 +222,7 @@ SolveResult SolveStage(int32_t n, int64_t stateLimit) {
       dirty = false;
       if (game::TryMove(d) == game::MOVE_NONE) continue;
       dirty = true;
-      if (!PlayMove(d)) continue;
+      if (PlayMove(d) == MoveOutcome::WrongDelivery) continue;
       if (game::CheesesToDeliver <= 0) {
         result.solved = true;
         result.moves = search.PathTo(static_cast<uint32_t>(next), static_cast<uint8_t>(d));
@@ -245,16 +243,17 @@ int32_t ReplaySolution(int32_t n, const std::string& moves, std::string* why) {
   game::SetUpStage(n);
   for (size_t i = 0; i < moves.size(); ++i) {
     std::string where = "move " + std::to_string(i + 1) + " (" + moves[i] + ")";
-    int32_t d = Direction(moves[i]);
+    int32_t d = MoveDirection(moves[i]);
     if (d < 0) {
       *why = where + " is not one of U, R, D, L";
       return 0;
     }
-    if (game::TryMove(d) == game::MOVE_NONE) {
+    MoveOutcome outcome = PlayMove(d);
+    if (outcome == MoveOutcome::Blocked) {
       *why = where + " is blocked";
       return 0;
     }
-    if (!PlayMove(d)) {
+    if (outcome == MoveOutcome::WrongDelivery) {
       *why = where + " delivers a cheese that is not good";
       return 0;
     }
