@@ -2,6 +2,7 @@
 #include "platform/script.h"
 
 #include <charconv>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -103,6 +104,12 @@ bool ParseScript(const std::string& text, const std::string& fileName,
 }
 
 bool LoadScript(const char* path, std::vector<ScriptEvent>* events, std::string* error) {
+  // A folder opens as a stream on this system but reads as empty: refuse it.
+  std::error_code ignored;
+  if (std::filesystem::is_directory(path, ignored)) {
+    *error = std::string(path) + ": cannot read the script: it is a directory";
+    return false;
+  }
   std::ifstream file(path, std::ios::binary);
   if (!file) {
     *error = std::string(path) + ": cannot read the script";

@@ -99,11 +99,14 @@ TEST(ScriptReader, EqualTimesAndLargestTimeAreAccepted) {
   EXPECT_EQ(events[2].timeMs, 4294967295u);
 }
 
-TEST(ScriptReader, UnreadableFileIsAnError) {
+TEST(ScriptReader, MissingFileAndFolderAreErrors) {
   std::vector<ScriptEvent> events;
   std::string error;
   EXPECT_FALSE(platform::LoadScript("/nonexistent/dir/script.txt", &events, &error));
   EXPECT_EQ(error, "/nonexistent/dir/script.txt: cannot read the script");
+  std::string folder = testing::TempDir();
+  EXPECT_FALSE(platform::LoadScript(folder.c_str(), &events, &error));
+  EXPECT_EQ(error, folder + ": cannot read the script: it is a directory");
 }
 
 }  // namespace
