@@ -1,4 +1,4 @@
-# Runs make_tune on the note list and fails unless the result equals the shipped file.
+# Runs make_tune on a note list and fails unless the result equals the expected file.
 execute_process(COMMAND ${TOOL} ${NOTES} ${OUTPUT} RESULT_VARIABLE status)
 if(NOT status EQUAL 0)
   message(FATAL_ERROR "make_tune failed with status ${status}")
