@@ -8,7 +8,6 @@
 
 #include <atomic>
 #include <cstdio>
-#include <cstring>
 #include <deque>
 #include <string_view>
 
