@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -30,11 +31,22 @@ Playthrough MakePlaythrough() {
   return play;
 }
 
-// A run folder with the real stage file in place of the fixture stages.
-std::string RealStagesFolder(const std::string& name) {
-  testsupport::Fixtures fixtures;
-  fixtures.stageText = testsupport::ReadFile(VAULMOOR_SOURCE_DIR "/data/stage.dat");
-  return testsupport::MakeRunFolder(name, fixtures);
+// A run folder with the game's own files: the palette beside the program, the
+// pictures, sounds and stages in data/.
+std::string RealGameFolder(const std::string& name) {
+  testsupport::Fixtures none;
+  none.palette = none.bitmaps = none.sounds = false;
+  none.stageText = testsupport::ReadFile(VAULMOOR_SOURCE_DIR "/data/stage.dat");
+  std::string folder = testsupport::MakeRunFolder(name, none);
+  for (const auto& entry : std::filesystem::directory_iterator(VAULMOOR_SOURCE_DIR "/data")) {
+    std::string file = entry.path().filename().string();
+    std::string extension = entry.path().extension().string();
+    if (extension != ".bmp" && extension != ".wav") continue;
+    std::string target = folder + (file == "pal.bmp" ? "" : "data/") + file;
+    std::filesystem::copy_file(entry.path(), target,
+                               std::filesystem::copy_options::overwrite_existing);
+  }
+  return folder;
 }
 
 std::string SaveText(int stage) {
@@ -44,7 +56,7 @@ std::string SaveText(int stage) {
 TEST(Playthrough, EveryStageToTheEnding) {
   Playthrough play = MakePlaythrough();
   ASSERT_EQ(play.clearTimes.size(), 32u);
-  std::string folder = RealStagesFolder("tools_playthrough");
+  std::string folder = RealGameFolder("tools_playthrough");
   testsupport::RunResult run = testsupport::RunHeadless(folder, play.script);
   EXPECT_EQ(run.exitStatus, 1) << run.err;
   // The last save is written when stage 31 is cleared; clearing stage 32 writes none.
@@ -56,7 +68,7 @@ TEST(Playthrough, SavesAfterEachClearedStage) {
   ASSERT_EQ(play.clearTimes.size(), 32u);
   // Stopped just after a clear, the save names the next stage.
   for (int cleared : {1, 8, 16, 24, 31}) {
-    std::string folder = RealStagesFolder("tools_playthrough_" + std::to_string(cleared));
+    std::string folder = RealGameFolder("tools_playthrough_" + std::to_string(cleared));
     testsupport::RunResult run = testsupport::RunHeadless(
         folder, play.script, {"--until", std::to_string(play.clearTimes[cleared - 1])});
     EXPECT_EQ(testsupport::ReadFile(folder + "data/save.dat"), SaveText(cleared))
