@@ -67,6 +67,10 @@ bool SupportedFormat(const SoundFormat& f) {
          f.samplesPerSec >= SOUND_FREQUENCY_MIN && f.samplesPerSec <= SOUND_FREQUENCY_MAX;
 }
 
+bool Sounding(const SoundBuffer* buffer) {
+  return buffer->voice.head.active || buffer->voice.tailFramesLeft > 0;
+}
+
 // Holds the device lock for the scope of a buffer operation.
 struct DeviceGuard {
   DeviceGuard() { LockSoundDevice(); }
@@ -230,6 +234,10 @@ void UnlockSoundDevice() {
 
 void RenderSound(int16_t* out, uint32_t frames) {
   static float accumulator[2 * kRenderChunkFrames];
+  if (RenderHook == nullptr && std::none_of(LiveBuffers.begin(), LiveBuffers.end(), Sounding)) {
+    std::fill(out, out + 2 * static_cast<size_t>(frames), int16_t{0});
+    return;
+  }
   while (frames > 0) {
     uint32_t chunk = std::min(frames, kRenderChunkFrames);
     std::fill(accumulator, accumulator + 2 * chunk, 0.0f);
