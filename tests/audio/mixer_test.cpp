@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -75,6 +76,32 @@ TEST(MixerTest, EightBitSamplesAreCentredOn128) {
   platform::PlayVoice(&voice, false);
   std::vector<int16_t> out = Render({&voice}, 4);
   EXPECT_EQ(out, (std::vector<int16_t>{0, 0, 32512, 32512, -32768, -32768, 16384, 16384}));
+}
+
+TEST(MixerTest, WiderSampleFormatsKeepTheirValues) {
+  float half = 0.5f, quarterDown = -0.25f;
+  uint8_t floats[8];
+  std::memcpy(floats, &half, 4);
+  std::memcpy(floats + 4, &quarterDown, 4);
+  struct Case {
+    uint16_t formatTag, bits;
+    std::vector<uint8_t> bytes;  // +0.5, then -0.25
+  } cases[] = {
+      {platform::MIX_FORMAT_PCM, 24, {0x00, 0x00, 0x40, 0x00, 0x00, 0xE0}},
+      {platform::MIX_FORMAT_PCM, 32, {0x00, 0x00, 0x00, 0x40, 0x00, 0x00, 0x00, 0xE0}},
+      {platform::MIX_FORMAT_FLOAT, 32, std::vector<uint8_t>(floats, floats + 8)},
+  };
+  for (const Case& c : cases) {
+    MixVoice voice;
+    voice.source.data = c.bytes.data();
+    voice.source.frames = 2;
+    voice.source.formatTag = c.formatTag;
+    voice.source.bitsPerSample = c.bits;
+    voice.frequency = kRate;
+    platform::PlayVoice(&voice, false);
+    EXPECT_EQ(Render({&voice}, 2), (std::vector<int16_t>{16384, 16384, -8192, -8192}))
+        << c.formatTag << "/" << c.bits;
+  }
 }
 
 TEST(MixerTest, LoudVoicesSaturateInsteadOfWrapping) {
