@@ -130,7 +130,7 @@ std::string ReadBitmapFile(const char* path, BitmapImage* image) {
     if (bytes.size() + got > BITMAP_MAX_FILE_BYTES) return "file too large";
     bytes.insert(bytes.end(), chunk, chunk + got);
   }
-  if (std::ferror(file.get())) return "read error";
+  if (std::ferror(file.get())) return std::string("cannot read: ") + std::strerror(errno);
   return DecodeBitmap(bytes.data(), bytes.size(), image);
 }
 

@@ -200,7 +200,12 @@ int32_t LoadPalette(const char* fileName) {
   }
   uint8_t bytes[PALETTE_FILE_BYTES];
   const size_t got = std::fread(bytes, 1, sizeof bytes, file);
+  const int readError = std::ferror(file) ? errno : 0;
   std::fclose(file);
+  if (readError != 0) {
+    std::fprintf(stderr, "vaulmoor: %s: cannot read: %s\n", fileName, std::strerror(readError));
+    return 0;
+  }
   if (got != sizeof bytes) {
     std::fprintf(stderr, "vaulmoor: %s: shorter than %zu bytes\n", fileName, sizeof bytes);
     return 0;

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "gfx_test_support.h"
 
 namespace {
@@ -231,10 +233,14 @@ TEST(BitmapReader, RefusesBadHeaderFields) {
   }
 }
 
-TEST(BitmapReader, MissingFileIsRefusedWithAReason) {
+TEST(BitmapReader, UnreadableFileIsRefusedWithAReason) {
   gfxtest::TempDir dir;
   gfx::BitmapImage image;
-  EXPECT_NE(gfx::ReadBitmapFile(dir.File("missing.bmp").c_str(), &image), "");
+  EXPECT_NE(gfx::ReadBitmapFile(dir.File("missing.bmp").c_str(), &image).find("cannot open"),
+            std::string::npos);
+  std::filesystem::create_directory(dir.File("folder.bmp"));
+  EXPECT_NE(gfx::ReadBitmapFile(dir.File("folder.bmp").c_str(), &image).find("directory"),
+            std::string::npos);
 }
 
 }  // namespace

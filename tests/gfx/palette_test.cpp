@@ -294,14 +294,15 @@ TEST_F(ColourTables, LoadPaletteReadsColoursAndFlagsAndSetsTheDisplay) {
   }
 }
 
-TEST_F(ColourTables, MissingOrShortPaletteFileIsRefused) {
+TEST_F(ColourTables, MissingShortOrUnreadablePaletteFileIsRefused) {
   gfxtest::WritePaletteFile(pal_, gfxtest::VariedPalette(9));
   ASSERT_EQ(gfx::LoadPalette(pal_.c_str()), 1);
   const gfx::PaletteEntry before = gfx::PaletteEntries[100];
   std::vector<uint8_t> file = gfxtest::ReadAll(pal_);
   file.resize(1077);
   gfxtest::WriteAll(pal_, file);
-  for (const std::string& name : {pal_, dir_.File("missing.bmp")}) {
+  std::filesystem::create_directory(dir_.File("folder.bmp"));
+  for (const std::string& name : {pal_, dir_.File("missing.bmp"), dir_.File("folder.bmp")}) {
     ::testing::internal::CaptureStderr();
     EXPECT_EQ(gfx::LoadPalette(name.c_str()), 0);
     EXPECT_NE(::testing::internal::GetCapturedStderr().find(name), std::string::npos);
