@@ -159,18 +159,18 @@ void DecodeCache(const uint8_t* in) {
   std::memcpy(RampTables + 256, in + RAMP_COUNT * 256, (RAMP_COUNT - 1) * 256);
 }
 
-// Reads the cache when it exists and has exactly the cache's size. Bytes the
-// read does not deliver stay 255.
+// Reads the cache when it exists and has exactly the cache's size; anything
+// else (cut short, too long, unreadable) is not trusted and the tables are built.
 bool ReadCache(const char* cacheFile) {
   std::FILE* file = std::fopen(cacheFile, "rb");
   if (!file) return false;
+  // One byte more than the cache, to notice a file that is too long.
   static uint8_t bytes[PALETTE_CACHE_SIZE + 1];
-  std::memset(bytes, 255, sizeof bytes);
   const size_t got = std::fread(bytes, 1, sizeof bytes, file);
   std::fclose(file);
   if (got != PALETTE_CACHE_SIZE) {
-    std::fprintf(stderr, "vaulmoor: %s: %zu bytes instead of %d, tables rebuilt\n", cacheFile, got,
-                 PALETTE_CACHE_SIZE);
+    std::fprintf(stderr, "vaulmoor: %s: not a %d-byte colour-table cache, tables rebuilt\n",
+                 cacheFile, PALETTE_CACHE_SIZE);
     return false;
   }
   DecodeCache(bytes);
