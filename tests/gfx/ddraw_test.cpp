@@ -111,6 +111,8 @@ TEST_F(Surfaces, LockAndDeviceContextExcludeEachOther) {
 #endif
   // A busy surface takes no copies either.
   EXPECT_EQ(gfx::BltFast(dst_, 0, 0, src_, {0, 0, 2, 2}, false), gfx::DDERR_SURFACEBUSY);
+  EXPECT_EQ(gfx::BltColourFill(dst_, {0, 0, 2, 2}, 3), gfx::DDERR_SURFACEBUSY);
+  EXPECT_TRUE(DestinationUntouched());
   gfx::Unlock(dst_);
   EXPECT_EQ(gfx::GetDC(dst_), gfx::DD_OK);
   gfx::ReleaseDC(dst_);
