@@ -96,6 +96,19 @@ TEST(ColourCache, DirectoryIsReportedAndTheGameRuns) {
   EXPECT_EQ(ReadFile(folder + "data/save.dat"), "1 20");
 }
 
+// A full disk: the cache cannot be written, which is said; the game runs on the
+// computed tables. (Reading /dev/full gives endless zero bytes, so a later start
+// sees a cache of the wrong size and computes the tables again.)
+TEST(ColourCache, FullDiskIsReportedAndTheGameRuns) {
+  const std::string folder = robustness::MakeOpenFloorFolder("cache_disk_full");
+  fs::create_symlink("/dev/full", folder + CACHE);
+  const testsupport::RunResult run =
+      testsupport::RunHeadless(folder, robustness::SCRIPT_START_AND_CLEAR);
+  EXPECT_EQ(run.exitStatus, robustness::EXIT_CLOSED) << run.err;
+  EXPECT_NE(run.err.find(std::string(CACHE) + ": write error"), std::string::npos) << run.err;
+  EXPECT_EQ(ReadFile(folder + "data/save.dat"), "1 20");
+}
+
 TEST(Log, UnwritableLogIsSkippedWithAMessage) {
   const std::string folder = robustness::MakeOpenFloorFolder("log_directory");
   robustness::PutDirectory(folder + "report.txt");

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -50,6 +51,32 @@ void PutFile(const std::string& path, const std::string& bytes) {
 void PutDirectory(const std::string& path) {
   fs::remove_all(path);
   ASSERT_TRUE(fs::create_directory(path)) << path;
+}
+
+testsupport::RunResult RunWithMemoryCap(const std::string& folder,
+                                        const std::vector<std::string>& args) {
+#ifdef ROBUSTNESS_SANITIZED
+  // The sanitizer runtime reserves far more address space than any limit would
+  // allow; it watches the resident size itself.
+  const char* options = std::getenv("ASAN_OPTIONS");
+  return testsupport::RunProgram(
+      folder, args,
+      {std::string("ASAN_OPTIONS=") + (options ? options : "") + ":hard_rss_limit_mb=2048"});
+#else
+  // The runner starts the program through env(1), whose arguments may end in a
+  // command: here a shell that sets the limit and then becomes the program.
+  return testsupport::RunProgram(
+      folder, args, {"LC_ALL=C", "sh", "-c", "ulimit -v 2097152 && exec \"$0\" \"$@\""});
+#endif
+}
+
+testsupport::RunResult RunHeadlessWithMemoryCap(const std::string& folder,
+                                                const std::string& script,
+                                                const std::vector<std::string>& extraArgs) {
+  std::ofstream(folder + "script.txt") << script;
+  std::vector<std::string> args = {"--headless", "--script", "script.txt"};
+  args.insert(args.end(), extraArgs.begin(), extraArgs.end());
+  return RunWithMemoryCap(folder, args);
 }
 
 void ExpectStartupFailure(const testsupport::RunResult& run, const std::string& file,

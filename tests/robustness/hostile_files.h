@@ -35,6 +35,15 @@ extern const char* const SCRIPT_CONTINUE_AND_CLEAR;
 // Waits past the boot logo and closes.
 extern const char* const SCRIPT_BOOT_AND_CLOSE;
 
+// Runs the program with its memory held to a couple of gigabytes, for inputs
+// that could otherwise make it take all the machine has.
+testsupport::RunResult RunWithMemoryCap(const std::string& folder,
+                                        const std::vector<std::string>& args);
+// The same for a headless run of the script (written to script.txt first).
+testsupport::RunResult RunHeadlessWithMemoryCap(const std::string& folder,
+                                                const std::string& script,
+                                                const std::vector<std::string>& extraArgs = {});
+
 // Exit statuses of the program.
 constexpr int EXIT_CLOSED = 1;
 constexpr int EXIT_STARTUP_FAILED = 2;
