@@ -5,14 +5,32 @@
 #include <cstdlib>
 #include <filesystem>
 #include <random>
+#include <string>
+#include <vector>
 
 namespace fuzz {
+
+namespace {
+
+std::vector<std::string>* Scratch = nullptr;
+
+void RemoveScratchFiles() {
+  for (const std::string& path : *Scratch) std::remove(path.c_str());
+}
+
+}  // namespace
 
 std::string ScratchPath(const char* name) {
   // Parallel fuzzing jobs share the temporary directory: a random tag per
   // process keeps their files apart.
   static const std::string tag = std::to_string(std::random_device{}());
-  return (std::filesystem::temp_directory_path() / ("vaulmoor-fuzz-" + tag + "-" + name)).string();
+  if (!Scratch) {
+    Scratch = new std::vector<std::string>;
+    std::atexit(RemoveScratchFiles);
+  }
+  Scratch->push_back(
+      (std::filesystem::temp_directory_path() / ("vaulmoor-fuzz-" + tag + "-" + name)).string());
+  return Scratch->back();
 }
 
 void WriteScratchFile(const std::string& path, const uint8_t* data, size_t size) {

@@ -8,7 +8,7 @@
 namespace fuzz {
 
 // A path in the temporary directory, unique to this process and this name, that
-// the target may overwrite on every input.
+// the target may overwrite on every input. The files go when the process ends.
 std::string ScratchPath(const char* name);
 
 // Replaces the file at path with the given bytes; aborts when it cannot, because
