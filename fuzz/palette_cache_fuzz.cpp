@@ -45,6 +45,21 @@ long FileSize(const std::string& path) {
 
 }  // namespace
 
+#ifdef VAULMOOR_LIBFUZZER
+extern "C" size_t LLVMFuzzerMutate(uint8_t* data, size_t size, size_t maxSize);
+
+// Most inputs keep the cache's own size: only those reach the decoding of the
+// tables, and each one of another size costs a whole computation of them.
+extern "C" size_t LLVMFuzzerCustomMutator(uint8_t* data, size_t size, size_t maxSize,
+                                          unsigned int seed) {
+  size = LLVMFuzzerMutate(data, size, maxSize);
+  const size_t cacheSize = gfx::PALETTE_CACHE_SIZE;
+  if (seed % 16 == 0 || maxSize < cacheSize) return size;
+  if (size < cacheSize) std::memset(data + size, 0, cacheSize - size);
+  return cacheSize;
+}
+#endif
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const std::string palette = WritePaletteFile();
   static const std::string cache = fuzz::ScratchPath("palfile.dat");
