@@ -61,7 +61,7 @@ testsupport::RunResult RunWithMemoryCap(const std::string& folder,
   const char* options = std::getenv("ASAN_OPTIONS");
   return testsupport::RunProgram(
       folder, args,
-      {std::string("ASAN_OPTIONS=") + (options ? options : "") + ":hard_rss_limit_mb=2048"});
+      {std::string("ASAN_OPTIONS=") + (options ? options : "") + ":hard_rss_limit_mb=1024"});
 #else
   // The runner starts the program through env(1), whose arguments may end in a
   // command: here a shell that sets the limit and then becomes the program.

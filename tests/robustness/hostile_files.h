@@ -35,7 +35,7 @@ extern const char* const SCRIPT_CONTINUE_AND_CLEAR;
 // Waits past the boot logo and closes.
 extern const char* const SCRIPT_BOOT_AND_CLOSE;
 
-// Runs the program with its memory held to a couple of gigabytes, for inputs
+// Runs the program with its memory held to a gigabyte or two, for inputs
 // that could otherwise make it take all the machine has.
 testsupport::RunResult RunWithMemoryCap(const std::string& folder,
                                         const std::vector<std::string>& args);
