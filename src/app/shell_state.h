@@ -26,7 +26,7 @@ extern int32_t PageFlipMode;
 void SeedRandom(uint32_t seed);
 int32_t NextRandom();
 
-// The program's directory with a trailing '/', in a shared 256-byte buffer that
+// The program's directory with a trailing '/', in a shared buffer (long enough for any path) that
 // each call overwrites.
 const char* ModuleDirectory();
 

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 
 namespace audio {
 
@@ -124,7 +125,10 @@ int32_t ReadWaveFile(const char* path, uint32_t* dataSize, WaveFormat* format,
   *format = WaveFormat{};
   data->clear();
   const char* failure = "cannot open the file";
-  if (std::FILE* file = std::fopen(path, "rb")) {
+  std::error_code ignored;
+  if (std::filesystem::is_directory(path, ignored)) {
+    failure = "cannot read the file: it is a directory";
+  } else if (std::FILE* file = std::fopen(path, "rb")) {
     failure = ReadWaveParts(file, dataSize, format, data);
     std::fclose(file);
   }

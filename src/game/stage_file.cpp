@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <string>
 
 namespace game {
@@ -167,17 +168,34 @@ int32_t ParseStageText(std::string_view text, const char* fileName, StageRecord*
 }
 
 int32_t LoadStageFile(const char* path, StageRecord* stages, StageFileError* error) {
-  std::FILE* file = std::fopen(path, "rb");
-  if (file == nullptr) {
-    *error = StageFileError{0, 0, 0, {}};
-    std::snprintf(error->text, sizeof error->text, "%s: the stage file cannot be opened", path);
-    return 0;
+  // 32 stages of at most 105 numbers take a few kilobytes; anything past this
+  // limit (or a device without end) is not a stage file.
+  constexpr size_t MAX_STAGE_FILE_BYTES = 1 << 20;
+  std::error_code ignored;
+  const char* fault = nullptr;
+  std::FILE* file = nullptr;
+  if (std::filesystem::is_directory(path, ignored)) {
+    fault = "cannot be read: it is a directory";
+  } else if ((file = std::fopen(path, "rb")) == nullptr) {
+    fault = "cannot be opened";
   }
   std::string text;
-  char chunk[4096];
-  size_t got;
-  while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) text.append(chunk, got);
-  std::fclose(file);
+  if (file != nullptr) {
+    char chunk[4096];
+    size_t got;
+    while (text.size() <= MAX_STAGE_FILE_BYTES &&
+           (got = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
+      text.append(chunk, got);
+    }
+    if (std::ferror(file)) fault = "cannot be read";
+    if (text.size() > MAX_STAGE_FILE_BYTES) fault = "is too large";
+    std::fclose(file);
+  }
+  if (fault != nullptr) {
+    *error = StageFileError{0, 0, 0, {}};
+    std::snprintf(error->text, sizeof error->text, "%s: the stage file %s", path, fault);
+    return 0;
+  }
   return ParseStageText(text, path, stages, error);
 }
 

@@ -115,9 +115,19 @@ bool LoadScript(const char* path, std::vector<ScriptEvent>* events, std::string*
     *error = std::string(path) + ": cannot read the script";
     return false;
   }
-  std::ostringstream text;
-  text << file.rdbuf();
-  return ParseScript(text.str(), path, events, error);
+  // A script of a million events is a few megabytes; a file beyond this limit
+  // (or a device without end) is refused rather than read into memory.
+  constexpr size_t MAX_SCRIPT_BYTES = 64 << 20;
+  std::string text;
+  char chunk[4096];
+  while (file.read(chunk, sizeof chunk) || file.gcount() > 0) {
+    text.append(chunk, static_cast<size_t>(file.gcount()));
+    if (text.size() > MAX_SCRIPT_BYTES) {
+      *error = std::string(path) + ": cannot read the script: it is too large";
+      return false;
+    }
+  }
+  return ParseScript(text, path, events, error);
 }
 
 }  // namespace platform
