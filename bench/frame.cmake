@@ -1,0 +1,5 @@
+# A whole play-scene frame in a real window against a plain copy of the same
+# number of display bytes. Run from the run folder (it reads pal.bmp and data/).
+find_package(benchmark REQUIRED)
+add_executable(frame_bench ${CMAKE_CURRENT_LIST_DIR}/frame_bench.cpp)
+target_link_libraries(frame_bench PRIVATE vm_shell benchmark::benchmark)

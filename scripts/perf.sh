@@ -1,0 +1,65 @@
+#!/bin/bash
+# Measures every performance figure again: idle CPU of the title and play scenes
+# in a real (virtual X) window, the cost of a play-scene frame against plain
+# copies, start to first frame with and without the colour-table cache, the
+# solver over all 32 stages and the full headless playthrough.
+# Usage: scripts/perf.sh [build-dir]   (default build-perf; built here, -j2)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$(realpath -m "${1:-$root/build-perf}")
+run="$build/run"
+runs=5
+
+echo "== machine: $(nproc) cores, $(uptime)"
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$build" -j2 --target vaulmoor vaulmoor_first_frame vaulmoor-solve \
+  gfx_core_bench frame_bench playthrough_tests >/dev/null
+
+echo "== colour tables (in process, median of 9)"
+(cd "$run" && "$build/bench/gfx_core_bench")
+
+echo "== play-scene frame against a plain copy of the same display bytes"
+(cd "$run" && xvfb-run -a -s "-screen 0 1024x768x24" \
+  "$build/bench/frame_bench" --benchmark_repetitions=$runs --benchmark_report_aggregates_only=true)
+
+echo "== start to first presented frame in a window ($runs runs each)"
+saved=$(mktemp)
+cp "$run/palfile.dat" "$saved" 2>/dev/null || (cd "$run" && xvfb-run -a ./vaulmoor_first_frame --window && cp palfile.dat "$saved")
+(cd "$run" && xvfb-run -a -s "-screen 0 1024x768x24" hyperfine -N --warmup 1 --runs $runs \
+  --prepare "cp $saved palfile.dat" -n "palfile.dat present" "./vaulmoor_first_frame --window" \
+  --prepare "rm -f palfile.dat" -n "palfile.dat absent" "./vaulmoor_first_frame --window")
+if cmp -s "$saved" "$run/palfile.dat"; then echo "rebuilt palfile.dat is byte-identical to the kept one"
+else echo "rebuilt palfile.dat DIFFERS from the kept one"; fi
+rm -f "$saved"
+
+# Idle CPU of the program in a window: utime+stime from /proc/PID/stat over ten
+# seconds, starting `from` seconds after start, driven by the given script.
+idle_cpu() {
+  local name=$1 from=$2 script=$3
+  local file
+  file=$(mktemp)
+  printf '%s\n' "$script" >"$file"
+  (cd "$run" && xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+    ./vaulmoor --window --scale 2 --script "$1" & pid=$!
+    sleep "$2"
+    ticks() { awk "{print \$14 + \$15}" /proc/$pid/stat; }
+    before=$(ticks); sleep 10; after=$(ticks)
+    hz=$(getconf CLK_TCK)
+    awk -v b="$before" -v a="$after" -v hz="$hz" -v n="$3" \
+      "BEGIN { printf \"%-6s idle: %.2f%% of one core over 10 s\\n\", n, 100 * (a - b) / hz / 10 }"
+    wait $pid || true' idle "$file" "$from" "$name")
+  rm -f "$file"
+}
+echo "== idle CPU in a window"
+idle_cpu title 6 "22000 close"
+idle_cpu play 12 $'5000 down space\n5100 up space\n28000 close'
+
+echo "== solver, all 32 stages ($runs runs)"
+(cd "$root" && hyperfine -N --warmup 1 --runs $runs "$build/tools/vaulmoor-solve data/stage.dat")
+(cd "$root" && "$build/tools/vaulmoor-solve" data/stage.dat | awk '
+  /states explored/ { for (i = 1; i <= NF; i++) if ($(i) ~ /^states/) n += $(i - 1) }
+  END { print "states explored over all stages:", n }')
+
+echo "== full headless playthrough, title to ending ($runs runs)"
+(cd "$build/tests/tools" && hyperfine -N --runs $runs \
+  "./playthrough_tests --gtest_filter=Playthrough.EveryStageToTheEnding")
