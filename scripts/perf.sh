@@ -10,6 +10,15 @@ build=$(realpath -m "${1:-$root/build-perf}")
 run="$build/run"
 runs=5
 
+# Prints the median of each command in a hyperfine JSON export, then removes it.
+print_medians() {
+  python3 -c 'import json, sys
+for r in json.load(open(sys.argv[1]))["results"]:
+    print("median %-40s %8.1f ms" % (r["command"], 1000 * r["median"]))' "$1"
+  rm -f "$1"
+}
+json=$(mktemp)
+
 echo "== machine: $(nproc) cores, $(uptime)"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j2 --target vaulmoor vaulmoor_first_frame vaulmoor-solve \
@@ -21,13 +30,17 @@ echo "== colour tables (in process, median of 9)"
 echo "== play-scene frame against a plain copy of the same display bytes"
 (cd "$run" && xvfb-run -a -s "-screen 0 1024x768x24" \
   "$build/bench/frame_bench" --benchmark_repetitions=$runs --benchmark_report_aggregates_only=true)
+echo "== the same without an X server (SDL's dummy video: software renderer into memory)"
+(cd "$run" && SDL_VIDEODRIVER=dummy \
+  "$build/bench/frame_bench" --benchmark_repetitions=$runs --benchmark_report_aggregates_only=true)
 
 echo "== start to first presented frame in a window ($runs runs each)"
 saved=$(mktemp)
 cp "$run/palfile.dat" "$saved" 2>/dev/null || (cd "$run" && xvfb-run -a ./vaulmoor_first_frame --window && cp palfile.dat "$saved")
-(cd "$run" && xvfb-run -a -s "-screen 0 1024x768x24" hyperfine -N --warmup 1 --runs $runs \
+(cd "$run" && xvfb-run -a -s "-screen 0 1024x768x24" hyperfine --export-json "$json" -N --warmup 1 --runs $runs \
   --prepare "cp $saved palfile.dat" -n "palfile.dat present" "./vaulmoor_first_frame --window" \
   --prepare "rm -f palfile.dat" -n "palfile.dat absent" "./vaulmoor_first_frame --window")
+print_medians "$json"
 if cmp -s "$saved" "$run/palfile.dat"; then echo "rebuilt palfile.dat is byte-identical to the kept one"
 else echo "rebuilt palfile.dat DIFFERS from the kept one"; fi
 rm -f "$saved"
@@ -55,11 +68,14 @@ idle_cpu title 6 "22000 close"
 idle_cpu play 12 $'5000 down space\n5100 up space\n28000 close'
 
 echo "== solver, all 32 stages ($runs runs)"
-(cd "$root" && hyperfine -N --warmup 1 --runs $runs "$build/tools/vaulmoor-solve data/stage.dat")
+(cd "$root" && hyperfine --export-json "$json" -N --warmup 1 --runs $runs \
+  "$build/tools/vaulmoor-solve data/stage.dat")
+print_medians "$json"
 (cd "$root" && "$build/tools/vaulmoor-solve" data/stage.dat | awk '
   /states explored/ { for (i = 1; i <= NF; i++) if ($(i) ~ /^states/) n += $(i - 1) }
   END { print "states explored over all stages:", n }')
 
 echo "== full headless playthrough, title to ending ($runs runs)"
-(cd "$build/tests/tools" && hyperfine -N --runs $runs \
+(cd "$build/tests/tools" && hyperfine --export-json "$json" -N --runs $runs \
   "./playthrough_tests --gtest_filter=Playthrough.EveryStageToTheEnding")
+print_medians "$json"
