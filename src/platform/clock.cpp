@@ -11,8 +11,6 @@ namespace {
 
 using SteadyClock = std::chrono::steady_clock;
 
-// Real waits sleep until this close to their target and poll the clock after that.
-constexpr int32_t SPIN_MARGIN_MS = 2;
 // Longest sleep between two looks at the window's events.
 constexpr int32_t MAX_SLEEP_MS = 10;
 
@@ -33,6 +31,14 @@ void AdvanceVirtualClock(uint32_t targetMs) {
 // Milliseconds still to go until target, negative or zero once it has passed.
 int32_t Remaining(uint32_t targetMs) {
   return static_cast<int32_t>(targetMs - timeGetTime());
+}
+
+// The instant on the steady clock at which timeGetTime() first reads targetMs,
+// taken from one reading of the clock so both sides agree on the millisecond.
+SteadyClock::time_point InstantOf(uint32_t targetMs, SteadyClock::time_point now) {
+  auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(now - ClockStart);
+  auto left = static_cast<int32_t>(targetMs - static_cast<uint32_t>(elapsed.count()));
+  return ClockStart + elapsed + std::chrono::milliseconds(left);
 }
 
 }  // namespace
@@ -57,14 +63,14 @@ void WaitUntil(uint32_t targetMs) {
     return;
   }
   // Events keep arriving during the wait (the immediate key state stays current),
-  // and those due by the target have arrived when it returns.
+  // and those due by the target have arrived when it returns. The sleep ends at
+  // the very instant the clock reaches the target (a wake-up is late by a small
+  // fraction of a millisecond), so the wait ends on the same millisecond as a
+  // busy wait would, without keeping a core busy.
   for (core::PumpEvents(); Remaining(targetMs) > 0; core::PumpEvents()) {
-    int32_t left = Remaining(targetMs);
-    if (left > SPIN_MARGIN_MS)
-      std::this_thread::sleep_for(
-          std::chrono::milliseconds(std::min(left - SPIN_MARGIN_MS, MAX_SLEEP_MS)));
-    else
-      std::this_thread::yield();
+    auto now = SteadyClock::now();
+    std::this_thread::sleep_until(
+        std::min(InstantOf(targetMs, now), now + std::chrono::milliseconds(MAX_SLEEP_MS)));
   }
 }
 
