@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <vector>
 
 #include "platform/core_internal.h"
 
@@ -20,6 +22,19 @@ int PictureWidth = 0;
 int PictureHeight = 0;
 uint32_t Palette[256];  // 0xAARRGGBB
 uint32_t MemoryInUse = 0;
+// The 8-bit picture last converted into the texture, row after row, and whether
+// the texture still shows it through the current palette.
+std::vector<uint8_t> Shown;
+bool ShownIsCurrent = false;
+
+// True when pixels are the picture the window already shows.
+bool SameAsShown(const uint8_t* pixels, int pitch) {
+  if (!ShownIsCurrent) return false;
+  for (int y = 0; y < PictureHeight; ++y)
+    if (std::memcmp(pixels + y * pitch, &Shown[size_t(y) * PictureWidth], PictureWidth) != 0)
+      return false;
+  return true;
+}
 
 void RenderPicture() {
   SDL_SetRenderDrawColor(Renderer, 0, 0, 0, 255);
@@ -45,6 +60,8 @@ bool DisplayOpen(int width, int height) {
   if (width <= 0 || height <= 0) return false;
   PictureWidth = width;
   PictureHeight = height;
+  Shown.assign(size_t(width) * height, 0);
+  ShownIsCurrent = false;
   if (IsHeadless()) return true;
   if (!core::Window()) return false;
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
@@ -66,10 +83,15 @@ void DisplaySetPalette(int first, int count, const uint8_t (*rgb)[3]) {
     if (index < 0 || index > 255) continue;
     Palette[index] = 0xFF000000u | uint32_t(rgb[i][0]) << 16 | uint32_t(rgb[i][1]) << 8 | rgb[i][2];
   }
+  ShownIsCurrent = false;
 }
 
 void DisplayShow(const uint8_t* pixels, int pitch) {
   if (!Picture) return;
+  // Idle scenes show the same picture frame after frame; the window keeps it
+  // (exposures and resizes draw it again through RefreshDisplay), so it is
+  // neither converted nor drawn again.
+  if (SameAsShown(pixels, pitch)) return;
   void* texels = nullptr;
   int texturePitch = 0;
   if (SDL_LockTexture(Picture, nullptr, &texels, &texturePitch) != 0) return;
@@ -77,8 +99,10 @@ void DisplayShow(const uint8_t* pixels, int pitch) {
     const uint8_t* from = pixels + y * pitch;
     auto* to = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(texels) + y * texturePitch);
     for (int x = 0; x < PictureWidth; ++x) to[x] = Palette[from[x]];
+    std::memcpy(&Shown[size_t(y) * PictureWidth], from, PictureWidth);
   }
   SDL_UnlockTexture(Picture);
+  ShownIsCurrent = true;
   RenderPicture();
 }
 
@@ -87,6 +111,7 @@ void DisplayClose() {
   if (Renderer) SDL_DestroyRenderer(Renderer);
   Picture = nullptr;
   Renderer = nullptr;
+  ShownIsCurrent = false;
 }
 
 uint32_t DisplayMemoryTotal() {
