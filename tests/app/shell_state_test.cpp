@@ -25,7 +25,7 @@ TEST(Random, FollowsTheRuntimeGenerator) {
   EXPECT_EQ(app::NextRandom(), 18467);
   EXPECT_EQ(app::NextRandom(), 6334);
   EXPECT_EQ(app::NextRandom(), 26500);
-  app::SeedRandom(0);  // the seed of headless runs
+  app::SeedRandom(0);  // headless runs start from 0
   EXPECT_EQ(app::NextRandom(), 38);
   EXPECT_EQ(app::NextRandom(), 7719);
 }

@@ -9,7 +9,7 @@
 
 namespace {
 
-using gfxtest::BitmapSpec;
+using gfxtest::BitmapLayout;
 using gfxtest::MakeBitmap;
 
 uint32_t U32At(const std::vector<uint8_t>& bytes, size_t offset) {
@@ -103,13 +103,13 @@ TEST(BitmapReader, ReadsBottomUpAndTopDownRowsOfEachDepth) {
   const std::vector<uint8_t> table = {10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 110, 120};
   for (int bits : {4, 8, 24}) {
     for (bool topDown : {false, true}) {
-      BitmapSpec spec;
-      spec.width = 3;
-      spec.height = topDown ? -2 : 2;
-      spec.bitsPerPixel = static_cast<uint16_t>(bits);
-      spec.tableEntries = bits == 24 ? 0 : 4;
-      spec.coloursUsed = bits == 24 ? 0 : 4;
-      spec.tableRgb = table;
+      BitmapLayout layout;
+      layout.width = 3;
+      layout.height = topDown ? -2 : 2;
+      layout.bitsPerPixel = static_cast<uint16_t>(bits);
+      layout.tableEntries = bits == 24 ? 0 : 4;
+      layout.coloursUsed = bits == 24 ? 0 : 4;
+      layout.tableRgb = table;
       std::vector<uint8_t> stored[2];
       for (int r = 0; r < 2; ++r) {
         const uint8_t* row = r == 0 ? top : bottom;
@@ -125,10 +125,10 @@ TEST(BitmapReader, ReadsBottomUpAndTopDownRowsOfEachDepth) {
       }
       const std::vector<uint8_t>& first = topDown ? stored[0] : stored[1];
       const std::vector<uint8_t>& second = topDown ? stored[1] : stored[0];
-      spec.rows = first;
-      spec.rows.insert(spec.rows.end(), second.begin(), second.end());
+      layout.rows = first;
+      layout.rows.insert(layout.rows.end(), second.begin(), second.end());
       gfx::BitmapImage image;
-      ASSERT_EQ(Decode(MakeBitmap(spec), &image), "") << bits << " bits";
+      ASSERT_EQ(Decode(MakeBitmap(layout), &image), "") << bits << " bits";
       EXPECT_EQ(image.topDown, topDown);
       EXPECT_EQ(image.bitsPerPixel, bits);
       const uint8_t expected[6] = {1, 2, 3, 3, 0, 1};
@@ -146,24 +146,24 @@ TEST(BitmapReader, ReadsBottomUpAndTopDownRowsOfEachDepth) {
 }
 
 TEST(BitmapReader, ColourCountZeroMeansAFullTable) {
-  BitmapSpec spec;
-  spec.coloursUsed = 0;
-  spec.tableEntries = 256;
-  spec.tableRgb.assign(256 * 3, 0);
-  spec.tableRgb[255 * 3] = 200;
-  spec.rows = {255, 0, 0, 0};
+  BitmapLayout layout;
+  layout.coloursUsed = 0;
+  layout.tableEntries = 256;
+  layout.tableRgb.assign(256 * 3, 0);
+  layout.tableRgb[255 * 3] = 200;
+  layout.rows = {255, 0, 0, 0};
   gfx::BitmapImage image;
-  ASSERT_EQ(Decode(MakeBitmap(spec), &image), "");
+  ASSERT_EQ(Decode(MakeBitmap(layout), &image), "");
   EXPECT_EQ(image.indices[0], 255);
   EXPECT_EQ(image.rgb[0], 200);
 }
 
 TEST(BitmapReader, RefusesEveryTruncationOfAValidFile) {
-  BitmapSpec spec;
-  spec.width = 5;
-  spec.height = 3;
-  spec.rows = gfxtest::Rows8({{1, 2, 3, 4, 5}, {6, 7, 8, 9, 10}, {11, 12, 13, 14, 15}});
-  const std::vector<uint8_t> whole = MakeBitmap(spec);
+  BitmapLayout layout;
+  layout.width = 5;
+  layout.height = 3;
+  layout.rows = gfxtest::Rows8({{1, 2, 3, 4, 5}, {6, 7, 8, 9, 10}, {11, 12, 13, 14, 15}});
+  const std::vector<uint8_t> whole = MakeBitmap(layout);
   gfx::BitmapImage image;
   ASSERT_EQ(Decode(whole, &image), "");
   for (size_t size = 0; size < whole.size(); ++size) {
@@ -176,11 +176,11 @@ TEST(BitmapReader, RefusesEveryTruncationOfAValidFile) {
 
 TEST(BitmapReader, RefusesBadHeaderFields) {
   const auto valid = [] {
-    BitmapSpec spec;
-    spec.width = 2;
-    spec.height = 2;
-    spec.rows = {1, 2, 0, 0, 3, 4, 0, 0};
-    return spec;
+    BitmapLayout layout;
+    layout.width = 2;
+    layout.height = 2;
+    layout.rows = {1, 2, 0, 0, 3, 4, 0, 0};
+    return layout;
   };
   struct Case {
     const char* what;
@@ -188,21 +188,21 @@ TEST(BitmapReader, RefusesBadHeaderFields) {
   };
   std::vector<Case> cases;
   auto with = [&](const char* what, auto change) {
-    BitmapSpec spec = valid();
-    change(spec);
-    cases.push_back({what, MakeBitmap(spec)});
+    BitmapLayout layout = valid();
+    change(layout);
+    cases.push_back({what, MakeBitmap(layout)});
   };
-  with("zero width", [](BitmapSpec& s) { s.width = 0; });
-  with("negative width", [](BitmapSpec& s) { s.width = -2; });
-  with("zero height", [](BitmapSpec& s) { s.height = 0; });
-  with("huge width", [](BitmapSpec& s) { s.width = 0x7FFFFFFF; });
-  with("huge height", [](BitmapSpec& s) { s.height = static_cast<int32_t>(0x80000000u); });
-  with("16 bits", [](BitmapSpec& s) { s.bitsPerPixel = 16; });
-  with("1 bit", [](BitmapSpec& s) { s.bitsPerPixel = 1; });
-  with("run-length compressed", [](BitmapSpec& s) { s.compression = 1; });
-  with("too many colours", [](BitmapSpec& s) { s.coloursUsed = 257; });
-  with("old core header", [](BitmapSpec& s) { s.infoHeaderBytes = 12; });
-  with("index outside the table", [](BitmapSpec& s) {
+  with("zero width", [](BitmapLayout& s) { s.width = 0; });
+  with("negative width", [](BitmapLayout& s) { s.width = -2; });
+  with("zero height", [](BitmapLayout& s) { s.height = 0; });
+  with("huge width", [](BitmapLayout& s) { s.width = 0x7FFFFFFF; });
+  with("huge height", [](BitmapLayout& s) { s.height = static_cast<int32_t>(0x80000000u); });
+  with("16 bits", [](BitmapLayout& s) { s.bitsPerPixel = 16; });
+  with("1 bit", [](BitmapLayout& s) { s.bitsPerPixel = 1; });
+  with("run-length compressed", [](BitmapLayout& s) { s.compression = 1; });
+  with("too many colours", [](BitmapLayout& s) { s.coloursUsed = 257; });
+  with("old core header", [](BitmapLayout& s) { s.infoHeaderBytes = 12; });
+  with("index outside the table", [](BitmapLayout& s) {
     s.coloursUsed = 2;
     s.tableEntries = 2;
   });

@@ -52,12 +52,12 @@ Palette VariedPalette(uint32_t seed) {
 }
 
 void WritePaletteFile(const std::string& path, const Palette& palette) {
-  BitmapSpec spec;
-  spec.coloursUsed = 256;
+  BitmapLayout layout;
+  layout.coloursUsed = 256;
   for (const auto& colour : palette.rgb)
-    spec.tableRgb.insert(spec.tableRgb.end(), colour, colour + 3);
-  spec.rows = {0, 0, 0, 0};
-  WriteAll(path, MakeBitmap(spec));
+    layout.tableRgb.insert(layout.tableRgb.end(), colour, colour + 3);
+  layout.rows = {0, 0, 0, 0};
+  WriteAll(path, MakeBitmap(layout));
 }
 
 namespace {
@@ -74,34 +74,34 @@ void Put32(std::vector<uint8_t>& out, uint32_t value) {
 
 }  // namespace
 
-std::vector<uint8_t> MakeBitmap(const BitmapSpec& spec) {
-  const uint32_t offset = 14 + spec.infoHeaderBytes + spec.tableEntries * 4;
+std::vector<uint8_t> MakeBitmap(const BitmapLayout& layout) {
+  const uint32_t offset = 14 + layout.infoHeaderBytes + layout.tableEntries * 4;
   std::vector<uint8_t> out;
   out.push_back('B');
   out.push_back('M');
-  Put32(out, offset + static_cast<uint32_t>(spec.rows.size()));
+  Put32(out, offset + static_cast<uint32_t>(layout.rows.size()));
   Put32(out, 0);
   Put32(out, offset);
-  Put32(out, spec.infoHeaderBytes);
-  Put32(out, static_cast<uint32_t>(spec.width));
-  Put32(out, static_cast<uint32_t>(spec.height));
+  Put32(out, layout.infoHeaderBytes);
+  Put32(out, static_cast<uint32_t>(layout.width));
+  Put32(out, static_cast<uint32_t>(layout.height));
   Put16(out, 1);
-  Put16(out, spec.bitsPerPixel);
-  Put32(out, spec.compression);
-  Put32(out, static_cast<uint32_t>(spec.rows.size()));
+  Put16(out, layout.bitsPerPixel);
+  Put32(out, layout.compression);
+  Put32(out, static_cast<uint32_t>(layout.rows.size()));
   Put32(out, 0);
   Put32(out, 0);
-  Put32(out, spec.coloursUsed);
+  Put32(out, layout.coloursUsed);
   Put32(out, 0);
-  out.resize(14 + spec.infoHeaderBytes, 0);
-  for (uint32_t i = 0; i < spec.tableEntries; ++i) {
-    const bool given = (i + 1) * 3 <= spec.tableRgb.size();
-    out.push_back(given ? spec.tableRgb[i * 3 + 2] : 0);
-    out.push_back(given ? spec.tableRgb[i * 3 + 1] : 0);
-    out.push_back(given ? spec.tableRgb[i * 3 + 0] : 0);
+  out.resize(14 + layout.infoHeaderBytes, 0);
+  for (uint32_t i = 0; i < layout.tableEntries; ++i) {
+    const bool given = (i + 1) * 3 <= layout.tableRgb.size();
+    out.push_back(given ? layout.tableRgb[i * 3 + 2] : 0);
+    out.push_back(given ? layout.tableRgb[i * 3 + 1] : 0);
+    out.push_back(given ? layout.tableRgb[i * 3 + 0] : 0);
     out.push_back(0);
   }
-  out.insert(out.end(), spec.rows.begin(), spec.rows.end());
+  out.insert(out.end(), layout.rows.begin(), layout.rows.end());
   return out;
 }
 

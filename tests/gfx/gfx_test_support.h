@@ -39,7 +39,7 @@ Palette VariedPalette(uint32_t seed);
 void WritePaletteFile(const std::string& path, const Palette& palette);
 
 // Builds bitmap file bytes by hand, so that tests can give any header values.
-struct BitmapSpec {
+struct BitmapLayout {
   int32_t width = 1;
   int32_t height = 1;  // negative: top row first
   uint16_t bitsPerPixel = 8;
@@ -50,7 +50,7 @@ struct BitmapSpec {
   std::vector<uint8_t> tableRgb;  // red, green, blue per entry (missing ones black)
   std::vector<uint8_t> rows;      // the stored pixel rows, padding included
 };
-std::vector<uint8_t> MakeBitmap(const BitmapSpec& spec);
+std::vector<uint8_t> MakeBitmap(const BitmapLayout& layout);
 // The stored rows of an 8-bit picture given top row first (bottom row first in
 // the file, each row padded to 4 bytes).
 std::vector<uint8_t> Rows8(const std::vector<std::vector<uint8_t>>& topFirst);

@@ -11,7 +11,7 @@
 
 namespace {
 
-using gfxtest::BitmapSpec;
+using gfxtest::BitmapLayout;
 
 // Palette colours all different: red is the index itself.
 uint8_t Red(int i) {
@@ -39,13 +39,13 @@ class SlotLoading : public gfxtest::DisplayTest {
   // Writes an 8-bit file of the given rows (top row first) and table.
   std::string Write8(const std::string& name, const std::vector<std::vector<uint8_t>>& rows,
                      const std::vector<uint8_t>& table, uint32_t coloursUsed = 256) {
-    BitmapSpec spec;
-    spec.width = static_cast<int32_t>(rows[0].size());
-    spec.height = static_cast<int32_t>(rows.size());
-    spec.coloursUsed = coloursUsed;
-    spec.tableRgb = table;
-    spec.rows = gfxtest::Rows8(rows);
-    gfxtest::WriteAll(dir_.File(name), gfxtest::MakeBitmap(spec));
+    BitmapLayout layout;
+    layout.width = static_cast<int32_t>(rows[0].size());
+    layout.height = static_cast<int32_t>(rows.size());
+    layout.coloursUsed = coloursUsed;
+    layout.tableRgb = table;
+    layout.rows = gfxtest::Rows8(rows);
+    gfxtest::WriteAll(dir_.File(name), gfxtest::MakeBitmap(layout));
     return dir_.File(name);
   }
   int Pixel(int slot, int x, int y) {
@@ -92,15 +92,15 @@ TEST_F(SlotLoading, OtherColoursMapToTheNearestPaletteIndex) {
 }
 
 TEST_F(SlotLoading, TrueColourFileMapsEachPixel) {
-  BitmapSpec spec;
-  spec.width = 2;
-  spec.height = 1;
-  spec.bitsPerPixel = 24;
-  spec.tableEntries = 0;
-  spec.coloursUsed = 0;
-  spec.rows = {Blue(200), Green(200), Red(200), Blue(5), Green(5), static_cast<uint8_t>(Red(5) + 1),
+  BitmapLayout layout;
+  layout.width = 2;
+  layout.height = 1;
+  layout.bitsPerPixel = 24;
+  layout.tableEntries = 0;
+  layout.coloursUsed = 0;
+  layout.rows = {Blue(200), Green(200), Red(200), Blue(5), Green(5), static_cast<uint8_t>(Red(5) + 1),
                0,         0};
-  gfxtest::WriteAll(dir_.File("c.bmp"), gfxtest::MakeBitmap(spec));
+  gfxtest::WriteAll(dir_.File("c.bmp"), gfxtest::MakeBitmap(layout));
   ASSERT_EQ(gfx::LoadBitmapToSlot(3, dir_.File("c.bmp").c_str(), 2, 1), 1);
   EXPECT_EQ(Pixel(3, 0, 0), 200);
   EXPECT_EQ(Pixel(3, 1, 0), 5);
@@ -163,12 +163,12 @@ TEST_F(SlotLoading, RawLoadCopiesIndicesAndDropsRowPadding) {
 TEST_F(SlotLoading, RawLoadRefusalsLeaveTheSlotAlone) {
   const std::string keep = Write8("keep.bmp", {{9}}, PaletteTable());
   ASSERT_EQ(gfx::LoadRawBitmapToSlot(8, keep.c_str()), 1);
-  BitmapSpec trueColour;
+  BitmapLayout trueColour;
   trueColour.bitsPerPixel = 24;
   trueColour.tableEntries = 0;
   trueColour.rows = {1, 2, 3, 0};
   gfxtest::WriteAll(dir_.File("g.bmp"), gfxtest::MakeBitmap(trueColour));
-  BitmapSpec fourBit;
+  BitmapLayout fourBit;
   fourBit.bitsPerPixel = 4;
   fourBit.tableEntries = 16;
   fourBit.coloursUsed = 16;
