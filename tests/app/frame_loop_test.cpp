@@ -8,6 +8,7 @@
 
 #include "app/shell_state.h"
 #include "platform/platform.h"
+#include "support/test_temp.h"
 
 namespace {
 
@@ -73,7 +74,7 @@ TEST_F(FrameLoop, StepAfterATwoSecondBlockIsCappedAtATenth) {
 }
 
 TEST_F(FrameLoop, KeyMessageStateChangesAtThePumpImmediateStateAtTheEvent) {
-  std::string path = testing::TempDir() + "frame_loop_script.txt";
+  std::string path = testsupport::TestTempPath("script.txt");
   FILE* file = std::fopen(path.c_str(), "w");
   ASSERT_NE(file, nullptr);
   std::fputs("30 down left\n", file);

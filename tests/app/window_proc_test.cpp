@@ -8,13 +8,14 @@
 #include "app/shell.h"
 #include "app/shell_state.h"
 #include "platform/platform.h"
+#include "support/test_temp.h"
 
 namespace {
 
 class WindowProcedure : public testing::Test {
  protected:
   void Start(const std::string& script, bool pageFlipOption = false) {
-    path_ = testing::TempDir() + "window_proc_script.txt";
+    path_ = testsupport::TestTempPath("script.txt");
     std::ofstream(path_) << script;
     app::StartOptions = app::CommandLine{};
     app::StartOptions.platform.headless = true;

@@ -3,11 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
+
+#include "support/test_temp.h"
 
 namespace {
 
@@ -63,15 +64,8 @@ const Bytes kSamples = {1, 2, 3, 4, 5, 6, 7, 8};
 
 class WaveFileTest : public ::testing::Test {
  protected:
-  std::string PathFor(const char* name) {
-    auto dir = std::filesystem::temp_directory_path() / "vaulmoor_wave_tests";
-    std::filesystem::create_directories(dir);
-    std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    std::replace(test.begin(), test.end(), '/', '_');  // parameterised names hold a slash
-    return (dir / (test + "_" + name)).string();
-  }
   std::string Write(const Bytes& bytes) {
-    std::string path = PathFor("in.wav");
+    std::string path = testsupport::TestTempPath("in.wav");
     std::FILE* f = std::fopen(path.c_str(), "wb");
     EXPECT_NE(f, nullptr) << path;
     if (f == nullptr) return path;
@@ -89,7 +83,7 @@ class WaveFileTest : public ::testing::Test {
 };
 
 TEST_F(WaveFileTest, WrittenPcmFileReadsBack) {
-  std::string path = PathFor("out.wav");
+  std::string path = testsupport::TestTempPath("out.wav");
   const int16_t samples[3] = {-32768, 0, 32767};
   ASSERT_EQ(audio::WriteWaveFile(path.c_str(), 1, 22050, 16, samples, sizeof samples), 1);
   ASSERT_EQ(Read(path), 0) << problem;
@@ -106,7 +100,7 @@ TEST_F(WaveFileTest, WrittenPcmFileReadsBack) {
 }
 
 TEST_F(WaveFileTest, OddDataIsPaddedAndStillReadsWhole) {
-  std::string path = PathFor("odd.wav");
+  std::string path = testsupport::TestTempPath("odd.wav");
   const uint8_t samples[3] = {0x80, 0x90, 0xA0};
   ASSERT_EQ(audio::WriteWaveFile(path.c_str(), 1, 8000, 8, samples, 3), 1);
   EXPECT_EQ(std::filesystem::file_size(path), 44u + 4u);
@@ -115,7 +109,7 @@ TEST_F(WaveFileTest, OddDataIsPaddedAndStillReadsWhole) {
 }
 
 TEST_F(WaveFileTest, WriterRefusesInvalidFormats) {
-  std::string path = PathFor("bad.wav");
+  std::string path = testsupport::TestTempPath("bad.wav");
   const uint8_t samples[2] = {};
   EXPECT_EQ(audio::WriteWaveFile(path.c_str(), 0, 8000, 8, samples, 2), 0);
   EXPECT_EQ(audio::WriteWaveFile(path.c_str(), 1, 0, 8, samples, 2), 0);
@@ -204,7 +198,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<BrokenCase>& param) { return param.param.name; });
 
 TEST_F(WaveFileTest, MissingFileIsRefused) {
-  EXPECT_EQ(Read(PathFor("absent.wav")), 1);
+  EXPECT_EQ(Read(testsupport::TestTempPath("absent.wav")), 1);
   EXPECT_EQ(size, 0u);
 }
 

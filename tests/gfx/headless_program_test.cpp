@@ -9,6 +9,7 @@
 #include "gfx/bitmap_file.h"
 #include "gfx/palette.h"
 #include "support/run_folder.h"
+#include "support/test_temp.h"
 
 namespace {
 
@@ -19,7 +20,7 @@ using testsupport::RunHeadless;
 
 // The cache the tables of this palette file give, computed in this process.
 std::string ExpectedCache(const std::string& paletteFile) {
-  const std::string cache = ::testing::TempDir() + "gfx_core_expected_palfile.dat";
+  const std::string cache = testsupport::TestTempPath("expected_palfile.dat");
   std::filesystem::remove(cache);
   EXPECT_EQ(gfx::BuildColourTables(paletteFile.c_str(), cache.c_str()), 1);
   std::string bytes = ReadFile(cache);

@@ -10,13 +10,14 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "support/test_temp.h"
 
 namespace {
 
 class Input : public testing::Test {
  protected:
   void Start(const std::string& script = "") {
-    path_ = testing::TempDir() + "input_script.txt";
+    path_ = testsupport::TestTempPath("script.txt");
     std::ofstream(path_) << script;
     platform::Options options;
     options.headless = true;

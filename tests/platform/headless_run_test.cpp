@@ -7,11 +7,12 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "support/test_temp.h"
 
 namespace {
 
 std::string WriteScript(const std::string& name, const std::string& text) {
-  std::string path = testing::TempDir() + name;
+  std::string path = testsupport::TestTempPath(name);
   std::ofstream(path) << text;
   return path;
 }
@@ -20,7 +21,7 @@ std::string WriteScript(const std::string& name, const std::string& text) {
 class HeadlessRun : public testing::Test {
  protected:
   void Start(const std::string& text, bool hasUntil = false, uint32_t untilMs = 0) {
-    path_ = WriteScript("headless_run_script.txt", text);
+    path_ = WriteScript("script.txt", text);
     platform::Options options;
     options.headless = true;
     options.scriptPath = path_.c_str();

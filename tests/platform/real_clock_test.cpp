@@ -6,13 +6,14 @@
 #include <string>
 
 #include "platform/platform.h"
+#include "support/test_temp.h"
 
 namespace {
 
 class RealRun : public testing::Test {
  protected:
   void Start(const std::string& script) {
-    path_ = testing::TempDir() + "real_run_script.txt";
+    path_ = testsupport::TestTempPath("script.txt");
     std::ofstream(path_) << script;
     platform::Options options;
     options.scriptPath = path_.c_str();

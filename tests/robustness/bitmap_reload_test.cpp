@@ -12,6 +12,7 @@
 #include "gfx/ddraw.h"
 #include "gfx/surfaces.h"
 #include "robustness/hostile_files.h"
+#include "support/test_temp.h"
 
 namespace {
 
@@ -51,7 +52,7 @@ class BitmapReload : public testing::Test {
     EXPECT_NE(err.find(fault), std::string::npos) << err;
   }
 
-  const std::string path_ = testing::TempDir() + "bitmap_reload.bmp";
+  const std::string path_ = testsupport::TestTempPath("reload.bmp");
   std::vector<uint8_t> loaded_;
 };
 

@@ -13,6 +13,7 @@
 
 #include "audio/wave_file.h"
 #include "gfx/bitmap_file.h"
+#include "support/test_temp.h"
 
 namespace testsupport {
 namespace {
@@ -98,9 +99,11 @@ std::string FixtureStageText() {
 }
 
 std::string MakeRunFolder(const std::string& name, const Fixtures& fixtures) {
-  // One parent per build, so that builds testing side by side never share a folder.
+  // One parent per build and test, so that builds and tests running side by side
+  // never share a folder.
   std::string build = std::to_string(std::hash<std::string>{}(VAULMOOR_PROGRAM_PATH));
-  fs::path folder = fs::path(testing::TempDir()) / ("vaulmoor_runs_" + build) / name;
+  fs::path folder =
+      fs::path(testing::TempDir()) / ("vaulmoor_runs_" + build) / TestFileName() / name;
   fs::remove_all(folder);
   fs::create_directories(folder / "data");
   fs::copy_file(VAULMOOR_PROGRAM_PATH, folder / "vaulmoor");
@@ -126,8 +129,7 @@ std::string MakeRunFolder(const std::string& name, const Fixtures& fixtures) {
 }
 
 std::string MakeRunFolderForTest(const Fixtures& fixtures) {
-  const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
-  return MakeRunFolder(std::string(test->test_suite_name()) + "." + test->name(), fixtures);
+  return MakeRunFolder("run", fixtures);
 }
 
 RunResult RunProgram(const std::string& folder, const std::vector<std::string>& args,

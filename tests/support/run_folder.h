@@ -22,12 +22,11 @@ void FixturePalette(uint8_t rgb[256][3]);
 // The text of 32 small valid stages: one cheese and one hole each.
 std::string FixtureStageText();
 
-// Creates (or empties) the folder <name> in this build's folder of the test
-// temporary directory, with a copy of the program and the fixtures; returns its
-// path with a trailing '/'.
-// Names must differ between tests, which may run side by side.
+// Creates (or empties) the folder <name> in the running test's own folder (one per
+// build) of the test temporary directory, with a copy of the program and the
+// fixtures; returns its path with a trailing '/'.
 std::string MakeRunFolder(const std::string& name, const Fixtures& fixtures = {});
-// The same, named after the running test ("Suite.Name").
+// The same, for a test that needs only one run folder.
 std::string MakeRunFolderForTest(const Fixtures& fixtures = {});
 
 struct RunResult {
