@@ -91,7 +91,7 @@ bool SoundDeviceOpen() {
     DeviceOpen = true;
     return true;
   }
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+  if (SDL_WasInit(SDL_INIT_AUDIO) == 0 && SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
     std::fprintf(stderr, "vaulmoor: no sound (%s); playing silently\n", SDL_GetError());
     return false;
   }
@@ -104,8 +104,10 @@ bool SoundDeviceOpen() {
   SDL_AudioSpec have{};
   AudioDevice = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
   if (AudioDevice == 0) {
+    // The audio subsystem stays up until the program ends: stopping it now would
+    // wait for SDL's device-watching thread (up to a tenth of a second) before
+    // the first picture.
     std::fprintf(stderr, "vaulmoor: no sound device (%s); playing silently\n", SDL_GetError());
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
     return false;
   }
   DeviceOpen = true;
@@ -117,7 +119,6 @@ void SoundDeviceClose() {
   if (!DeviceOpen) return;
   if (AudioDevice != 0) {
     SDL_CloseAudioDevice(AudioDevice);
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
     AudioDevice = 0;
   }
   DeviceOpen = false;
