@@ -259,9 +259,28 @@ void RestorePalette() {
 }
 
 uint8_t NearestPaletteIndex(int32_t r, int32_t g, int32_t b) {
+  struct Answer {
+    bool known;
+    int32_t r, g, b;
+    uint8_t index;
+  };
+  static PaletteEntry answeredFor[256];
+  static Answer answers[16];
+  if (std::memcmp(answeredFor, PaletteEntries, sizeof PaletteEntries) != 0) {
+    std::memcpy(answeredFor, PaletteEntries, sizeof PaletteEntries);
+    for (Answer& answer : answers) answer.known = false;
+  }
+  Answer& answer = answers[static_cast<uint32_t>(r * 5 + g * 3 + b) % 16];
+  if (answer.known && answer.r == r && answer.g == g && answer.b == b) return answer.index;
   Colour colours[256];
   CopyColours(colours);
-  return Nearest(colours, {r, g, b});
+  answer = {true, r, g, b, Nearest(colours, {r, g, b})};
+  return answer.index;
+}
+
+uint8_t NearestPaletteIndex(uint32_t colour) {
+  return NearestPaletteIndex(int32_t(colour & 0xFF), int32_t((colour >> 8) & 0xFF),
+                             int32_t((colour >> 16) & 0xFF));
 }
 
 }  // namespace gfx

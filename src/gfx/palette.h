@@ -25,6 +25,10 @@ void RestorePalette();
 
 // The index nearest to (r, g, b) among the current PaletteEntries (lowest index
 // among equals), as the table builder searches.
+// Answers are remembered until PaletteEntries change: text and shapes ask for
+// the same few colours frame after frame.
 uint8_t NearestPaletteIndex(int32_t r, int32_t g, int32_t b);
+// The same for a colour value 0x00BBGGRR, as text and shape calls take them.
+uint8_t NearestPaletteIndex(uint32_t colour);
 
 }  // namespace gfx

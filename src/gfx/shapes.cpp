@@ -25,10 +25,6 @@ bool TakeDC(Surface* surface) {
   return GetDC(surface) == DD_OK;
 }
 
-uint8_t NearestIndex(uint32_t colour) {
-  return NearestPaletteIndex(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-}
-
 // One pixel, dropped outside the surface: every shape clips to its target.
 void Plot(Surface* surface, int64_t x, int64_t y, uint8_t colour) {
   if (x >= 0 && x < surface->width && y >= 0 && y < surface->height) {
@@ -196,14 +192,14 @@ void StretchBlitOpaque(int32_t x, int32_t y, int32_t slot, int32_t left, int32_t
 void SetPixelColour(int32_t x, int32_t y, uint32_t colour) {
   Surface* target = DrawTargetSurface();
   if (!TakeDC(target)) return;
-  Plot(target, x, y, NearestIndex(colour));
+  Plot(target, x, y, NearestPaletteIndex(colour));
   ReleaseDC(target);
 }
 
 void DrawLine(int32_t x1, int32_t y1, int32_t x2, int32_t y2, uint32_t colour, int32_t penWidth) {
   Surface* target = DrawTargetSurface();
   if (!TakeDC(target)) return;
-  PenLine(target, Pen{NearestIndex(colour), penWidth}, x1, y1, x2, y2);
+  PenLine(target, Pen{NearestPaletteIndex(colour), penWidth}, x1, y1, x2, y2);
   ReleaseDC(target);
 }
 
@@ -217,8 +213,9 @@ void DrawRectangle(int32_t left, int32_t top, int32_t right, int32_t bottom, uin
   Surface* target = DrawTargetSurface();
   if (!TakeDC(target)) return;
   const int64_t edge = std::max(penWidth, 1);
-  FillBox(target, left, top, right, bottom, NearestIndex(penColour));
-  FillBox(target, left + edge, top + edge, right - edge, bottom - edge, NearestIndex(fillColour));
+  FillBox(target, left, top, right, bottom, NearestPaletteIndex(penColour));
+  FillBox(target, left + edge, top + edge, right - edge, bottom - edge,
+          NearestPaletteIndex(fillColour));
   ReleaseDC(target);
 }
 
@@ -227,8 +224,8 @@ void DrawPolygon(const Point* points, int32_t count, uint32_t fillColour, uint32
   if (points == nullptr || count < 2) return;
   Surface* target = DrawTargetSurface();
   if (!TakeDC(target)) return;
-  FillAlternate(target, points, count, NearestIndex(fillColour));
-  const Pen pen{NearestIndex(penColour), penWidth};
+  FillAlternate(target, points, count, NearestPaletteIndex(fillColour));
+  const Pen pen{NearestPaletteIndex(penColour), penWidth};
   for (int32_t i = 0; i < count; ++i) {
     const Point& a = points[i];
     const Point& b = points[(i + 1) % count];
@@ -243,7 +240,7 @@ void DrawBezier(const Point* points, int32_t count, uint32_t penColour, int32_t 
   if (points == nullptr || count < 4 || (count - 1) % 3 != 0) return;
   Surface* target = DrawTargetSurface();
   if (!TakeDC(target)) return;
-  const Pen pen{NearestIndex(penColour), penWidth};
+  const Pen pen{NearestPaletteIndex(penColour), penWidth};
   for (int32_t c = 0; c + 3 < count; c += 3) {
     const Point* p = points + c;
     double hull = 0;

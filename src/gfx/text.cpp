@@ -60,10 +60,6 @@ struct TextState {
 
 TextState Text;
 
-uint8_t NearestIndex(uint32_t colour) {
-  return NearestPaletteIndex(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);
-}
-
 // A clipping box, right and bottom exclusive.
 struct Clip {
   int32_t left, top, right, bottom;
@@ -205,15 +201,15 @@ void BeginText(int32_t size) {
   Text.size = size == 0
                   ? PRINT_TEXT_SIZE
                   : static_cast<int32_t>(std::min<int64_t>(std::abs(int64_t{size}), SCREEN_HEIGHT));
-  Text.textIndex = NearestIndex(COLOUR_BLACK);
-  Text.backIndex = NearestIndex(COLOUR_WHITE);
+  Text.textIndex = NearestPaletteIndex(COLOUR_BLACK);
+  Text.backIndex = NearestPaletteIndex(COLOUR_WHITE);
   Text.transparent = false;
 }
 
 void SetTextColours(uint32_t textColour, uint32_t backgroundColour, int32_t transparent) {
   if (Text.surface == nullptr) return;
-  Text.textIndex = NearestIndex(textColour);
-  Text.backIndex = NearestIndex(backgroundColour);
+  Text.textIndex = NearestPaletteIndex(textColour);
+  Text.backIndex = NearestPaletteIndex(backgroundColour);
   if (transparent != 0) Text.transparent = true;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "platform/platform.h"
 #include "platform/script.h"
@@ -59,5 +60,8 @@ void ResetMessages();
 SDL_Window* Window();
 // Shows the last converted picture again (after exposure or resizing).
 void RefreshDisplay();
+// The picture as the window shows it now, one 0xRRGGBB value per picture pixel
+// (read back from the renderer); empty when there is none or it cannot be read.
+std::vector<uint32_t> ReadShownPicture();
 
 }  // namespace platform::core

@@ -27,23 +27,67 @@ uint32_t MemoryInUse = 0;
 std::vector<uint8_t> Shown;
 bool ShownIsCurrent = false;
 
-// True when pixels are the picture the window already shows.
-bool SameAsShown(const uint8_t* pixels, int pitch) {
-  if (!ShownIsCurrent) return false;
-  for (int y = 0; y < PictureHeight; ++y)
-    if (std::memcmp(pixels + y * pitch, &Shown[size_t(y) * PictureWidth], PictureWidth) != 0)
-      return false;
-  return true;
+uint64_t Word(const uint8_t* bytes) {
+  uint64_t word;
+  std::memcpy(&word, bytes, sizeof word);
+  return word;
+}
+
+// The first column before limit where two rows differ; limit when none does.
+int FirstDifference(const uint8_t* a, const uint8_t* b, int limit) {
+  int x = 0;
+  while (x + 8 <= limit && Word(a + x) == Word(b + x)) x += 8;
+  while (x < limit && a[x] == b[x]) ++x;
+  return x;
+}
+
+// One past the last column at or after limit where two rows of the given width
+// differ; limit when none does.
+int LastDifference(const uint8_t* a, const uint8_t* b, int limit, int width) {
+  int x = width;
+  while (x - 8 >= limit && Word(a + x - 8) == Word(b + x - 8)) x -= 8;
+  while (x > limit && a[x - 1] == b[x - 1]) --x;
+  return x;
+}
+
+// A rectangle of the picture, right and bottom exclusive.
+struct Area {
+  int left, top, right, bottom;
+  bool Empty() const { return left >= right; }
+};
+
+// The smallest area that holds every difference from the picture the window
+// shows: the whole picture after a palette change or a new display, an empty
+// area when the picture is the same.
+Area ChangedArea(const uint8_t* pixels, int pitch) {
+  if (!ShownIsCurrent) return {0, 0, PictureWidth, PictureHeight};
+  Area area{PictureWidth, PictureHeight, 0, 0};
+  for (int y = 0; y < PictureHeight; ++y) {
+    const uint8_t* now = pixels + y * pitch;
+    const uint8_t* was = &Shown[size_t(y) * PictureWidth];
+    if (std::memcmp(now, was, PictureWidth) == 0) continue;
+    // Only columns outside the area found so far can widen it.
+    area.left = FirstDifference(now, was, area.left);
+    area.right = LastDifference(now, was, area.right, PictureWidth);
+    area.top = std::min(area.top, y);
+    area.bottom = y + 1;
+  }
+  return area;
+}
+
+// Where the picture lands in the window: the largest whole scale that fits, centred.
+SDL_Rect PictureTarget() {
+  int outWidth = 0, outHeight = 0;
+  SDL_GetRendererOutputSize(Renderer, &outWidth, &outHeight);
+  int scale = std::max(1, std::min(outWidth / PictureWidth, outHeight / PictureHeight));
+  return {(outWidth - PictureWidth * scale) / 2, (outHeight - PictureHeight * scale) / 2,
+          PictureWidth * scale, PictureHeight * scale};
 }
 
 void RenderPicture() {
   SDL_SetRenderDrawColor(Renderer, 0, 0, 0, 255);
   SDL_RenderClear(Renderer);
-  int outWidth = 0, outHeight = 0;
-  SDL_GetRendererOutputSize(Renderer, &outWidth, &outHeight);
-  int scale = std::max(1, std::min(outWidth / PictureWidth, outHeight / PictureHeight));
-  SDL_Rect target{(outWidth - PictureWidth * scale) / 2, (outHeight - PictureHeight * scale) / 2,
-                  PictureWidth * scale, PictureHeight * scale};
+  const SDL_Rect target = PictureTarget();
   SDL_RenderCopy(Renderer, Picture, nullptr, &target);
   SDL_RenderPresent(Renderer);
 }
@@ -53,6 +97,21 @@ void RenderPicture() {
 namespace core {
 void RefreshDisplay() {
   if (Picture) RenderPicture();
+}
+
+std::vector<uint32_t> ReadShownPicture() {
+  if (!Picture) return {};
+  const SDL_Rect target = PictureTarget();
+  std::vector<uint32_t> window(size_t(target.w) * target.h);
+  if (SDL_RenderReadPixels(Renderer, &target, SDL_PIXELFORMAT_ARGB8888, window.data(),
+                           target.w * 4) != 0)
+    return {};
+  const int scale = target.w / PictureWidth;
+  std::vector<uint32_t> picture;
+  for (int y = 0; y < PictureHeight; ++y)
+    for (int x = 0; x < PictureWidth; ++x)
+      picture.push_back(window[size_t(y) * scale * target.w + size_t(x) * scale] & 0xFFFFFFu);
+  return picture;
 }
 }  // namespace core
 
@@ -67,8 +126,11 @@ bool DisplayOpen(int width, int height) {
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
   Renderer = SDL_CreateRenderer(core::Window(), -1, 0);
   if (Renderer)
-    Picture = SDL_CreateTexture(Renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING,
+    Picture = SDL_CreateTexture(Renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING,
                                 width, height);
+  // The picture is opaque: copying it needs no blending (SDL blends a texture
+  // with an alpha channel by default, which software renderers pay for per pixel).
+  if (Picture) SDL_SetTextureBlendMode(Picture, SDL_BLENDMODE_NONE);
   if (!Picture) {
     std::fprintf(stderr, "vaulmoor: no renderer: %s\n", SDL_GetError());
     DisplayClose();
@@ -88,18 +150,23 @@ void DisplaySetPalette(int first, int count, const uint8_t (*rgb)[3]) {
 
 void DisplayShow(const uint8_t* pixels, int pitch) {
   if (!Picture) return;
-  // Idle scenes show the same picture frame after frame; the window keeps it
-  // (exposures and resizes draw it again through RefreshDisplay), so it is
-  // neither converted nor drawn again.
-  if (SameAsShown(pixels, pitch)) return;
+  // Idle scenes show the same picture frame after frame and moving ones change
+  // a small part of it, so only the changed area is converted and sent to the
+  // texture; an unchanged picture is not drawn again at all (exposures and
+  // resizes draw it through RefreshDisplay).
+  const Area area = ChangedArea(pixels, pitch);
+  if (area.Empty()) return;
+  const SDL_Rect changed{area.left, area.top, area.right - area.left, area.bottom - area.top};
   void* texels = nullptr;
   int texturePitch = 0;
-  if (SDL_LockTexture(Picture, nullptr, &texels, &texturePitch) != 0) return;
-  for (int y = 0; y < PictureHeight; ++y) {
+  if (SDL_LockTexture(Picture, &changed, &texels, &texturePitch) != 0) return;
+  for (int y = area.top; y < area.bottom; ++y) {
     const uint8_t* from = pixels + y * pitch;
-    auto* to = reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(texels) + y * texturePitch);
-    for (int x = 0; x < PictureWidth; ++x) to[x] = Palette[from[x]];
-    std::memcpy(&Shown[size_t(y) * PictureWidth], from, PictureWidth);
+    auto* to =
+        reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(texels) + (y - area.top) * texturePitch);
+    for (int x = area.left; x < area.right; ++x) to[x - area.left] = Palette[from[x]];
+    std::memcpy(&Shown[size_t(y) * PictureWidth + area.left], from + area.left,
+                area.right - area.left);
   }
   SDL_UnlockTexture(Picture);
   ShownIsCurrent = true;

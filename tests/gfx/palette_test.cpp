@@ -245,6 +245,22 @@ TEST_F(ColourTables, RepeatedColoursGiveTheirLowestIndex) {
   EXPECT_EQ(gfx::NearestPaletteIndex(128, 128, 128), 40);
 }
 
+TEST(NearestPaletteIndex, FollowsEveryPaletteChange) {
+  // Remembered answers must not outlive the palette they were found in,
+  // however the entries are changed.
+  for (gfx::PaletteEntry& entry : gfx::PaletteEntries) entry = {0, 0, 0, 0};
+  gfx::PaletteEntries[7] = {200, 10, 10, 0};
+  EXPECT_EQ(gfx::NearestPaletteIndex(210, 0, 0), 7);
+  EXPECT_EQ(gfx::NearestPaletteIndex(0x000000D2u), 7);  // 0x00BBGGRR
+  gfx::PaletteEntries[3] = {210, 0, 0, 0};
+  EXPECT_EQ(gfx::NearestPaletteIndex(210, 0, 0), 3);
+  gfx::PaletteEntries[3].red = 0;
+  EXPECT_EQ(gfx::NearestPaletteIndex(210, 0, 0), 7);
+  gfx::PaletteEntries[200] = {0, 0, 250, 0};
+  EXPECT_EQ(gfx::NearestPaletteIndex(0x00FA0000u), 200);
+  EXPECT_EQ(gfx::NearestPaletteIndex(210, 0, 0), 7);
+}
+
 TEST_F(ColourTables, RampsStartBlackAndEndAsTheirFormulasSay) {
   Palette p = gfxtest::VariedPalette(8);
   p.rgb[0][0] = p.rgb[0][1] = p.rgb[0][2] = 0;
