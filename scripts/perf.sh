@@ -27,17 +27,36 @@ cmake --build "$build" -j2 --target vaulmoor vaulmoor_first_frame vaulmoor-solve
 echo "== colour tables (in process, median of 9)"
 (cd "$run" && "$build/bench/gfx_core_bench")
 
-echo "== play-scene frame against a plain copy of the same display bytes"
-(cd "$run" && xvfb-run -a -s "-screen 0 1024x768x24" \
-  "$build/bench/frame_bench" --benchmark_repetitions=$runs --benchmark_report_aggregates_only=true)
+# Runs frame_bench with the given launcher and prints the medians (CPU time) and
+# each frame in plain copies of the display bytes. The frame proper is drawing
+# plus conversion: a changed frame less the renderer's redraw of the window.
+frame_costs() {
+  local out
+  out=$(mktemp)
+  (cd "$run" && "$@" "$build/bench/frame_bench" --benchmark_repetitions=$runs \
+    --benchmark_report_aggregates_only=true --benchmark_out="$out" --benchmark_out_format=json >/dev/null)
+  python3 -c 'import json, sys
+m = {b["run_name"]: b["cpu_time"] for b in json.load(open(sys.argv[1]))["benchmarks"]
+     if b.get("aggregate_name") == "median"}
+for name, t in m.items():
+    print("median %-20s %7.1f us" % (name, t))
+copy = m["DisplayBytesCopy"]
+print("idle play frame (picture unchanged):            %.1f copies" % (m["PlayFrame"] / copy))
+print("changed play frame, drawing + conversion:       %.1f copies" % ((m["PlayFrameChanging"] - m["WindowRedraw"]) / copy))
+print("changed play frame and the window redrawn:      %.1f copies" % (m["PlayFrameChanging"] / copy))' "$out"
+  rm -f "$out"
+}
+echo "== play-scene frame against a plain copy of the same display bytes (Xvfb window)"
+frame_costs xvfb-run -a -s "-screen 0 1024x768x24"
 echo "== the same without an X server (SDL's dummy video: software renderer into memory)"
-(cd "$run" && SDL_VIDEODRIVER=dummy \
-  "$build/bench/frame_bench" --benchmark_repetitions=$runs --benchmark_report_aggregates_only=true)
+frame_costs env SDL_VIDEODRIVER=dummy
 
-echo "== start to first presented frame in a window ($runs runs each)"
+# Start-up times scatter more than the others (X server, dynamic loading): 20 runs.
+starts=20
+echo "== start to first presented frame in a window ($starts runs each)"
 saved=$(mktemp)
 cp "$run/palfile.dat" "$saved" 2>/dev/null || (cd "$run" && xvfb-run -a ./vaulmoor_first_frame --window && cp palfile.dat "$saved")
-(cd "$run" && xvfb-run -a -s "-screen 0 1024x768x24" hyperfine --export-json "$json" -N --warmup 1 --runs $runs \
+(cd "$run" && xvfb-run -a -s "-screen 0 1024x768x24" hyperfine --export-json "$json" -N --warmup 2 --runs $starts \
   --prepare "cp $saved palfile.dat" -n "palfile.dat present" "./vaulmoor_first_frame --window" \
   --prepare "rm -f palfile.dat" -n "palfile.dat absent" "./vaulmoor_first_frame --window")
 print_medians "$json"
