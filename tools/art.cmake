@@ -1,6 +1,5 @@
 # The art generator: draws the palette and the nine pictures and writes them as
-# 8-bit bitmaps. The bitmap writer's source is compiled in directly so that the
-# tool builds on its own, without the display parts of the graphics engine.
+# 8-bit bitmaps with the engine's bitmap writer (its library needs no display).
 add_library(vm_art STATIC
   ${CMAKE_CURRENT_LIST_DIR}/art/canvas.cpp
   ${CMAKE_CURRENT_LIST_DIR}/art/art_palette.cpp
@@ -8,9 +7,9 @@ add_library(vm_art STATIC
   ${CMAKE_CURRENT_LIST_DIR}/art/sheet_board.cpp
   ${CMAKE_CURRENT_LIST_DIR}/art/sheet_people.cpp
   ${CMAKE_CURRENT_LIST_DIR}/art/sheet_panel.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/art/pictures.cpp
-  ${CMAKE_SOURCE_DIR}/src/gfx/bitmap_file.cpp)
-target_include_directories(vm_art PUBLIC ${CMAKE_CURRENT_LIST_DIR}/art ${CMAKE_SOURCE_DIR}/src)
+  ${CMAKE_CURRENT_LIST_DIR}/art/pictures.cpp)
+target_include_directories(vm_art PUBLIC ${CMAKE_CURRENT_LIST_DIR}/art)
+target_link_libraries(vm_art PUBLIC vm_bitmap_file)
 
 add_executable(vaulmoor-art ${CMAKE_CURRENT_LIST_DIR}/art/art_main.cpp)
 target_link_libraries(vaulmoor-art PRIVATE vm_art)

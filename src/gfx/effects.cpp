@@ -103,13 +103,23 @@ auto Keyed(int32_t key, Rule rule) {
   };
 }
 
-// Whole cells of cellWidth x cellHeight cut from the top-left of a width x height
-// area; a narrower strip at the right or bottom is left out.
+// One cell of a grid: its column and row, and where it starts in the area.
+struct Cell {
+  int64_t i, j;
+  int64_t left, top;
+  int32_t width, height;
+};
+
+// Whole cells of cellWidth x cellHeight (at least 1 x 1) cut from the top-left
+// of a width x height area; a narrower strip at the right or bottom is left out.
 template <typename CellBody>
 void ForEachCell(int64_t width, int64_t height, int32_t cellWidth, int32_t cellHeight,
                  CellBody body) {
+  cellWidth = std::max(cellWidth, 1);
+  cellHeight = std::max(cellHeight, 1);
   for (int64_t j = 0; j < height / cellHeight; ++j) {
-    for (int64_t i = 0; i < width / cellWidth; ++i) body(i, j);
+    for (int64_t i = 0; i < width / cellWidth; ++i)
+      body(Cell{i, j, i * cellWidth, j * cellHeight, cellWidth, cellHeight});
   }
 }
 
@@ -182,18 +192,15 @@ int32_t BlitShifted(int32_t x, int32_t y, int32_t slot, int32_t sx1, int32_t sy1
 
 int32_t BlitMosaic(int32_t x, int32_t y, int32_t slot, int32_t sx1, int32_t sy1, int32_t sx2,
                    int32_t sy2, int32_t key, int32_t cellWidth, int32_t cellHeight) {
-  cellWidth = std::max(cellWidth, 1);
-  cellHeight = std::max(cellHeight, 1);
   return RunSlotBlit(
       {x, y, sx1, sy1, sx2, sy2}, slot,
       [&](const Locked& dest, const Locked& source, const SlotBlit& c) {
-        ForEachCell(c.sx2 - c.sx1, c.sy2 - c.sy1, cellWidth, cellHeight, [&](int64_t i, int64_t j) {
-          const int64_t sx = c.sx1 + i * cellWidth;
-          const int64_t sy = c.sy1 + j * cellHeight;
+        ForEachCell(c.sx2 - c.sx1, c.sy2 - c.sy1, cellWidth, cellHeight, [&](const Cell& cell) {
+          const int64_t sx = c.sx1 + cell.left, sy = c.sy1 + cell.top;
           if (!source.Holds(sx, sy)) return;
           const uint8_t sample = source.At(sx, sy);
           if (KeySkips(key, sample)) return;
-          FillBlock(dest, c.x + i * cellWidth, c.y + j * cellHeight, cellWidth, cellHeight, sample);
+          FillBlock(dest, c.x + cell.left, c.y + cell.top, cell.width, cell.height, sample);
         });
       });
 }
@@ -206,15 +213,13 @@ int32_t BlitLogical(int32_t x, int32_t y, int32_t slot, int32_t sx1, int32_t sy1
 
 int32_t BlitChecker(int32_t x, int32_t y, int32_t slot, int32_t sx1, int32_t sy1, int32_t sx2,
                     int32_t sy2, int32_t cellWidth, int32_t cellHeight, int32_t phase) {
-  cellWidth = std::max(cellWidth, 1);
-  cellHeight = std::max(cellHeight, 1);
   return RunSlotBlit(
       {x, y, sx1, sy1, sx2, sy2}, slot,
       [&](const Locked& dest, const Locked& source, const SlotBlit& c) {
-        ForEachCell(c.sx2 - c.sx1, c.sy2 - c.sy1, cellWidth, cellHeight, [&](int64_t i, int64_t j) {
-          if (!CheckerCellDrawn(i, j, phase)) return;
-          for (int64_t v = j * cellHeight; v < (j + 1) * cellHeight; ++v) {
-            for (int64_t u = i * cellWidth; u < (i + 1) * cellWidth; ++u) {
+        ForEachCell(c.sx2 - c.sx1, c.sy2 - c.sy1, cellWidth, cellHeight, [&](const Cell& cell) {
+          if (!CheckerCellDrawn(cell.i, cell.j, phase)) return;
+          for (int64_t v = cell.top; v < cell.top + cell.height; ++v) {
+            for (int64_t u = cell.left; u < cell.left + cell.width; ++u) {
               if (source.Holds(c.sx1 + u, c.sy1 + v) && dest.Holds(c.x + u, c.y + v)) {
                 dest.At(c.x + u, c.y + v) = source.At(c.sx1 + u, c.sy1 + v);
               }
@@ -315,24 +320,20 @@ int32_t BlitRotated(int32_t dx1, int32_t dy1, int32_t dx2, int32_t dy2, int32_t 
 
 int32_t MosaicRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t cellWidth,
                    int32_t cellHeight) {
-  cellWidth = std::max(cellWidth, 1);
-  cellHeight = std::max(cellHeight, 1);
   return RunRectEffect(x1, y1, x2, y2, [&](const Locked& target, const Area& a) {
-    ForEachCell(a.x2 - a.x1, a.y2 - a.y1, cellWidth, cellHeight, [&](int64_t i, int64_t j) {
-      const int64_t left = a.x1 + i * cellWidth, top = a.y1 + j * cellHeight;
-      FillBlock(target, left, top, cellWidth, cellHeight, target.At(left, top));
+    ForEachCell(a.x2 - a.x1, a.y2 - a.y1, cellWidth, cellHeight, [&](const Cell& cell) {
+      const int64_t left = a.x1 + cell.left, top = a.y1 + cell.top;
+      FillBlock(target, left, top, cell.width, cell.height, target.At(left, top));
     });
   });
 }
 
 int32_t CheckerRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t cellWidth,
                     int32_t cellHeight, int32_t phase, int32_t colour) {
-  cellWidth = std::max(cellWidth, 1);
-  cellHeight = std::max(cellHeight, 1);
   return RunRectEffect(x1, y1, x2, y2, [&](const Locked& target, const Area& a) {
-    ForEachCell(a.x2 - a.x1, a.y2 - a.y1, cellWidth, cellHeight, [&](int64_t i, int64_t j) {
-      if (CheckerCellDrawn(i, j, phase)) {
-        FillBlock(target, a.x1 + i * cellWidth, a.y1 + j * cellHeight, cellWidth, cellHeight,
+    ForEachCell(a.x2 - a.x1, a.y2 - a.y1, cellWidth, cellHeight, [&](const Cell& cell) {
+      if (CheckerCellDrawn(cell.i, cell.j, phase)) {
+        FillBlock(target, a.x1 + cell.left, a.y1 + cell.top, cell.width, cell.height,
                   static_cast<uint8_t>(colour));
       }
     });
