@@ -18,7 +18,7 @@ constexpr int PITCH = WIDTH + 4;
 
 using Picture = std::vector<uint8_t>;
 
-// A picture whose pixels depend on (x, y) and the seed; padding bytes differ too.
+// A test pattern that differs for every seed, padding bytes included.
 Picture Pattern(int seed) {
   Picture picture(size_t(PITCH) * HEIGHT);
   for (int y = 0; y < HEIGHT; ++y)
