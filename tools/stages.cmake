@@ -1,6 +1,6 @@
 # The cellar source compiler, the stage solver and the playthrough script generator.
 add_library(vm_stage_source STATIC ${CMAKE_CURRENT_LIST_DIR}/stages/stage_source.cpp)
-target_include_directories(vm_stage_source PUBLIC ${CMAKE_CURRENT_LIST_DIR})
+target_include_directories(vm_stage_source PUBLIC ${CMAKE_CURRENT_LIST_DIR} ${CMAKE_SOURCE_DIR}/src)
 
 add_executable(vaulmoor-stagec ${CMAKE_CURRENT_LIST_DIR}/stages/stagec_main.cpp)
 target_link_libraries(vaulmoor-stagec PRIVATE vm_stage_source vm_game_rules)

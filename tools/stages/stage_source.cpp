@@ -3,16 +3,21 @@
 
 #include <sstream>
 
+#include "game/data_model.h"
+
 namespace tools {
 
 namespace {
 
-constexpr int32_t CELL_FLOOR = 0;
-constexpr int32_t CELL_WALL = 1;
-constexpr int32_t CELL_HOLE = 3;
-constexpr int32_t CELL_AREA = 4;
-constexpr int32_t CELL_LINE = 5;
-constexpr int32_t CELL_CHEESE_FIRST = 7;
+using game::CATALOGUE_SIZE;
+using game::CELL_CHEESE_FIRST;
+using game::CELL_FLOOR;
+using game::CELL_HOLE;
+using game::CELL_SNOWMAN_AREA;
+using game::CELL_SNOWMAN_LINE;
+using game::CELL_WALL_FRONT;
+using game::MAX_CHEESES;
+using game::STAGE_COUNT;
 
 struct Reader {
   std::istringstream in;
@@ -66,12 +71,12 @@ bool ReadCheese(Reader& reader, std::istringstream& words, SourceStage& stage) {
     return reader.Fail("a cheese line is: cheese <letter> <catalogue index> <start week>");
   }
   int32_t slot = static_cast<int32_t>(stage.cheeses.size());
-  if (slot >= STAGE_MAX_CHEESES) return reader.Fail("more than 10 cheeses");
+  if (slot >= MAX_CHEESES) return reader.Fail("more than 10 cheeses");
   if (letter.size() != 1 || letter[0] != 'a' + slot) {
     return reader.Fail("cheese " + letter + " out of order: the next cheese is " +
                        std::string(1, static_cast<char>('a' + slot)));
   }
-  if (cheese.catalogueIndex < 0 || cheese.catalogueIndex >= STAGE_CATALOGUE_SIZE) {
+  if (cheese.catalogueIndex < 0 || cheese.catalogueIndex >= CATALOGUE_SIZE) {
     return reader.Fail("catalogue index " + std::to_string(cheese.catalogueIndex) +
                        " outside 0..13");
   }
@@ -89,19 +94,19 @@ bool CellValue(char symbol, int32_t& value) {
       value = CELL_FLOOR;
       return true;
     case '#':
-      value = CELL_WALL;
+      value = CELL_WALL_FRONT;
       return true;
     case 'O':
       value = CELL_HOLE;
       return true;
     case 'A':
-      value = CELL_AREA;
+      value = CELL_SNOWMAN_AREA;
       return true;
     case 'L':
-      value = CELL_LINE;
+      value = CELL_SNOWMAN_LINE;
       return true;
     default:
-      if (symbol >= 'a' && symbol < 'a' + STAGE_MAX_CHEESES) {
+      if (symbol >= 'a' && symbol < 'a' + MAX_CHEESES) {
         value = CELL_CHEESE_FIRST + (symbol - 'a');
         return true;
       }
@@ -112,7 +117,7 @@ bool CellValue(char symbol, int32_t& value) {
 // Nine rows of nine cells; the cheese letters must already be declared.
 bool ReadGrid(Reader& reader, SourceStage& stage) {
   int32_t starts = 0;
-  bool placed[STAGE_MAX_CHEESES] = {};
+  bool placed[MAX_CHEESES] = {};
   for (int32_t y = 0; y < 9; ++y) {
     std::string row;
     if (!NextLine(reader, row))

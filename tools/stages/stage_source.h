@@ -7,10 +7,6 @@
 
 namespace tools {
 
-constexpr int32_t STAGE_COUNT = 32;
-constexpr int32_t STAGE_MAX_CHEESES = 10;
-constexpr int32_t STAGE_CATALOGUE_SIZE = 14;
-
 struct SourceCheese {
   int32_t catalogueIndex;
   int32_t startWeek;
