@@ -1,17 +1,16 @@
-# The cellar source compiler, the stage solver and the playthrough script generator.
+# The cellar source compiler, the stage solver's command and the playthrough script generator.
 add_library(vm_stage_source STATIC ${CMAKE_CURRENT_LIST_DIR}/stages/stage_source.cpp)
 target_include_directories(vm_stage_source PUBLIC ${CMAKE_CURRENT_LIST_DIR} ${CMAKE_SOURCE_DIR}/src)
 
 add_executable(vaulmoor-stagec ${CMAKE_CURRENT_LIST_DIR}/stages/stagec_main.cpp)
 target_link_libraries(vaulmoor-stagec PRIVATE vm_stage_source vm_game_rules)
 
-add_library(vm_solver STATIC ${CMAKE_CURRENT_LIST_DIR}/solver/solver.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/solver/playthrough.cpp)
-target_include_directories(vm_solver PUBLIC ${CMAKE_CURRENT_LIST_DIR})
-target_link_libraries(vm_solver PUBLIC vm_game_rules)
+add_library(vm_playthrough STATIC ${CMAKE_CURRENT_LIST_DIR}/solver/playthrough.cpp)
+target_include_directories(vm_playthrough PUBLIC ${CMAKE_CURRENT_LIST_DIR})
+target_link_libraries(vm_playthrough PUBLIC vm_game_solver)
 
 add_executable(vaulmoor-solve ${CMAKE_CURRENT_LIST_DIR}/solver/solve_main.cpp)
-target_link_libraries(vaulmoor-solve PRIVATE vm_solver)
+target_link_libraries(vaulmoor-solve PRIVATE vm_game_solver)
 
 # Regenerates the committed stage file from the source: cmake --build . --target stages
 add_custom_target(stages

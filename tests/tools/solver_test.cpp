@@ -1,6 +1,6 @@
 // The solver and the kept solutions: every stage is solvable, in exactly the kept number
 // of moves, and the kept moves clear it under the game's rules.
-#include "solver/solver.h"
+#include "game/solver.h"
 
 #include <gtest/gtest.h>
 
@@ -33,17 +33,17 @@ std::vector<std::string> KeptSolutions::moves_;
 TEST_P(KeptSolutions, ClearTheStage) {
   int stage = GetParam();
   std::string why;
-  EXPECT_EQ(tools::ReplaySolution(stage, moves_[stage], &why), 1)
+  EXPECT_EQ(game::ReplaySolution(stage, moves_[stage], &why), 1)
       << "stage " << stage + 1 << ": " << why;
 }
 
 TEST_P(KeptSolutions, AreShortest) {
   int stage = GetParam();
-  tools::SolveResult result = tools::SolveStage(stage, 20000000);
+  game::SolveResult result = game::SolveStage(stage, 20000000);
   ASSERT_TRUE(result.solved) << "stage " << stage + 1;
   EXPECT_EQ(result.moves.size(), moves_[stage].size()) << "stage " << stage + 1;
   std::string why;
-  EXPECT_EQ(tools::ReplaySolution(stage, result.moves, &why), 1) << why;
+  EXPECT_EQ(game::ReplaySolution(stage, result.moves, &why), 1) << why;
 }
 
 INSTANTIATE_TEST_SUITE_P(AllStages, KeptSolutions, ::testing::Range(0, 32));
@@ -63,7 +63,7 @@ TEST_F(KeptSolutions, ReplayRefusesMovesThatDoNotClear) {
   };
   for (const Case& c : cases) {
     std::string why;
-    EXPECT_EQ(tools::ReplaySolution(c.stage, c.moves, &why), 0) << c.moves;
+    EXPECT_EQ(game::ReplaySolution(c.stage, c.moves, &why), 0) << c.moves;
     EXPECT_NE(why.find(c.why), std::string::npos) << c.moves << ": " << why;
   }
 }
@@ -72,7 +72,7 @@ TEST_F(KeptSolutions, AStageWithAnExpiredCheeseIsNotSolvable) {
   // Stage 1 with its cheese past its window can never be cleared.
   game::StageRecord kept = game::StageSet[0];
   game::StageSet[0].cheeses[0] = {6, 15};
-  tools::SolveResult result = tools::SolveStage(0, 1000000);
+  game::SolveResult result = game::SolveStage(0, 1000000);
   game::StageSet[0] = kept;
   EXPECT_FALSE(result.solved);
   EXPECT_FALSE(result.exhausted);
@@ -82,7 +82,7 @@ TEST_F(KeptSolutions, AStageWithAnExpiredCheeseIsNotSolvable) {
 TEST_F(KeptSolutions, AWrongDeliveryIsADeadEnd) {
   // Stage 6's cheese is ripe only from the seventh move; delivering it at once fails,
   // so the shortest solution waits.
-  tools::SolveResult result = tools::SolveStage(5, 1000000);
+  game::SolveResult result = game::SolveStage(5, 1000000);
   ASSERT_TRUE(result.solved);
   EXPECT_GE(result.moves.size(), 7u);
 }

@@ -6,7 +6,7 @@
 
 #include "game/data_model.h"
 #include "game/rules.h"
-#include "solver/solver.h"
+#include "game/solver.h"
 
 namespace tools {
 
@@ -84,10 +84,10 @@ std::string PlaythroughScript(const std::vector<std::string>& moves,
     game::SetUpStage(static_cast<int32_t>(s));
     for (char move : moves[s]) {
       Tap(script, at, KeyName(move));
-      MoveOutcome outcome = PlayMove(MoveDirection(move));
+      game::MoveOutcome outcome = game::PlayMove(game::MoveDirection(move));
       at += MOVE_MS;
-      if (outcome == MoveOutcome::SnowmanDropped) at += SNOWMAN_DROP_MS;
-      if (outcome == MoveOutcome::Delivered || outcome == MoveOutcome::WrongDelivery) {
+      if (outcome == game::MoveOutcome::SnowmanDropped) at += SNOWMAN_DROP_MS;
+      if (outcome == game::MoveOutcome::Delivered || outcome == game::MoveOutcome::WrongDelivery) {
         at += CHEESE_DROP_MS;
       }
     }

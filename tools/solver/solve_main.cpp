@@ -7,8 +7,8 @@
 
 #include "game/data_model.h"
 #include "game/rules.h"
+#include "game/solver.h"
 #include "game/stage_file.h"
-#include "solver/solver.h"
 
 namespace {
 
@@ -81,7 +81,7 @@ int main(int argc, char** argv) {
   for (int32_t s = 1; s <= game::STAGE_COUNT; ++s) {
     if (only != 0 && s != only) continue;
     if (show) ShowStage(s - 1);
-    tools::SolveResult result = tools::SolveStage(s - 1, limit);
+    game::SolveResult result = game::SolveStage(s - 1, limit);
     if (result.solved) {
       std::printf("stage %d: solvable in %zu moves, %lld states explored: %s\n", s,
                   result.moves.size(), static_cast<long long>(result.statesExplored),

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-namespace tools {
+namespace game {
 
 struct SolveResult {
   bool solved = false;
@@ -29,7 +29,7 @@ MoveOutcome PlayMove(int32_t d);
 // The direction of a move letter U, R, D or L; -1 for any other character.
 int32_t MoveDirection(char letter);
 
-// Finds a shortest sequence of moves that clears stage n (0-based) of game::StageSet:
+// Finds a shortest sequence of moves that clears stage n (0-based) of StageSet:
 // every delivery on the way is judged good and the deliveries due reach 0. A wrong or
 // rotten delivery is a dead end. Uses and leaves changed the game's live stage state.
 SolveResult SolveStage(int32_t n, int64_t stateLimit);
@@ -39,4 +39,4 @@ SolveResult SolveStage(int32_t n, int64_t stateLimit);
 // is good; otherwise 0, with why naming the first fault.
 int32_t ReplaySolution(int32_t n, const std::string& moves, std::string* why);
 
-}  // namespace tools
+}  // namespace game

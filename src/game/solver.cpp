@@ -1,5 +1,5 @@
 // Shortest solutions of the cellars by breadth-first search over the game's own rules.
-#include "solver/solver.h"
+#include "game/solver.h"
 
 #include <bit>
 #include <cstring>
@@ -10,7 +10,7 @@
 #include "game/rules.h"
 #include "game/stage_file.h"
 
-namespace tools {
+namespace game {
 
 namespace {
 
@@ -23,8 +23,8 @@ constexpr char MOVE_LETTERS[4] = {'U', 'R', 'D', 'L'};
 struct Key {
   uint64_t area[2];
   uint64_t line[2];
-  uint8_t cheeseCell[game::MAX_CHEESES];
-  int8_t week[game::MAX_CHEESES];
+  uint8_t cheeseCell[MAX_CHEESES];
+  int8_t week[MAX_CHEESES];
   uint8_t player;
   uint8_t dayOfWeek;
   uint8_t toDeliver;
@@ -59,7 +59,7 @@ uint64_t HashKey(const Key& key) {
 
 // The live stage state of one search, with the fixed walls and holes kept apart.
 struct Search {
-  int32_t fixedBoard[game::BOARD_SIZE][game::BOARD_SIZE];
+  int32_t fixedBoard[BOARD_SIZE][BOARD_SIZE];
   std::vector<Node> nodes;
   // Node index + 1 (0 when empty) with the upper half of the key's hash, so that most
   // probes are settled without touching the node itself.
@@ -74,26 +74,25 @@ struct Search {
     for (int32_t word = 0; word < 2; ++word) {
       for (uint64_t bits = cells[word]; bits != 0; bits &= bits - 1) {
         int32_t i = word * 64 + std::countr_zero(bits);
-        game::Board[i / 9 + 1][i % 9 + 1] = value;
+        Board[i / 9 + 1][i % 9 + 1] = value;
       }
     }
   }
 
   void Decode(const Key& key) {
-    std::memcpy(game::Board, fixedBoard, sizeof(fixedBoard));
-    PlaceSet(key.area, game::CELL_SNOWMAN_AREA);
-    PlaceSet(key.line, game::CELL_SNOWMAN_LINE);
-    for (int32_t k = 0; k < game::CheeseCount; ++k) {
-      game::CheeseSlots[k].week = key.week[k];
+    std::memcpy(Board, fixedBoard, sizeof(fixedBoard));
+    PlaceSet(key.area, CELL_SNOWMAN_AREA);
+    PlaceSet(key.line, CELL_SNOWMAN_LINE);
+    for (int32_t k = 0; k < CheeseCount; ++k) {
+      CheeseSlots[k].week = key.week[k];
       if (key.cheeseCell[k] != CELL_GONE) {
-        game::Board[key.cheeseCell[k] / 9 + 1][key.cheeseCell[k] % 9 + 1] =
-            game::CELL_CHEESE_FIRST + k;
+        Board[key.cheeseCell[k] / 9 + 1][key.cheeseCell[k] % 9 + 1] = CELL_CHEESE_FIRST + k;
       }
     }
-    game::PlayerX = key.player / 9 + 1;
-    game::PlayerY = key.player % 9 + 1;
-    game::DayOfWeek = key.dayOfWeek;
-    game::CheesesToDeliver = key.toDeliver;
+    PlayerX = key.player / 9 + 1;
+    PlayerY = key.player % 9 + 1;
+    DayOfWeek = key.dayOfWeek;
+    CheesesToDeliver = key.toDeliver;
   }
 
   static Key Encode() {
@@ -102,33 +101,33 @@ struct Search {
     std::memset(key.cheeseCell, CELL_GONE, sizeof(key.cheeseCell));
     for (int32_t x = 1; x <= 9; ++x) {
       for (int32_t y = 1; y <= 9; ++y) {
-        int32_t v = game::Board[x][y];
-        if (v == game::CELL_SNOWMAN_AREA) SetBit(key.area, CellIndex(x, y));
-        if (v == game::CELL_SNOWMAN_LINE) SetBit(key.line, CellIndex(x, y));
-        if (v >= game::CELL_CHEESE_FIRST) {
-          key.cheeseCell[v - game::CELL_CHEESE_FIRST] = static_cast<uint8_t>(CellIndex(x, y));
+        int32_t v = Board[x][y];
+        if (v == CELL_SNOWMAN_AREA) SetBit(key.area, CellIndex(x, y));
+        if (v == CELL_SNOWMAN_LINE) SetBit(key.line, CellIndex(x, y));
+        if (v >= CELL_CHEESE_FIRST) {
+          key.cheeseCell[v - CELL_CHEESE_FIRST] = static_cast<uint8_t>(CellIndex(x, y));
         }
       }
     }
-    for (int32_t k = 0; k < game::CheeseCount; ++k) {
-      int32_t week = game::CheeseSlots[k].week;
-      int32_t lastGood = game::CheeseSlots[k].info->ripeTo;
+    for (int32_t k = 0; k < CheeseCount; ++k) {
+      int32_t week = CheeseSlots[k].week;
+      int32_t lastGood = CheeseSlots[k].info->ripeTo;
       key.week[k] = static_cast<int8_t>(week > lastGood ? lastGood + 1 : week);
     }
-    key.player = static_cast<uint8_t>(CellIndex(game::PlayerX, game::PlayerY));
-    key.dayOfWeek = static_cast<uint8_t>(game::DayOfWeek);
-    key.toDeliver = static_cast<uint8_t>(game::CheesesToDeliver);
+    key.player = static_cast<uint8_t>(CellIndex(PlayerX, PlayerY));
+    key.dayOfWeek = static_cast<uint8_t>(DayOfWeek);
+    key.toDeliver = static_cast<uint8_t>(CheesesToDeliver);
     return key;
   }
 
   // True when enough cheeses on the board are not rotten and not past their window.
   static bool CanStillClear() {
     int32_t deliverable = 0;
-    for (int32_t k = 0; k < game::CheeseCount; ++k) {
-      const game::CheeseSlot& slot = game::CheeseSlots[k];
+    for (int32_t k = 0; k < CheeseCount; ++k) {
+      const CheeseSlot& slot = CheeseSlots[k];
       if (slot.week > 0 && slot.week <= slot.info->ripeTo) ++deliverable;
     }
-    return deliverable >= game::CheesesToDeliver;
+    return deliverable >= CheesesToDeliver;
   }
 
   void Grow() {
@@ -175,12 +174,11 @@ struct Search {
 }  // namespace
 
 MoveOutcome PlayMove(int32_t d) {
-  game::Facing = d;
-  if (game::StartMove() == game::MOVE_NONE) return MoveOutcome::Blocked;
-  if (!game::CommitMove()) return MoveOutcome::Moved;
-  if (!game::PushedPieceIsCheese()) return MoveOutcome::SnowmanDropped;
-  return game::DeliverCheese() == game::RIPENESS_GOOD ? MoveOutcome::Delivered
-                                                      : MoveOutcome::WrongDelivery;
+  Facing = d;
+  if (StartMove() == MOVE_NONE) return MoveOutcome::Blocked;
+  if (!CommitMove()) return MoveOutcome::Moved;
+  if (!PushedPieceIsCheese()) return MoveOutcome::SnowmanDropped;
+  return DeliverCheese() == RIPENESS_GOOD ? MoveOutcome::Delivered : MoveOutcome::WrongDelivery;
 }
 
 int32_t MoveDirection(char letter) {
@@ -192,15 +190,14 @@ int32_t MoveDirection(char letter) {
 
 SolveResult SolveStage(int32_t n, int64_t stateLimit) {
   SolveResult result;
-  game::SetUpStage(n);
+  SetUpStage(n);
   Search search;
-  std::memcpy(search.fixedBoard, game::Board, sizeof(game::Board));
+  std::memcpy(search.fixedBoard, Board, sizeof(Board));
   for (int32_t x = 1; x <= 9; ++x) {
     for (int32_t y = 1; y <= 9; ++y) {
       int32_t v = search.fixedBoard[x][y];
-      if (v == game::CELL_SNOWMAN_AREA || v == game::CELL_SNOWMAN_LINE ||
-          v >= game::CELL_CHEESE_FIRST) {
-        search.fixedBoard[x][y] = game::CELL_FLOOR;
+      if (v == CELL_SNOWMAN_AREA || v == CELL_SNOWMAN_LINE || v >= CELL_CHEESE_FIRST) {
+        search.fixedBoard[x][y] = CELL_FLOOR;
       }
     }
   }
@@ -220,10 +217,10 @@ SolveResult SolveStage(int32_t n, int64_t stateLimit) {
     for (int32_t d = 0; d < 4; ++d) {
       if (dirty) search.Decode(key);
       dirty = false;
-      if (game::TryMove(d) == game::MOVE_NONE) continue;
+      if (TryMove(d) == MOVE_NONE) continue;
       dirty = true;
       if (PlayMove(d) == MoveOutcome::WrongDelivery) continue;
-      if (game::CheesesToDeliver <= 0) {
+      if (CheesesToDeliver <= 0) {
         result.solved = true;
         result.moves = search.PathTo(static_cast<uint32_t>(next), static_cast<uint8_t>(d));
         result.statesExplored = static_cast<int64_t>(next) + 1;
@@ -240,7 +237,7 @@ SolveResult SolveStage(int32_t n, int64_t stateLimit) {
 }
 
 int32_t ReplaySolution(int32_t n, const std::string& moves, std::string* why) {
-  game::SetUpStage(n);
+  SetUpStage(n);
   for (size_t i = 0; i < moves.size(); ++i) {
     std::string where = "move " + std::to_string(i + 1) + " (" + moves[i] + ")";
     int32_t d = MoveDirection(moves[i]);
@@ -257,16 +254,16 @@ int32_t ReplaySolution(int32_t n, const std::string& moves, std::string* why) {
       *why = where + " delivers a cheese that is not good";
       return 0;
     }
-    if (game::CheesesToDeliver <= 0 && i + 1 < moves.size()) {
+    if (CheesesToDeliver <= 0 && i + 1 < moves.size()) {
       *why = where + " already clears the stage";
       return 0;
     }
   }
-  if (game::CheesesToDeliver > 0) {
-    *why = "the moves end with " + std::to_string(game::CheesesToDeliver) + " deliveries due";
+  if (CheesesToDeliver > 0) {
+    *why = "the moves end with " + std::to_string(CheesesToDeliver) + " deliveries due";
     return 0;
   }
   return 1;
 }
 
-}  // namespace tools
+}  // namespace game
