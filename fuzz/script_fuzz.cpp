@@ -36,6 +36,7 @@ void CheckEvents(const std::vector<platform::ScriptEvent>& events) {
         break;
       case ScriptEventKind::Close:
       case ScriptEventKind::Activate:
+      case ScriptEventKind::Shot:
         break;
     }
   }

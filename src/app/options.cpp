@@ -8,7 +8,7 @@ namespace app {
 
 const char* const USAGE_TEXT =
     "usage: vaulmoor [--window] [--scale N] [--page-flip] [--music FILE]\n"
-    "                [--script FILE] [--headless] [--until MS]\n";
+    "                [--script FILE] [--headless] [--until MS] [--trace FILE]\n";
 
 namespace {
 
@@ -24,8 +24,8 @@ std::string ParseCommandLine(int argc, char** argv, CommandLine* commandLine) {
   platform::Options& options = commandLine->platform;
   for (int i = 1; i < argc; ++i) {
     std::string option = argv[i];
-    bool takesValue =
-        option == "--script" || option == "--until" || option == "--scale" || option == "--music";
+    bool takesValue = option == "--script" || option == "--until" || option == "--scale" ||
+                      option == "--music" || option == "--trace";
     if (takesValue && i + 1 >= argc) return option + " needs a value";
     const char* value = takesValue ? argv[++i] : nullptr;
     uint32_t number = 0;
@@ -39,6 +39,8 @@ std::string ParseCommandLine(int argc, char** argv, CommandLine* commandLine) {
       options.scriptPath = value;
     } else if (option == "--music") {
       commandLine->music = value;
+    } else if (option == "--trace") {
+      commandLine->trace = value;
     } else if (option == "--until") {
       if (!ParseUnsigned(value, &number))
         return "--until needs milliseconds, not '" + std::string(value) + "'";

@@ -5,12 +5,14 @@
 #include <string>
 
 #include "app/frame_loop.h"
+#include "app/scene_trace.h"
 #include "app/shell.h"
 #include "app/shell_state.h"
 #include "audio/music.h"
 #include "audio/sound.h"
 #include "game/scenes.h"
 #include "gfx/palette.h"
+#include "gfx/present.h"
 #include "gfx/surfaces.h"
 #include "gfx/text.h"
 #include "input/input.h"
@@ -52,6 +54,10 @@ int WinMain(int argc, char** argv) {
     std::fprintf(stderr, "vaulmoor: %s\n%s", problem.c_str(), USAGE_TEXT);
     return EXIT_STARTUP_FAILED;
   }
+  if (StartOptions.trace && !OpenSceneTrace(StartOptions.trace)) {
+    std::fprintf(stderr, "vaulmoor: %s: cannot create the scene record\n", StartOptions.trace);
+    return EXIT_STARTUP_FAILED;
+  }
   if (!platform::Init(StartOptions.platform)) return EXIT_STARTUP_FAILED;
   OpenReport();
   EmptyLatchesAndSlots();
@@ -59,6 +65,7 @@ int WinMain(int argc, char** argv) {
   if (!platform::CreateMainWindow(WINDOW_TITLE, WindowProc) ||
       gfx::InitDisplay(gfx::SCREEN_WIDTH, gfx::SCREEN_HEIGHT) != 1)
     FailStartup("Can't create DirectDraw Object");
+  platform::SetScriptedShotListener(gfx::TakeShownScreenshot);
   if (!gfx::BuildColourTables("pal.bmp", "palfile.dat")) FailStartup("Can't load pal.bmp");
   gfx::AllocateFontRecord();
   gfx::InitFonts();

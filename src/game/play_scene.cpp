@@ -1,6 +1,7 @@
 // Stage start with its intro card, the play scene (input, moves, clears) and the walk animation.
 #include <cstring>
 
+#include "app/scene_trace.h"
 #include "app/shell_state.h"
 #include "audio/sound.h"
 #include "game/board_drawing.h"
@@ -26,6 +27,7 @@ constexpr uint32_t TEXT_WHITE = 0xFFFFFF;
 constexpr uint32_t TEXT_BLACK = 0x000000;
 
 void ShowIntroCard() {
+  app::TraceScene("intro", StageNumber + 1);
   gfx::BlitOpaque(20, 80, 8, 0, 0, 200, 80);
   gfx::PrintText(90, 90, "熟成庫　%d", StageNumber + 1);
   gfx::BeginText(16);
@@ -51,6 +53,7 @@ void ReadDirections() {
 }
 
 void ClearStage() {
+  app::TraceScene("clear", StageNumber + 1);
   DrawBoard();
   DrawPlayer(PlayerX, PlayerY, 0.0);
   gfx::BlitKeyed(20, 95, 5, 0, 100, 200, 150);
@@ -79,6 +82,7 @@ bool AnyCheeseListed() {
 }  // namespace
 
 void StartStage(int32_t n) {
+  app::TraceScene("stage", n + 1);
   SceneTimer = 0.0;
   MovePhase = MOVE_PHASE_IDLE;
   SetUpStage(n);

@@ -1,11 +1,20 @@
 // The scene dispatcher: one call of the current scene's function per frame.
 #include "game/scenes.h"
 
+#include "app/scene_trace.h"
 #include "game/scene_functions.h"
 
 namespace game {
 
+namespace {
+int32_t DispatchedState = -1;  // the scene of the last frame, for the scene record
+}  // namespace
+
 void DispatchScene() {
+  if (GameState != DispatchedState) {
+    DispatchedState = GameState;
+    app::TraceScene("scene", GameState);
+  }
   switch (GameState) {
     case 0:
       BootScene();

@@ -31,33 +31,9 @@ bool FileExists(const char* name) {
   return true;
 }
 
-// Writes the first free "scrNNNN.bmp" (free as seen in the working directory).
-void TakeScreenshot() {
-  for (ScreenshotNumber = 0; ScreenshotNumber < SCREENSHOT_NAMES; ++ScreenshotNumber) {
-    char name[24];
-    std::snprintf(name, sizeof name, "scr%04d.bmp", static_cast<int>(ScreenshotNumber));
-    if (!FileExists(name)) {
-      WriteScreenshot(name);
-      return;
-    }
-  }
-}
-
-// One screenshot per press of F9, however long it is held.
-void WatchScreenshotKey() {
-  const bool down = (platform::GetKeyState(platform::VK_F9) & 0x8000) != 0;
-  if (ScreenshotKeyLatch == 0 && down) {
-    ScreenshotKeyLatch = 1;
-    TakeScreenshot();
-  } else if (ScreenshotKeyLatch == 1 && !down) {
-    ScreenshotKeyLatch = 0;
-  }
-}
-
-// The draw target's 320 x 240 picture; a smaller surface gives index 0 where
-// it has no pixels. False when the surface cannot be locked.
-bool CaptureDrawTarget(std::vector<uint8_t>& picture) {
-  Surface* surface = DrawTargetSurface();
+// The surface's 320 x 240 picture; a smaller surface gives index 0 where it has
+// no pixels. False when the surface cannot be locked.
+bool CapturePicture(Surface* surface, std::vector<uint8_t>& picture) {
   uint8_t* pixels = nullptr;
   int32_t pitch = 0;
   if (Lock(surface, &pixels, &pitch) != DD_OK) return false;
@@ -71,23 +47,10 @@ bool CaptureDrawTarget(std::vector<uint8_t>& picture) {
   return true;
 }
 
-}  // namespace
-
-void PresentFrame(int32_t clear, int32_t colour) {
-  WatchScreenshotKey();
-  if (!PrimarySurface || !BackSurface) return;
-  if (app::PageFlipMode == 0)
-    BltFast(PrimarySurface, 0, 0, BackSurface, SCREEN_RECT, false);
-  else
-    Flip(PrimarySurface, BackSurface);
-  platform::DisplayShow(PrimarySurface->pixels.get(), PrimarySurface->pitch);
-  if (clear == 1) BltColourFill(BackSurface, SCREEN_RECT, static_cast<uint8_t>(colour));
-}
-
-int32_t WriteScreenshot(const char* fileName) {
+int32_t WriteSurfacePicture(const char* fileName, Surface* surface) {
   const std::string path = std::string(app::ModuleDirectory()) + fileName;
   std::vector<uint8_t> picture;
-  if (!CaptureDrawTarget(picture)) {
+  if (!CapturePicture(surface, picture)) {
     std::fprintf(stderr, "vaulmoor: %s: screenshot not taken: the picture cannot be locked\n",
                  path.c_str());
     return 0;
@@ -105,6 +68,51 @@ int32_t WriteScreenshot(const char* fileName) {
     return 0;
   }
   return 1;
+}
+
+// Writes the surface's picture as the first free "scrNNNN.bmp" (free as seen in
+// the working directory).
+void TakeScreenshot(Surface* surface) {
+  for (ScreenshotNumber = 0; ScreenshotNumber < SCREENSHOT_NAMES; ++ScreenshotNumber) {
+    char name[24];
+    std::snprintf(name, sizeof name, "scr%04d.bmp", static_cast<int>(ScreenshotNumber));
+    if (!FileExists(name)) {
+      WriteSurfacePicture(name, surface);
+      return;
+    }
+  }
+}
+
+// One screenshot per press of F9, however long it is held.
+void WatchScreenshotKey() {
+  const bool down = (platform::GetKeyState(platform::VK_F9) & 0x8000) != 0;
+  if (ScreenshotKeyLatch == 0 && down) {
+    ScreenshotKeyLatch = 1;
+    TakeScreenshot(DrawTargetSurface());
+  } else if (ScreenshotKeyLatch == 1 && !down) {
+    ScreenshotKeyLatch = 0;
+  }
+}
+
+}  // namespace
+
+void PresentFrame(int32_t clear, int32_t colour) {
+  WatchScreenshotKey();
+  if (!PrimarySurface || !BackSurface) return;
+  if (app::PageFlipMode == 0)
+    BltFast(PrimarySurface, 0, 0, BackSurface, SCREEN_RECT, false);
+  else
+    Flip(PrimarySurface, BackSurface);
+  platform::DisplayShow(PrimarySurface->pixels.get(), PrimarySurface->pitch);
+  if (clear == 1) BltColourFill(BackSurface, SCREEN_RECT, static_cast<uint8_t>(colour));
+}
+
+int32_t WriteScreenshot(const char* fileName) {
+  return WriteSurfacePicture(fileName, DrawTargetSurface());
+}
+
+void TakeShownScreenshot() {
+  if (PrimarySurface) TakeScreenshot(PrimarySurface);
 }
 
 }  // namespace gfx

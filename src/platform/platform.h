@@ -128,6 +128,12 @@ uint32_t DisplayMemoryFree();
 void DisplayMemoryAllocate(uint32_t bytes);
 void DisplayMemoryRelease(uint32_t bytes);
 
+// ---- Scripted screenshots -----------------------------------------------------
+// Called at each `shot` event of the input script, when the clock reaches it
+// (also while a scene blocks the frame loop), to keep the picture shown then.
+using ShotListener = void (*)();
+void SetScriptedShotListener(ShotListener listener);
+
 // ---- Files ------------------------------------------------------------------
 // The directory of the program file, ending with '/'.
 const char* ProgramDirectory();

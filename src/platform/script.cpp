@@ -53,9 +53,16 @@ std::string ParseEvent(const std::vector<std::string>& w, ScriptEvent* event) {
     event->button = static_cast<int>(n);
     return "";
   }
-  if (name == "close" || name == "activate") {
+  const struct {
+    const char* name;
+    ScriptEventKind kind;
+  } bare[] = {{"close", ScriptEventKind::Close},
+              {"activate", ScriptEventKind::Activate},
+              {"shot", ScriptEventKind::Shot}};
+  for (const auto& form : bare) {
+    if (name != form.name) continue;
     if (w.size() != 2) return "unexpected words after '" + name + "'";
-    event->kind = name == "close" ? ScriptEventKind::Close : ScriptEventKind::Activate;
+    event->kind = form.kind;
     return "";
   }
   return "unknown event '" + name + "'";

@@ -7,7 +7,7 @@
 
 namespace platform {
 
-enum class ScriptEventKind { KeyDown, KeyUp, Joy, ButtonDown, ButtonUp, Close, Activate };
+enum class ScriptEventKind { KeyDown, KeyUp, Joy, ButtonDown, ButtonUp, Close, Activate, Shot };
 
 struct ScriptEvent {
   uint32_t timeMs = 0;

@@ -20,6 +20,7 @@ std::vector<ScriptEvent> Events;
 size_t NextEvent = 0;
 uint32_t CloseRequestMs = DEFAULT_TAIL_MS;
 bool CloseRequested = false;
+ShotListener TakeShot = nullptr;
 
 // a + b, held at the clock's last value instead of wrapping around.
 uint32_t SaturatingAdd(uint32_t a, uint32_t b) {
@@ -57,6 +58,9 @@ void ApplyScriptEvent(const ScriptEvent& event) {
       break;
     case ScriptEventKind::Activate:
       PostMessageA(WM_ACTIVATEAPP, 1, 0);
+      break;
+    case ScriptEventKind::Shot:
+      if (TakeShot) TakeShot();
       break;
   }
 }
@@ -100,3 +104,11 @@ bool StartScript(const Options& options) {
 }
 
 }  // namespace platform::core
+
+namespace platform {
+
+void SetScriptedShotListener(ShotListener listener) {
+  core::TakeShot = listener;
+}
+
+}  // namespace platform

@@ -24,12 +24,13 @@ TEST(CommandLine, DefaultsWithoutOptions) {
   EXPECT_FALSE(commandLine.platform.hasUntil);
   EXPECT_EQ(commandLine.platform.scriptPath, nullptr);
   EXPECT_EQ(commandLine.music, nullptr);
+  EXPECT_EQ(commandLine.trace, nullptr);
 }
 
 TEST(CommandLine, EveryOption) {
   app::CommandLine commandLine;
   EXPECT_EQ(Parse({"--headless", "--script", "s.txt", "--until", "4500", "--window", "--scale", "5",
-                   "--page-flip", "--music", "tune.mid"},
+                   "--page-flip", "--music", "tune.mid", "--trace", "scenes.txt"},
                   &commandLine),
             "");
   EXPECT_TRUE(commandLine.platform.headless);
@@ -40,6 +41,7 @@ TEST(CommandLine, EveryOption) {
   EXPECT_EQ(commandLine.platform.scale, 5);
   EXPECT_TRUE(commandLine.platform.pageFlip);
   EXPECT_STREQ(commandLine.music, "tune.mid");
+  EXPECT_STREQ(commandLine.trace, "scenes.txt");
 }
 
 TEST(CommandLine, Refusals) {
@@ -49,6 +51,7 @@ TEST(CommandLine, Refusals) {
   } cases[] = {
       {{"--fast"}, "unknown option '--fast'"},
       {{"--script"}, "--script needs a value"},
+      {{"--trace"}, "--trace needs a value"},
       {{"--headless", "--until"}, "--until needs a value"},
       {{"--until", "-1"}, "--until needs milliseconds, not '-1'"},
       {{"--until", "12ms"}, "--until needs milliseconds, not '12ms'"},

@@ -7,7 +7,7 @@
 
 #include "game/catalogue.h"
 #include "game/stage_file.h"
-#include "stage_text.h"
+#include "support/stage_text.h"
 
 namespace game {
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "game/save_file.h"
-#include "stage_text.h"
+#include "support/stage_text.h"
 #include "support/run_folder.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "stage_text.h"
+#include "support/stage_text.h"
 
 namespace game {
 namespace {

@@ -26,11 +26,12 @@ TEST(ScriptReader, ReadsEveryEventForm) {
       "400 down 7\n"
       "500 down return\n"
       "600 activate\n"
+      "650 shot\n"
       "700 close\n";
   std::vector<ScriptEvent> events;
   std::string error;
   ASSERT_TRUE(platform::ParseScript(text, "demo.txt", &events, &error)) << error;
-  ASSERT_EQ(events.size(), 10u);
+  ASSERT_EQ(events.size(), 11u);
   EXPECT_EQ(events[0].kind, ScriptEventKind::KeyDown);
   EXPECT_EQ(events[0].vk, platform::VK_F10);
   EXPECT_EQ(events[1].kind, ScriptEventKind::Joy);
@@ -46,8 +47,9 @@ TEST(ScriptReader, ReadsEveryEventForm) {
   EXPECT_EQ(events[6].vk, '7');
   EXPECT_EQ(events[7].vk, platform::VK_RETURN);
   EXPECT_EQ(events[8].kind, ScriptEventKind::Activate);
-  EXPECT_EQ(events[9].kind, ScriptEventKind::Close);
-  EXPECT_EQ(events[9].timeMs, 700u);
+  EXPECT_EQ(events[9].kind, ScriptEventKind::Shot);
+  EXPECT_EQ(events[10].kind, ScriptEventKind::Close);
+  EXPECT_EQ(events[10].timeMs, 700u);
 }
 
 TEST(ScriptReader, KeyNames) {
@@ -80,6 +82,7 @@ TEST(ScriptReader, MalformedLinesNameFileAndLine) {
       {"10 button 33 down\n", "s.txt:1: expected 'button N down' or 'button N up' with N in 1..32"},
       {"10 button 2 held\n", "s.txt:1: expected 'button N down' or 'button N up' with N in 1..32"},
       {"10 close now\n", "s.txt:1: unexpected words after 'close'"},
+      {"10 shot 2\n", "s.txt:1: unexpected words after 'shot'"},
       {"10 quit\n", "s.txt:1: unknown event 'quit'"},
       {"4294967296 close\n", "s.txt:1: bad time '4294967296'"},
   };

@@ -128,6 +128,21 @@ std::string MakeRunFolder(const std::string& name, const Fixtures& fixtures) {
   return base;
 }
 
+std::string MakeGameFolder(const std::string& name, const std::string& stageText) {
+  Fixtures none;
+  none.palette = none.bitmaps = none.sounds = false;
+  none.stageText = stageText;
+  std::string folder = MakeRunFolder(name, none);
+  for (const auto& entry : fs::directory_iterator(VAULMOOR_SOURCE_DIR "/data")) {
+    std::string file = entry.path().filename().string();
+    std::string extension = entry.path().extension().string();
+    if (extension != ".bmp" && extension != ".wav") continue;
+    std::string target = folder + (file == "pal.bmp" ? "" : "data/") + file;
+    fs::copy_file(entry.path(), target, fs::copy_options::overwrite_existing);
+  }
+  return folder;
+}
+
 std::string MakeRunFolderForTest(const Fixtures& fixtures) {
   return MakeRunFolder("run", fixtures);
 }

@@ -26,6 +26,10 @@ std::string FixtureStageText();
 // build) of the test temporary directory, with a copy of the program and the
 // fixtures; returns its path with a trailing '/'.
 std::string MakeRunFolder(const std::string& name, const Fixtures& fixtures = {});
+// A run folder with the game's own files instead of fixtures: pal.bmp, the nine
+// pictures and the six sounds copied from the source tree's data/ folder, and the
+// given stage file text.
+std::string MakeGameFolder(const std::string& name, const std::string& stageText);
 // The same, for a test that needs only one run folder.
 std::string MakeRunFolderForTest(const Fixtures& fixtures = {});
 

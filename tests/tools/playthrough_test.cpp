@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -31,22 +30,10 @@ Playthrough MakePlaythrough() {
   return play;
 }
 
-// A run folder with the game's own files: the palette beside the program, the
-// pictures, sounds and stages in data/.
+// A run folder with the game's own pictures, sounds and stages.
 std::string RealGameFolder(const std::string& name) {
-  testsupport::Fixtures none;
-  none.palette = none.bitmaps = none.sounds = false;
-  none.stageText = testsupport::ReadFile(VAULMOOR_SOURCE_DIR "/data/stage.dat");
-  std::string folder = testsupport::MakeRunFolder(name, none);
-  for (const auto& entry : std::filesystem::directory_iterator(VAULMOOR_SOURCE_DIR "/data")) {
-    std::string file = entry.path().filename().string();
-    std::string extension = entry.path().extension().string();
-    if (extension != ".bmp" && extension != ".wav") continue;
-    std::string target = folder + (file == "pal.bmp" ? "" : "data/") + file;
-    std::filesystem::copy_file(entry.path(), target,
-                               std::filesystem::copy_options::overwrite_existing);
-  }
-  return folder;
+  return testsupport::MakeGameFolder(name,
+                                     testsupport::ReadFile(VAULMOOR_SOURCE_DIR "/data/stage.dat"));
 }
 
 std::string SaveText(int stage) {

@@ -1,5 +1,5 @@
 // Stage file text for tests, drawn from cellar pictures.
-#include "stage_text.h"
+#include "support/stage_text.h"
 
 namespace game_test {
 

@@ -1,0 +1,191 @@
+// The scene runs: scripts that walk the showcase cellar through every scene, and running them.
+#include "golden_runs.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <utility>
+
+#include "support/run_folder.h"
+#include "support/stage_text.h"
+
+namespace golden {
+
+namespace {
+
+// The showcase cellar: a cheese of each state on a chilled row, each with a hole
+// to its right, and an area snowman beside a hole on the bottom row. The player
+// starts left of the good cheese; one cheese is due.
+//   slot 0 camembert, week 6 of 5..8: good
+//   slot 1 gorgonzola, week 2 of 8..24: unripe
+//   slot 2 mozzarella, week 5 of 1..2: over-ripe
+//   slot 3 brie, rotten
+std::string ShowcaseBlock() {
+  game_test::CellarPicture picture{{"@0o.....L", ".........", ".1o.....L", ".........", ".2o.....L",
+                                    ".........", ".3o.....L", ".........", ".Ao......"},
+                                   1,
+                                   {{4, 6}, {3, 2}, {2, 5}, {13, -1}}};
+  return game_test::StageBlock(picture);
+}
+
+// Builds a script line by line.
+struct Script {
+  std::ostringstream text;
+  void Event(uint32_t ms, const std::string& event) { text << ms << ' ' << event << '\n'; }
+  void Tap(uint32_t ms, const char* key) {
+    Event(ms, std::string("down ") + key);
+    Event(ms + KEY_HOLD_MS, std::string("up ") + key);
+  }
+  // n moves in one direction, MOVE_GAP_MS apart from ms on; returns the time after them.
+  uint32_t Walk(uint32_t ms, const char* key, int n) {
+    for (int i = 0; i < n; ++i, ms += MOVE_GAP_MS) Tap(ms, key);
+    return ms;
+  }
+  void Shot(uint32_t ms) { Event(ms, "shot"); }
+  // Space tapped and a shot of the information panel it opens.
+  void ShowInfo(uint32_t ms) {
+    Tap(ms, "space");
+    Shot(ms + 100);
+  }
+  std::string Close(uint32_t ms) {
+    Event(ms, "close");
+    return text.str();
+  }
+};
+
+// The logo fades in at 50 ms a step; the title shows from 2.3 s.
+SceneRun TitleRun() {
+  Script s;
+  s.Shot(160);
+  s.Shot(2500);
+  s.Tap(2600, "down");
+  s.Shot(3200);
+  return {"title", s.Close(3500), nullptr, {"logo_fade_in", "title_start", "title_continue"}};
+}
+
+// START at 3 s: the intro card stands until 5 s. The browser lists slots 0..3 on
+// rows 0..3; each information panel is opened from the pointer's row.
+SceneRun BrowseRun() {
+  Script s;
+  s.Tap(3000, "space");
+  s.Shot(4000);
+  s.Shot(5300);
+  s.Tap(5500, "space");
+  s.Shot(5900);
+  s.Tap(6000, "down");
+  s.Shot(6400);
+  s.Tap(6500, "down");
+  s.Shot(6900);
+  s.ShowInfo(7000);  // row 2: over-ripe
+  s.Tap(7300, "space");
+  s.Tap(7600, "space");
+  s.ShowInfo(8000);  // row 0: good
+  s.Tap(8300, "space");
+  s.Tap(8600, "space");
+  s.Tap(8900, "down");
+  s.ShowInfo(9300);  // row 1: unripe
+  s.Tap(9600, "space");
+  s.Tap(9900, "space");
+  s.Tap(10200, "up");
+  s.ShowInfo(10600);  // up from row 0 wraps to row 3: rotten
+  s.Tap(10900, "space");
+  return {"browse",
+          s.Close(11500),
+          nullptr,
+          {"intro_card", "play_idle", "browser_row0", "browser_row1", "browser_row2",
+           "info_overripe", "info_good", "info_unripe", "info_rotten"}};
+}
+
+// START, down `rows` cells from the start cell, then the piece there pushed right
+// into its hole, with a shot at each time after that push.
+SceneRun PushRun(const char* name, int rows, const std::vector<uint32_t>& shotsAfter,
+                 std::vector<const char*> pictures, uint32_t closeAfter) {
+  Script s;
+  s.Tap(3000, "space");
+  uint32_t at = s.Walk(5500, "down", rows);
+  s.Tap(at, "right");
+  for (uint32_t after : shotsAfter) s.Shot(at + after);
+  return {name, s.Close(at + closeAfter), nullptr, std::move(pictures)};
+}
+
+// The snowman of the bottom row pushed into its hole: the walk, then the sinking.
+SceneRun SinkRun() {
+  return PushRun("sink", 8, {150, 500}, {"push_animation", "snowman_sinking"}, 1500);
+}
+
+// The over-ripe mozzarella served: it falls to the customer, who refuses it, and
+// the cellar collapses.
+SceneRun OverripeRun() {
+  return PushRun("overripe", 4, {900, 2400, 4100},
+                 {"drop_falling", "verdict_wrong", "collapse_wrong"}, 8000);
+}
+
+// The rotten brie served: the customer turns away and the cellar collapses.
+SceneRun RottenRun() {
+  return PushRun("rotten", 6, {2400, 3600, 6000},
+                 {"verdict_rotten", "verdict_rotten_turning", "collapse_rotten"}, 10000);
+}
+
+// The good camembert served: the stage is cleared and the second one starts,
+// where Q gives up.
+SceneRun GoodRun() {
+  Script s;
+  s.Tap(3000, "space");
+  s.Tap(5500, "right");
+  s.Shot(7900);
+  s.Shot(8700);
+  s.Shot(9500);
+  s.Tap(11500, "q");
+  s.Shot(12500);
+  return {"good",
+          s.Close(17000),
+          nullptr,
+          {"verdict_good", "clear_banner", "next_intro_card", "give_up"}};
+}
+
+// CONTINUE at the 32nd stage (the showcase again): the good cheese leads to the ending.
+SceneRun EndingRun() {
+  Script s;
+  s.Tap(3000, "down");
+  s.Tap(3500, "space");
+  s.Tap(6000, "right");
+  s.Shot(10500);
+  return {"ending", s.Close(11000), "31 26", {"ending_parade"}};
+}
+
+}  // namespace
+
+const std::vector<SceneRun>& SceneRuns() {
+  static const std::vector<SceneRun> runs = {TitleRun(),  BrowseRun(), SinkRun(),  OverripeRun(),
+                                             RottenRun(), GoodRun(),   EndingRun()};
+  return runs;
+}
+
+const SceneRun& FindRun(const std::string& name) {
+  for (const SceneRun& run : SceneRuns())
+    if (name == run.name) return run;
+  ADD_FAILURE() << "no scene run named " << name;
+  return SceneRuns().front();
+}
+
+std::string ShowcaseStageFile() {
+  std::vector<std::string> blocks(32, game_test::PlainStageBlock());
+  blocks.front() = blocks.back() = ShowcaseBlock();
+  return game_test::StageFile(blocks);
+}
+
+RunOutcome Play(const SceneRun& run) {
+  RunOutcome outcome;
+  outcome.folder =
+      testsupport::MakeGameFolder(std::string("golden_") + run.name, ShowcaseStageFile());
+  if (run.save != nullptr) std::ofstream(outcome.folder + "data/save.dat") << run.save;
+  testsupport::RunResult result =
+      testsupport::RunHeadless(outcome.folder, run.script, {"--trace", "trace.txt"});
+  outcome.exitStatus = result.exitStatus;
+  outcome.errors = result.err;
+  outcome.trace = testsupport::ReadLines(outcome.folder + "trace.txt");
+  return outcome;
+}
+
+}  // namespace golden
