@@ -1,5 +1,6 @@
 # The platform core: clock, window and messages, keys, joystick, display output,
-# the scripted-run player, the program directory and the message box.
+# the window as the window system has it, the scripted-run player, the program
+# directory and the message box.
 add_library(vm_platform STATIC
   ${CMAKE_CURRENT_LIST_DIR}/clock.cpp
   ${CMAKE_CURRENT_LIST_DIR}/display.cpp
@@ -11,6 +12,7 @@ add_library(vm_platform STATIC
   ${CMAKE_CURRENT_LIST_DIR}/run.cpp
   ${CMAKE_CURRENT_LIST_DIR}/script.cpp
   ${CMAKE_CURRENT_LIST_DIR}/script_player.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/window.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/window.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/window_system.cpp)
 target_include_directories(vm_platform PUBLIC ${PROJECT_SOURCE_DIR}/src)
-target_link_libraries(vm_platform PUBLIC SDL2::SDL2)
+target_link_libraries(vm_platform PUBLIC SDL2::SDL2 PRIVATE X11::X11)

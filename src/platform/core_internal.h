@@ -8,6 +8,7 @@
 #include "platform/script.h"
 
 struct SDL_Window;
+struct SDL_Rect;
 
 namespace platform::core {
 
@@ -58,8 +59,22 @@ void ResetMessages();
 
 // The SDL window of real runs (null before creation and in headless runs).
 SDL_Window* Window();
+// Makes a full-screen window cover its display where the window system left it
+// as it was (X without a window manager); where the window system refuses that
+// too, the window leaves full screen at the size it really has, which the picture
+// then fits. Called whenever the window may have changed: after the renderer
+// (which may make the window anew) is created, after a full-screen change, and on
+// exposure and size changes.
+void KeepFullScreen();
 // Shows the last converted picture again (after exposure or resizing).
 void RefreshDisplay();
+// The window's drawable area in root coordinates as the window system has it;
+// false when that cannot be asked (video drivers other than X11, where SDL's own
+// figures come from the window system).
+bool SystemWindowArea(SDL_Window* window, SDL_Rect* area);
+// Asks the window system to give the window the target area and waits briefly
+// for the answer; true when the window then has it, with area the window's area.
+bool MoveSystemWindow(SDL_Window* window, const SDL_Rect& target, SDL_Rect* area);
 // The picture as the window shows it now, one 0xRRGGBB value per picture pixel
 // (read back from the renderer); empty when there is none or it cannot be read.
 std::vector<uint32_t> ReadShownPicture();

@@ -76,6 +76,8 @@ Area ChangedArea(const uint8_t* pixels, int pitch) {
 }
 
 // Where the picture lands in the window: the largest whole scale that fits, centred.
+// The renderer's output size is the window's as SDL has it, which KeepFullScreen
+// keeps the same as the window system's.
 SDL_Rect PictureTarget() {
   int outWidth = 0, outHeight = 0;
   SDL_GetRendererOutputSize(Renderer, &outWidth, &outHeight);
@@ -136,6 +138,7 @@ bool DisplayOpen(int width, int height) {
     DisplayClose();
     return false;
   }
+  core::KeepFullScreen();
   return true;
 }
 

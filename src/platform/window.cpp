@@ -14,12 +14,36 @@ constexpr int WINDOW_BASE_HEIGHT = 240;
 
 SDL_Window* MainWindow = nullptr;
 bool FocusLost = false;
+// Where the window goes when it leaves full screen: the size asked for, centred,
+// until the window is made full screen from a window; then the area it had.
+SDL_Rect WindowedArea;
+
+bool IsFullScreen() {
+  return (SDL_GetWindowFlags(MainWindow) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
+}
+
+void EnterFullScreen() {
+  SDL_GetWindowPosition(MainWindow, &WindowedArea.x, &WindowedArea.y);
+  SDL_GetWindowSize(MainWindow, &WindowedArea.w, &WindowedArea.h);
+  SDL_SetWindowFullscreen(MainWindow, SDL_WINDOW_FULLSCREEN_DESKTOP);
+  core::KeepFullScreen();
+}
+
+void LeaveFullScreen() {
+  SDL_SetWindowFullscreen(MainWindow, 0);
+  // SDL takes the window to be back at its windowed size, yet without a window
+  // manager nothing has moved it: its area is asked for again.
+  SDL_SetWindowSize(MainWindow, WindowedArea.w, WindowedArea.h);
+  SDL_SetWindowPosition(MainWindow, WindowedArea.x, WindowedArea.y);
+}
 
 // Alt+Enter: between full screen on the desktop and a window.
 void ToggleFullScreen() {
   if (!MainWindow) return;
-  bool full = (SDL_GetWindowFlags(MainWindow) & SDL_WINDOW_FULLSCREEN_DESKTOP) != 0;
-  SDL_SetWindowFullscreen(MainWindow, full ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+  if (IsFullScreen())
+    LeaveFullScreen();
+  else
+    EnterFullScreen();
   core::RefreshDisplay();
 }
 
@@ -51,6 +75,7 @@ void HandleWindowEvent(const SDL_WindowEvent& window) {
       break;
     case SDL_WINDOWEVENT_EXPOSED:
     case SDL_WINDOWEVENT_SIZE_CHANGED:
+      core::KeepFullScreen();
       core::RefreshDisplay();
       break;
     default:
@@ -91,6 +116,17 @@ SDL_Window* Window() {
   return MainWindow;
 }
 
+void KeepFullScreen() {
+  if (!MainWindow || !IsFullScreen()) return;
+  SDL_Rect display, area;
+  if (SDL_GetDisplayBounds(SDL_GetWindowDisplayIndex(MainWindow), &display) != 0) return;
+  if (!SystemWindowArea(MainWindow, &area) || SDL_RectEquals(&area, &display)) return;
+  if (MoveSystemWindow(MainWindow, display, &area)) return;
+  // Refused as well: a window of the size the window system keeps.
+  SDL_SetWindowFullscreen(MainWindow, 0);
+  SDL_SetWindowSize(MainWindow, area.w, area.h);
+}
+
 void PumpEvents() {
   if (IsHeadless()) return;
   if (RunOptions().scriptPath) ApplyDueScriptEvents(timeGetTime());
@@ -106,11 +142,12 @@ bool CreateMainWindow(const char* title, WNDPROC proc) {
       return false;
     }
     const Options& options = core::RunOptions();
-    uint32_t flags = SDL_WINDOW_ALLOW_HIGHDPI |
-                     (options.window ? SDL_WINDOW_RESIZABLE : SDL_WINDOW_FULLSCREEN_DESKTOP);
-    MainWindow = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                  WINDOW_BASE_WIDTH * options.scale,
-                                  WINDOW_BASE_HEIGHT * options.scale, flags);
+    WindowedArea = {int(SDL_WINDOWPOS_CENTERED), int(SDL_WINDOWPOS_CENTERED),
+                    WINDOW_BASE_WIDTH * options.scale, WINDOW_BASE_HEIGHT * options.scale};
+    uint32_t flags = SDL_WINDOW_ALLOW_HIGHDPI | SDL_WINDOW_RESIZABLE |
+                     (options.window ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+    MainWindow = SDL_CreateWindow(title, WindowedArea.x, WindowedArea.y, WindowedArea.w,
+                                  WindowedArea.h, flags);
     if (!MainWindow) {
       std::fprintf(stderr, "vaulmoor: no window: %s\n", SDL_GetError());
       return false;
