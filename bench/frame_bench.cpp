@@ -36,7 +36,7 @@ bool StartGame() {
          platform::CreateMainWindow(app::WINDOW_TITLE, platform::DefWindowProcA) &&
          gfx::InitDisplay(gfx::SCREEN_WIDTH, gfx::SCREEN_HEIGHT) == 1 &&
          gfx::BuildColourTables("pal.bmp", "palfile.dat") &&
-         (gfx::AllocateFontRecord(), gfx::InitFonts()) && app::LoadGraphics() == nullptr &&
+         (gfx::AllocateFontRecord(), gfx::InitFonts()) && app::LoadGraphics().empty() &&
          game::LoadStageFile(game::STAGE_FILE_PATH, game::StageSet, &error);
 }
 

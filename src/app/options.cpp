@@ -1,13 +1,16 @@
-// Reading the command line: headless and scripted runs, window, scale, presentation, music.
+// Reading the command line: headless and scripted runs, window, scale, presentation, music,
+// language.
 #include "app/options.h"
 
 #include <charconv>
 #include <cstring>
 
+#include "lang/language.h"
+
 namespace app {
 
 const char* const USAGE_TEXT =
-    "usage: vaulmoor [--window] [--scale N] [--page-flip] [--music FILE]\n"
+    "usage: vaulmoor [--window] [--scale N] [--page-flip] [--music FILE] [--lang LANG]\n"
     "                [--script FILE] [--headless] [--until MS] [--trace FILE]\n";
 
 namespace {
@@ -25,7 +28,7 @@ std::string ParseCommandLine(int argc, char** argv, CommandLine* commandLine) {
   for (int i = 1; i < argc; ++i) {
     std::string option = argv[i];
     bool takesValue = option == "--script" || option == "--until" || option == "--scale" ||
-                      option == "--music" || option == "--trace";
+                      option == "--music" || option == "--trace" || option == "--lang";
     if (takesValue && i + 1 >= argc) return option + " needs a value";
     const char* value = takesValue ? argv[++i] : nullptr;
     uint32_t number = 0;
@@ -41,6 +44,10 @@ std::string ParseCommandLine(int argc, char** argv, CommandLine* commandLine) {
       commandLine->music = value;
     } else if (option == "--trace") {
       commandLine->trace = value;
+    } else if (option == "--lang") {
+      if (!lang::IsLanguage(value))
+        return "--lang needs a language (" + lang::LanguageList() + "), not '" + value + "'";
+      commandLine->language = value;
     } else if (option == "--until") {
       if (!ParseUnsigned(value, &number))
         return "--until needs milliseconds, not '" + std::string(value) + "'";

@@ -9,8 +9,9 @@ namespace app {
 
 struct CommandLine {
   platform::Options platform;
-  const char* music = nullptr;  // --music NAME: a MIDI file to play after start-up
-  const char* trace = nullptr;  // --trace FILE: record when each scene begins
+  const char* music = nullptr;     // --music NAME: a MIDI file to play after start-up
+  const char* trace = nullptr;     // --trace FILE: record when each scene begins
+  const char* language = nullptr;  // --lang CODE: the texts' language instead of the locale's
 };
 
 // Reads argv[1..argc-1] into commandLine. Returns "" when every option is valid,

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "app/options.h"
 
@@ -18,9 +19,10 @@ int WinMain(int argc, char** argv);
 
 intptr_t WindowProc(uint32_t message, uintptr_t wParam, intptr_t lParam);
 
-// Loads the nine start-up bitmaps into slots 1 to 9. Returns the file that could
-// not be loaded, or null when all nine loaded.
-const char* LoadGraphics();
+// Loads the nine start-up bitmaps into slots 1 to 9, the pictures with words in the
+// chosen language. Returns the first file that could not be loaded, or "" when all
+// nine loaded.
+std::string LoadGraphics();
 
 // Loads the six sound effects into the sound handles.
 void LoadSounds();

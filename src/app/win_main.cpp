@@ -16,6 +16,7 @@
 #include "gfx/surfaces.h"
 #include "gfx/text.h"
 #include "input/input.h"
+#include "lang/language.h"
 #include "platform/platform.h"
 
 namespace app {
@@ -54,6 +55,7 @@ int WinMain(int argc, char** argv) {
     std::fprintf(stderr, "vaulmoor: %s\n%s", problem.c_str(), USAGE_TEXT);
     return EXIT_STARTUP_FAILED;
   }
+  lang::SelectLanguage(StartOptions.language ? StartOptions.language : lang::LocaleLanguage());
   if (StartOptions.trace && !OpenSceneTrace(StartOptions.trace)) {
     std::fprintf(stderr, "vaulmoor: %s: cannot create the scene record\n", StartOptions.trace);
     return EXIT_STARTUP_FAILED;
@@ -70,7 +72,7 @@ int WinMain(int argc, char** argv) {
   gfx::AllocateFontRecord();
   gfx::InitFonts();
   platform::HidePointer();
-  if (const char* missing = LoadGraphics()) FailStartup(std::string("Can't load ") + missing);
+  if (std::string missing = LoadGraphics(); !missing.empty()) FailStartup("Can't load " + missing);
   audio::InitSound();
   audio::InitMusic();
   input::InitJoystick();

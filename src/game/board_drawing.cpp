@@ -1,11 +1,15 @@
 // Drawing the cellar from the sprite sheets: board cells, player, pieces, customer and panels.
 #include "game/board_drawing.h"
 
+#include <cstdarg>
+#include <cstdio>
+
 #include "game/rules.h"
 #include "game/scenes.h"
 #include "gfx/blit.h"
 #include "gfx/shapes.h"
 #include "gfx/text.h"
+#include "lang/language.h"
 
 namespace game {
 
@@ -42,6 +46,29 @@ void DrawCheese(int32_t left, int32_t top, int32_t catalogueIndex) {
   int32_t sx = SPRITE_CELL * (catalogueIndex % 7);
   int32_t sy = SPRITE_CELL + SPRITE_CELL * (catalogueIndex / 7);
   gfx::BlitKeyed(left, top, SLOT_TILES, sx, sy, sx + SPRITE_CELL, sy + SPRITE_CELL);
+}
+
+// One line of the information panel; longer texts are cut short as PrintText would cut them.
+__attribute__((format(printf, 3, 4))) void FormatLine(InfoLine* line, int32_t y, const char* format,
+                                                      ...) {
+  line->y = y;
+  va_list arguments;
+  va_start(arguments, format);
+  std::vsnprintf(line->text, sizeof line->text, format, arguments);
+  va_end(arguments);
+}
+
+const char* StateLine(int32_t ripeness) {
+  switch (ripeness) {
+    case RIPENESS_ROTTEN:
+      return lang::Translate("状態　　：腐敗");
+    case RIPENESS_UNRIPE:
+      return lang::Translate("状態　　：未熟");
+    case RIPENESS_GOOD:
+      return lang::Translate("状態　　：良好");
+    default:
+      return lang::Translate("状態　　：過熟");
+  }
 }
 
 void DrawPiece(int32_t left, int32_t top, int32_t piece) {
@@ -108,7 +135,7 @@ void DrawCustomerWindow(int32_t face) {
 
 void DrawSidePanel() {
   gfx::BlitOpaque(240, 0, SLOT_PANELS, 0, 0, 80, 240);
-  gfx::PrintText(248, 10, "CAVE  %2d", StageNumber + 1);
+  gfx::PrintText(248, 10, lang::Translate("CAVE  %2d"), StageNumber + 1);
   gfx::BlitOpaque(240 + DayMarkerX[DayOfWeek], DayMarkerY[DayOfWeek], SLOT_PANELS, 80, 100, 89,
                   109);
   for (int32_t k = 0; k < CheeseCount; ++k) {
@@ -124,18 +151,27 @@ void DrawSidePanel() {
   gfx::PrintText(278, 211, ": %d", CheesesToDeliver);
 }
 
+int32_t FormatCheeseInfo(int32_t week, const CheeseInfo& info, InfoLine lines[INFO_LINE_COUNT]) {
+  InfoLine* line = lines;
+  FormatLine(line++, 40, "　%s", lang::Translate(info.name));
+  // TRANSLATORS: the lines of the information panel start at x 40 and must end before
+  // x 210 with any cheese's value in them; the labels line up at their colons.
+  FormatLine(line++, 60, lang::Translate("原産国　：%s"), lang::Translate(info.country));
+  FormatLine(line++, 80, lang::Translate("原料乳　：%s"), lang::Translate(info.milk));
+  FormatLine(line++, 100, lang::Translate("分類　　：%s"), lang::Translate(info.category));
+  FormatLine(line++, 120, lang::Translate("乳脂肪分：%d％"), info.fatPercent);
+  FormatLine(line++, 140, lang::Translate("食べごろ：%d～%d週間"), info.ripeFrom, info.ripeTo);
+  if (week != WEEK_ROTTEN) FormatLine(line++, 160, lang::Translate("現在　　：%d週目"), week);
+  FormatLine(line++, 180, "%s", StateLine(ClassifyCheese(week, info)));
+  return static_cast<int32_t>(line - lines);
+}
+
 void DrawCheeseInfo(int32_t week, const CheeseInfo& info) {
-  static const char* const kStateLines[] = {"状態　　：腐敗", "状態　　：未熟", "状態　　：良好",
-                                            "状態　　：過熟"};
   gfx::BlitOpaque(20, 20, SLOT_INFO_PANEL, 0, 0, 200, 200);
-  gfx::PrintText(40, 40, "　%s", info.name);
-  gfx::PrintText(40, 60, "原産国　：%s", info.country);
-  gfx::PrintText(40, 80, "原料乳　：%s", info.milk);
-  gfx::PrintText(40, 100, "分類　　：%s", info.category);
-  gfx::PrintText(40, 120, "乳脂肪分：%d％", info.fatPercent);
-  gfx::PrintText(40, 140, "食べごろ：%d～%d週間", info.ripeFrom, info.ripeTo);
-  if (week != WEEK_ROTTEN) gfx::PrintText(40, 160, "現在　　：%d週目", week);
-  gfx::PrintText(40, 180, "%s", kStateLines[ClassifyCheese(week, info)]);
+  InfoLine lines[INFO_LINE_COUNT];
+  const int32_t count = FormatCheeseInfo(week, info, lines);
+  for (int32_t i = 0; i < count; ++i)
+    gfx::PrintText(INFO_TEXT_LEFT, lines[i].y, "%s", lines[i].text);
 }
 
 void ClearWholeScreen() {

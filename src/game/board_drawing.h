@@ -17,6 +17,17 @@ void DrawPlayer(int32_t x, int32_t y, double t);
 void DrawFallingPiece(int32_t x, int32_t y, double f);
 void DrawCustomerWindow(int32_t face);
 void DrawSidePanel();
+
+// One line of the cheese information panel: its top and its text, in the chosen language.
+struct InfoLine {
+  int32_t y;
+  char text[256];
+};
+constexpr int32_t INFO_LINE_COUNT = 8;
+constexpr int32_t INFO_TEXT_LEFT = 40;  // where every line begins
+// The lines of the panel of a cheese at a week, top to bottom; returns how many there
+// are (a rotten cheese has no line of its current week).
+int32_t FormatCheeseInfo(int32_t week, const CheeseInfo& info, InfoLine lines[INFO_LINE_COUNT]);
 void DrawCheeseInfo(int32_t week, const CheeseInfo& info);
 void ClearWholeScreen();
 

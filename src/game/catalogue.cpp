@@ -1,9 +1,12 @@
 // The cheese catalogue (names, origins, milk, kinds, fat and ripe windows) and the stage titles.
+// Every text here is one the player reads, and each is translated where it is shown.
 #include "game/catalogue.h"
 
 namespace game {
 
 CheeseInfo CheeseCatalogue[CATALOGUE_SIZE + 1] = {
+    // TRANSLATORS: cheese names, countries, milks and kinds follow the labels of the
+    // information panel, whose lines must end before its right edge (docs/translating.md).
     {"フェタ", "バルカン", "羊乳", "フレッシュ", 50, 1, 50, 0.0},
     {"エダム", "オランダ", "牛乳", "ハード", 40, 16, 100, 0.0},
     {"モッツァレラ", "イタリア", "水牛乳", "フレッシュ", 45, 1, 2, 0.0},
@@ -22,6 +25,8 @@ CheeseInfo CheeseCatalogue[CATALOGUE_SIZE + 1] = {
 };
 
 const char* const StageTitles[STAGE_COUNT] = {
+    // TRANSLATORS: the stage titles are the cellars' hints, shown on one line of the intro
+    // card, at most 200 pixels wide (docs/stages.md says what each cellar is about).
     "穴から落として客に出そう",
     "冷たいところを運ぼう",
     "帽子の色で効果が違う",

@@ -15,6 +15,7 @@
 #include "gfx/present.h"
 #include "gfx/text.h"
 #include "input/input.h"
+#include "lang/language.h"
 #include "platform/platform.h"
 
 namespace game {
@@ -29,10 +30,11 @@ constexpr uint32_t TEXT_BLACK = 0x000000;
 void ShowIntroCard() {
   app::TraceScene("intro", StageNumber + 1);
   gfx::BlitOpaque(20, 80, 8, 0, 0, 200, 80);
-  gfx::PrintText(90, 90, "熟成庫　%d", StageNumber + 1);
+  gfx::PrintText(90, 90, lang::Translate("熟成庫　%d"), StageNumber + 1);
   gfx::BeginText(16);
   gfx::SetTextColours(TEXT_WHITE, TEXT_BLACK, 1);
-  gfx::DrawTextInRect(20, 110, 220, 130, StageTitles[StageNumber], TEXT_ALIGN_CENTRE_WRAPPED);
+  gfx::DrawTextInRect(20, 110, 220, 130, lang::Translate(StageTitles[StageNumber]),
+                      TEXT_ALIGN_CENTRE_WRAPPED);
   gfx::EndText();
   gfx::PresentFrame(0, 0);
   WaitSeconds(2.0);

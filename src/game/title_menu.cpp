@@ -8,6 +8,7 @@
 #include "gfx/present.h"
 #include "gfx/text.h"
 #include "input/input.h"
+#include "lang/language.h"
 #include "platform/platform.h"
 
 namespace game {
@@ -19,8 +20,8 @@ constexpr int32_t MENU_CONTINUE = 1;
 
 void DrawTitleMenu() {
   gfx::BlitOpaque(0, 0, 6, 0, 0, 320, 240);
-  gfx::PrintText(150, 140, "START");
-  gfx::PrintText(150, 170, "CONTINUE");
+  gfx::PrintText(150, 140, "%s", lang::Translate("START"));
+  gfx::PrintText(150, 170, "%s", lang::Translate("CONTINUE"));
   gfx::BlitKeyed(118, 137 + 30 * MenuCursor, 3, 80, 200, 110, 222);
   gfx::PresentFrame(1, 0);
 }

@@ -92,10 +92,10 @@ void DrawGlyph(const platform::GlyphBitmap& glyph, const Clip& clip, int64_t pen
   }
 }
 
-int32_t RunWidth(const char* begin, const char* end) {
+int32_t RunWidth(int32_t size, const char* begin, const char* end) {
   int32_t width = 0;
   for (const char* p = begin; p < end && *p != 0;) {
-    width += platform::FontGlyph(Text.size, platform::NextCodePoint(p)).advance;
+    width += platform::FontGlyph(size, platform::NextCodePoint(p)).advance;
   }
   return width;
 }
@@ -104,7 +104,8 @@ int32_t RunWidth(const char* begin, const char* end) {
 // transparent the cells of the whole run are painted first, so that no glyph
 // reaching into a neighbouring cell is painted over.
 void DrawRun(const char* begin, const char* end, int64_t x, int64_t top, const Clip& clip) {
-  if (!Text.transparent) FillCells(clip, x, top, x + RunWidth(begin, end), top + Text.size);
+  if (!Text.transparent)
+    FillCells(clip, x, top, x + RunWidth(Text.size, begin, end), top + Text.size);
   for (const char* p = begin; p < end && *p != 0;) {
     const platform::GlyphBitmap& glyph = platform::FontGlyph(Text.size, platform::NextCodePoint(p));
     DrawGlyph(glyph, clip, x, top);
@@ -138,18 +139,18 @@ struct Line {
 // Fills a line greedily: spaces and unit boundaries are break points, a unit that
 // would pass maxWidth starts the next line (the spaces before it are dropped), a
 // line break character ends the line, and a unit wider than a whole line stands alone.
-Line MeasureLine(const char* start, int64_t maxWidth) {
+Line MeasureLine(int32_t size, const char* start, int64_t maxWidth) {
   Line line{start, start, 0};
   int32_t pendingSpaces = 0;
   const char* p = start;
   while (*p != 0 && !IsLineBreak(*p)) {
     if (*p == ' ') {
-      pendingSpaces += RunWidth(p, p + 1);
+      pendingSpaces += RunWidth(size, p, p + 1);
       ++p;
       continue;
     }
     const char* unitEnd = UnitEnd(p);
-    const int32_t unitWidth = RunWidth(p, unitEnd);
+    const int32_t unitWidth = RunWidth(size, p, unitEnd);
     if (line.end != start && int64_t{line.width} + pendingSpaces + unitWidth > maxWidth) {
       line.next = p;
       return line;
@@ -161,6 +162,14 @@ Line MeasureLine(const char* start, int64_t maxWidth) {
   if (*p == '\r' && p[1] == '\n') ++p;
   line.next = *p != 0 ? p + 1 : p;
   return line;
+}
+
+// Sizes are cell heights in pixels; a negative size asks for the same height, 0
+// for the default, the everyday 16, and no cell is taller than the screen.
+int32_t CellHeight(int32_t size) {
+  return size == 0
+             ? PRINT_TEXT_SIZE
+             : static_cast<int32_t>(std::min<int64_t>(std::abs(int64_t{size}), SCREEN_HEIGHT));
 }
 
 }  // namespace
@@ -182,8 +191,6 @@ void FreeFontRecord() {
   FontRecord = nullptr;
 }
 
-// Sizes are cell heights in pixels; a negative size asks for the same height, 0
-// for the default, the everyday 16, and no cell is taller than the screen.
 void BeginText(int32_t size) {
   assert(Text.surface == nullptr && "BeginText without EndText");
   EndText();  // a bracket left open would keep its surface unlockable for good
@@ -198,9 +205,7 @@ void BeginText(int32_t size) {
   assert(surface->lockCount == 0 && "text drawn on a locked surface");
   if (GetDC(surface) != DD_OK) return;
   Text.surface = surface;
-  Text.size = size == 0
-                  ? PRINT_TEXT_SIZE
-                  : static_cast<int32_t>(std::min<int64_t>(std::abs(int64_t{size}), SCREEN_HEIGHT));
+  Text.size = CellHeight(size);
   Text.textIndex = NearestPaletteIndex(COLOUR_BLACK);
   Text.backIndex = NearestPaletteIndex(COLOUR_WHITE);
   Text.transparent = false;
@@ -229,13 +234,25 @@ void DrawTextInRect(int32_t left, int32_t top, int32_t right, int32_t bottom, co
   const int64_t width = int64_t{right} - left;
   int64_t lineTop = top;
   for (const char* p = text; *p != 0 && lineTop < bottom; lineTop += Text.size) {
-    const Line line = MeasureLine(p, width);
+    const Line line = MeasureLine(Text.size, p, width);
     int64_t x = left + (width - line.width) / 2;
     if (alignment == TEXT_ALIGN_LEFT) x = left;
     if (alignment == TEXT_ALIGN_RIGHT) x = int64_t{right} - line.width;
     DrawRun(p, line.end, x, lineTop, clip);
     p = line.next;
   }
+}
+
+int32_t TextWidth(int32_t size, const char* text) {
+  if (!platform::FontsLoaded() || text == nullptr) return 0;
+  return RunWidth(CellHeight(size), text, text + std::strlen(text));
+}
+
+int32_t WrappedLineCount(int32_t size, const char* text, int32_t width) {
+  if (!platform::FontsLoaded() || text == nullptr) return 0;
+  int32_t lines = 0;
+  for (const char* p = text; *p != 0; ++lines) p = MeasureLine(CellHeight(size), p, width).next;
+  return lines;
 }
 
 void EndText() {

@@ -22,6 +22,11 @@ void DrawTextAt(int32_t x, int32_t y, const char* text);
 void DrawTextInRect(int32_t left, int32_t top, int32_t right, int32_t bottom, const char* text,
                     int32_t alignment);
 void EndText();
+// What the text calls make of a text at a size, measured without drawing: its width
+// on one line, and the lines DrawTextInRect wraps it into in a rectangle of a width.
+// 0 when the fonts are not loaded.
+int32_t TextWidth(int32_t size, const char* text);
+int32_t WrappedLineCount(int32_t size, const char* text, int32_t width);
 void PrintText(int32_t x, int32_t y, const char* format, ...) __attribute__((format(printf, 3, 4)));
 void PrintSmallText(int32_t x, int32_t y, const char* format, ...)
     __attribute__((format(printf, 3, 4)));

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "lang/language.h"
+
 namespace {
 
 std::string Parse(std::vector<const char*> args, app::CommandLine* commandLine) {
@@ -25,12 +27,13 @@ TEST(CommandLine, DefaultsWithoutOptions) {
   EXPECT_EQ(commandLine.platform.scriptPath, nullptr);
   EXPECT_EQ(commandLine.music, nullptr);
   EXPECT_EQ(commandLine.trace, nullptr);
+  EXPECT_EQ(commandLine.language, nullptr);
 }
 
 TEST(CommandLine, EveryOption) {
   app::CommandLine commandLine;
   EXPECT_EQ(Parse({"--headless", "--script", "s.txt", "--until", "4500", "--window", "--scale", "5",
-                   "--page-flip", "--music", "tune.mid", "--trace", "scenes.txt"},
+                   "--page-flip", "--music", "tune.mid", "--trace", "scenes.txt", "--lang", "en"},
                   &commandLine),
             "");
   EXPECT_TRUE(commandLine.platform.headless);
@@ -42,6 +45,15 @@ TEST(CommandLine, EveryOption) {
   EXPECT_TRUE(commandLine.platform.pageFlip);
   EXPECT_STREQ(commandLine.music, "tune.mid");
   EXPECT_STREQ(commandLine.trace, "scenes.txt");
+  EXPECT_STREQ(commandLine.language, "en");
+}
+
+TEST(CommandLine, EveryLanguageIsAccepted) {
+  for (const char* language : lang::Languages()) {
+    app::CommandLine commandLine;
+    EXPECT_EQ(Parse({"--lang", language}, &commandLine), "") << language;
+    EXPECT_STREQ(commandLine.language, language);
+  }
 }
 
 TEST(CommandLine, Refusals) {
@@ -59,6 +71,11 @@ TEST(CommandLine, Refusals) {
       {{"--scale", "0"}, "--scale needs a whole number from 1 to 16, not '0'"},
       {{"--scale", "17"}, "--scale needs a whole number from 1 to 16, not '17'"},
       {{"--scale", ""}, "--scale needs a whole number from 1 to 16, not ''"},
+      {{"--lang"}, "--lang needs a value"},
+      {{"--lang", "fr"}, "--lang needs a language (ja, en), not 'fr'"},
+      {{"--lang", "EN"}, "--lang needs a language (ja, en), not 'EN'"},
+      {{"--lang", "ja_JP.UTF-8"}, "--lang needs a language (ja, en), not 'ja_JP.UTF-8'"},
+      {{"--lang", ""}, "--lang needs a language (ja, en), not ''"},
   };
   for (const auto& c : cases) {
     app::CommandLine commandLine;

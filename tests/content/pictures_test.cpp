@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "gfx/bitmap_file.h"
+#include "lang/language.h"
 
 namespace {
 
@@ -55,14 +56,31 @@ int32_t LowestOpaqueRow(const gfx::BitmapImage& image, int32_t left, int32_t top
 }
 
 struct PictureSize {
-  const char* file;
+  std::string file;
   int32_t width, height;
 };
 
-constexpr PictureSize PICTURES[] = {
+const std::vector<PictureSize> PICTURES = {
     {"graphic1.bmp", 168, 123}, {"graphic2.bmp", 192, 192}, {"graphic3.bmp", 278, 240},
     {"kestrune.bmp", 200, 50},  {"graphic4.bmp", 200, 200}, {"graphic5.bmp", 320, 240},
     {"graphic6.bmp", 200, 200}, {"graphic7.bmp", 200, 80},  {"graphic8.bmp", 320, 80}};
+
+// The banners of one language: data/graphic4.bmp for the source language, else
+// data/<language>/graphic4.bmp.
+std::string Banners(const std::string& language) {
+  return language == lang::SOURCE_LANGUAGE ? "graphic4.bmp" : language + "/graphic4.bmp";
+}
+
+// Every picture: the nine, and the pictures with words of every other language.
+std::vector<PictureSize> AllPictures() {
+  std::vector<PictureSize> pictures = PICTURES;
+  for (const char* language : lang::Languages()) {
+    if (std::string(language) == lang::SOURCE_LANGUAGE) continue;
+    pictures.push_back({Banners(language), 200, 200});
+    pictures.push_back({std::string(language) + "/graphic8.bmp", 320, 80});
+  }
+  return pictures;
+}
 
 TEST(Palette, HasBlackAtZeroAndWhiteAnd256DistinctColours) {
   std::ifstream in(DataPath("pal.bmp"), std::ios::binary);
@@ -89,7 +107,7 @@ TEST(Palette, HasBlackAtZeroAndWhiteAnd256DistinctColours) {
 TEST(Pictures, EachIsAn8BitFileAtItsSizeDrawnInTheGamePalette) {
   const gfx::BitmapImage palette = Load("pal.bmp");
   ASSERT_EQ(palette.colourTable.size(), 768u);
-  for (const PictureSize& p : PICTURES) {
+  for (const PictureSize& p : AllPictures()) {
     SCOPED_TRACE(p.file);
     const gfx::BitmapImage image = Load(p.file);
     EXPECT_EQ(image.width, p.width);
@@ -207,14 +225,33 @@ TEST(PanelSheet, KeyedPicturesLeaveTheirSurroundingsClear) {
 }
 
 TEST(Banners, KeyedBannersHaveClearCornersAndTheRottenOneIsSolid) {
-  const gfx::BitmapImage sheet = Load("graphic4.bmp");
-  for (int32_t top : {0, 50, 100}) {
-    SCOPED_TRACE(top);
-    EXPECT_EQ(At(sheet, 0, top), 0);
-    EXPECT_EQ(At(sheet, 199, top + 49), 0);
-    EXPECT_GT(CountOpaque(sheet, 0, top, 200, top + 50), 200 * 50 / 2);
+  for (const char* language : lang::Languages()) {
+    SCOPED_TRACE(language);
+    const gfx::BitmapImage sheet = Load(Banners(language));
+    for (int32_t top : {0, 50, 100}) {
+      SCOPED_TRACE(top);
+      EXPECT_EQ(At(sheet, 0, top), 0);
+      EXPECT_EQ(At(sheet, 199, top + 49), 0);
+      EXPECT_GT(CountOpaque(sheet, 0, top, 200, top + 50), 200 * 50 / 2);
+    }
+    EXPECT_EQ(CountOpaque(sheet, 0, 150, 200, 200), 200 * 50);
   }
-  EXPECT_EQ(CountOpaque(sheet, 0, 150, 200, 200), 200 * 50);
+}
+
+// Each language paints its own words on every banner and under the ending's title.
+TEST(Banners, EachLanguageHasItsOwnWords) {
+  const gfx::BitmapImage source = Load(Banners(lang::SOURCE_LANGUAGE));
+  const gfx::BitmapImage sourceEnding = Load("graphic8.bmp");
+  for (const char* language : lang::Languages()) {
+    if (std::string(language) == lang::SOURCE_LANGUAGE) continue;
+    SCOPED_TRACE(language);
+    const gfx::BitmapImage sheet = Load(Banners(language));
+    for (int32_t top : {0, 50, 100, 150})
+      EXPECT_NE(Region(sheet, 0, top, 200, top + 50), Region(source, 0, top, 200, top + 50)) << top;
+    const gfx::BitmapImage ending = Load(std::string(language) + "/graphic8.bmp");
+    EXPECT_NE(Region(ending, 0, 40, 320, 72), Region(sourceEnding, 0, 40, 320, 72));
+    EXPECT_EQ(Region(ending, 0, 0, 320, 40), Region(sourceEnding, 0, 0, 320, 40));
+  }
 }
 
 }  // namespace

@@ -53,6 +53,21 @@ TEST_F(TextTest, PrintTextIsWhiteOnABlackCellBox) {
   EXPECT_EQ(PixelsOf(gfx::BackSurface, BLACK).size() + white.size(), drawn.size());
 }
 
+// Measuring without drawing gives what drawing covers.
+TEST_F(TextTest, MeasuresWhatItDraws) {
+  EXPECT_EQ(gfx::TextWidth(16, "  7"), 24);
+  EXPECT_EQ(gfx::TextWidth(16, "熟成"), 32);
+  EXPECT_EQ(gfx::TextWidth(12, "熟成"), 24);
+  EXPECT_EQ(gfx::TextWidth(16, ""), 0);
+  EXPECT_EQ(gfx::WrappedLineCount(16, "one two three", 200), 1);
+  EXPECT_EQ(gfx::WrappedLineCount(16, "one two three", 60), 2);  // "one two" is 56 wide
+  EXPECT_EQ(gfx::WrappedLineCount(16, "熟成熟成", 40), 2);
+  EXPECT_EQ(gfx::WrappedLineCount(16, "", 40), 0);
+  BoxedTextInRect(0, 0, 60, 100, "one two three", gfx::TEXT_ALIGN_LEFT);
+  EXPECT_EQ(RowsBox(0, 16), (Box{0, 0, gfx::TextWidth(16, "one two"), 16}));
+  EXPECT_EQ(RowsBox(16, 32), (Box{0, 16, gfx::TextWidth(16, "three"), 32}));
+}
+
 TEST_F(TextTest, PrintTextPlacesTheTopLeftCorner) {
   struct Case {
     int32_t x, y;

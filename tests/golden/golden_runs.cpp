@@ -61,7 +61,7 @@ SceneRun TitleRun() {
   s.Shot(2500);
   s.Tap(2600, "down");
   s.Shot(3200);
-  return {"title", s.Close(3500), nullptr, {"logo_fade_in", "title_start", "title_continue"}};
+  return {"title", s.Close(3500), nullptr, {"logo_fade_in", "title_start", "title_continue"}, {}};
 }
 
 // START at 3 s: the intro card stands until 5 s. The browser lists slots 0..3 on
@@ -94,37 +94,40 @@ SceneRun BrowseRun() {
           s.Close(11500),
           nullptr,
           {"intro_card", "play_idle", "browser_row0", "browser_row1", "browser_row2",
-           "info_overripe", "info_good", "info_unripe", "info_rotten"}};
+           "info_overripe", "info_good", "info_unripe", "info_rotten"},
+          {"intro_card", "info_overripe", "info_good", "info_unripe", "info_rotten"}};
 }
 
 // START, down `rows` cells from the start cell, then the piece there pushed right
 // into its hole, with a shot at each time after that push.
 SceneRun PushRun(const char* name, int rows, const std::vector<uint32_t>& shotsAfter,
-                 std::vector<const char*> pictures, uint32_t closeAfter) {
+                 std::vector<const char*> pictures, std::vector<const char*> worded,
+                 uint32_t closeAfter) {
   Script s;
   s.Tap(3000, "space");
   uint32_t at = s.Walk(5500, "down", rows);
   s.Tap(at, "right");
   for (uint32_t after : shotsAfter) s.Shot(at + after);
-  return {name, s.Close(at + closeAfter), nullptr, std::move(pictures)};
+  return {name, s.Close(at + closeAfter), nullptr, std::move(pictures), std::move(worded)};
 }
 
 // The snowman of the bottom row pushed into its hole: the walk, then the sinking.
 SceneRun SinkRun() {
-  return PushRun("sink", 8, {150, 500}, {"push_animation", "snowman_sinking"}, 1500);
+  return PushRun("sink", 8, {150, 500}, {"push_animation", "snowman_sinking"}, {}, 1500);
 }
 
 // The over-ripe mozzarella served: it falls to the customer, who refuses it, and
 // the cellar collapses.
 SceneRun OverripeRun() {
   return PushRun("overripe", 4, {900, 2400, 4100},
-                 {"drop_falling", "verdict_wrong", "collapse_wrong"}, 8000);
+                 {"drop_falling", "verdict_wrong", "collapse_wrong"}, {"collapse_wrong"}, 8000);
 }
 
 // The rotten brie served: the customer turns away and the cellar collapses.
 SceneRun RottenRun() {
   return PushRun("rotten", 6, {2400, 3600, 6000},
-                 {"verdict_rotten", "verdict_rotten_turning", "collapse_rotten"}, 10000);
+                 {"verdict_rotten", "verdict_rotten_turning", "collapse_rotten"},
+                 {"collapse_rotten"}, 10000);
 }
 
 // The good camembert served: the stage is cleared and the second one starts,
@@ -141,7 +144,8 @@ SceneRun GoodRun() {
   return {"good",
           s.Close(17000),
           nullptr,
-          {"verdict_good", "clear_banner", "next_intro_card", "give_up"}};
+          {"verdict_good", "clear_banner", "next_intro_card", "give_up"},
+          {"clear_banner", "next_intro_card", "give_up"}};
 }
 
 // CONTINUE at the 32nd stage (the showcase again): the good cheese leads to the ending.
@@ -151,7 +155,7 @@ SceneRun EndingRun() {
   s.Tap(3500, "space");
   s.Tap(6000, "right");
   s.Shot(10500);
-  return {"ending", s.Close(11000), "31 26", {"ending_parade"}};
+  return {"ending", s.Close(11000), "31 26", {"ending_parade"}, {"ending_parade"}};
 }
 
 }  // namespace
@@ -175,13 +179,13 @@ std::string ShowcaseStageFile() {
   return game_test::StageFile(blocks);
 }
 
-RunOutcome Play(const SceneRun& run) {
+RunOutcome Play(const SceneRun& run, const std::string& language) {
   RunOutcome outcome;
-  outcome.folder =
-      testsupport::MakeGameFolder(std::string("golden_") + run.name, ShowcaseStageFile());
+  outcome.folder = testsupport::MakeGameFolder(std::string("golden_") + run.name + "_" + language,
+                                               ShowcaseStageFile());
   if (run.save != nullptr) std::ofstream(outcome.folder + "data/save.dat") << run.save;
-  testsupport::RunResult result =
-      testsupport::RunHeadless(outcome.folder, run.script, {"--trace", "trace.txt"});
+  testsupport::RunResult result = testsupport::RunHeadless(
+      outcome.folder, run.script, {"--trace", "trace.txt", "--lang", language});
   outcome.exitStatus = result.exitStatus;
   outcome.errors = result.err;
   outcome.trace = testsupport::ReadLines(outcome.folder + "trace.txt");

@@ -18,6 +18,8 @@ struct SceneRun {
   std::string script;              // the input script
   const char* save;                // data/save.dat before the run, or nullptr
   std::vector<const char*> shots;  // the golden picture of each `shot`, in order
+  // The shots that show words (texts or pictures with words): each language has its own.
+  std::vector<const char*> worded;
 };
 
 // The runs, each ending with a close request.
@@ -28,14 +30,15 @@ const SceneRun& FindRun(const std::string& name);
 // cellars between them.
 std::string ShowcaseStageFile();
 
-// Runs the program headless in a fresh folder of the test's own with the game's
-// own pictures and sounds, recording the scenes. Returns the folder ('/' at the end).
+// Runs the program headless in a language (--lang) in a fresh folder of the test's
+// own with the game's own pictures and sounds, recording the scenes. Returns the
+// folder ('/' at the end).
 struct RunOutcome {
   std::string folder;
   int exitStatus = -1;
   std::string errors;
   std::vector<std::string> trace;  // "<ms> <event> <number>" lines
 };
-RunOutcome Play(const SceneRun& run);
+RunOutcome Play(const SceneRun& run, const std::string& language);
 
 }  // namespace golden

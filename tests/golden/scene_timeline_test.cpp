@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "golden_runs.h"
+#include "lang/language.h"
 
 namespace {
 
@@ -229,7 +230,7 @@ class SceneTimeline : public testing::TestWithParam<Timeline> {};
 
 TEST_P(SceneTimeline, ScenesBeginWhenTheirTimingsSay) {
   const Timeline& timeline = GetParam();
-  golden::RunOutcome outcome = golden::Play(golden::FindRun(timeline.run));
+  golden::RunOutcome outcome = golden::Play(golden::FindRun(timeline.run), lang::SOURCE_LANGUAGE);
   ASSERT_EQ(outcome.exitStatus, 1) << outcome.errors;
   std::vector<std::string> expected = Expected(timeline);
   std::vector<std::string> actual = outcome.trace;

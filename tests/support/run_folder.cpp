@@ -13,6 +13,7 @@
 
 #include "audio/wave_file.h"
 #include "gfx/bitmap_file.h"
+#include "lang/language.h"
 #include "support/test_temp.h"
 
 namespace testsupport {
@@ -23,14 +24,26 @@ namespace fs = std::filesystem;
 struct FixtureBitmap {
   const char* file;
   int32_t width, height;
+  bool worded;  // each language has its own, in data/<language>/
 };
 constexpr FixtureBitmap STARTUP_BITMAPS[] = {
-    {"data/graphic1.bmp", 168, 123}, {"data/graphic2.bmp", 192, 192},
-    {"data/graphic3.bmp", 278, 240}, {"data/kestrune.bmp", 200, 50},
-    {"data/graphic4.bmp", 200, 200}, {"data/graphic5.bmp", 320, 240},
-    {"data/graphic6.bmp", 200, 200}, {"data/graphic7.bmp", 200, 80},
-    {"data/graphic8.bmp", 320, 80},
+    {"graphic1.bmp", 168, 123, false}, {"graphic2.bmp", 192, 192, false},
+    {"graphic3.bmp", 278, 240, false}, {"kestrune.bmp", 200, 50, false},
+    {"graphic4.bmp", 200, 200, true},  {"graphic5.bmp", 320, 240, false},
+    {"graphic6.bmp", 200, 200, false}, {"graphic7.bmp", 200, 80, false},
+    {"graphic8.bmp", 320, 80, true},
 };
+
+// The folders of the pictures with words other than data/ itself: one per language
+// but the source language.
+std::vector<std::string> LanguageFolders() {
+  std::vector<std::string> folders;
+  for (const char* language : lang::Languages()) {
+    if (std::string(language) != lang::SOURCE_LANGUAGE)
+      folders.push_back(std::string("data/") + language + "/");
+  }
+  return folders;
+}
 
 // A diagonal pattern of every colour but the transparent index 0.
 void WriteFixtureBitmap(const std::string& path, int32_t width, int32_t height,
@@ -116,9 +129,16 @@ std::string MakeRunFolder(const std::string& name, const Fixtures& fixtures) {
     for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = static_cast<uint8_t>(i);
     gfx::WriteBitmap8((base + "pal.bmp").c_str(), 16, 16, pixels.data(), 16, palette);
   }
-  if (fixtures.bitmaps)
-    for (const FixtureBitmap& bitmap : STARTUP_BITMAPS)
-      WriteFixtureBitmap(base + bitmap.file, bitmap.width, bitmap.height, palette);
+  if (fixtures.bitmaps) {
+    for (const FixtureBitmap& bitmap : STARTUP_BITMAPS) {
+      WriteFixtureBitmap(base + "data/" + bitmap.file, bitmap.width, bitmap.height, palette);
+      for (const std::string& language : LanguageFolders()) {
+        if (!bitmap.worded) continue;
+        fs::create_directories(base + language);
+        WriteFixtureBitmap(base + language + bitmap.file, bitmap.width, bitmap.height, palette);
+      }
+    }
+  }
   if (fixtures.sounds)
     for (int n = 1; n <= 6; ++n)
       WriteFixtureSound(base + "data/snd0" + std::to_string(n) + ".wav", n);
@@ -133,11 +153,13 @@ std::string MakeGameFolder(const std::string& name, const std::string& stageText
   none.palette = none.bitmaps = none.sounds = false;
   none.stageText = stageText;
   std::string folder = MakeRunFolder(name, none);
-  for (const auto& entry : fs::directory_iterator(VAULMOOR_SOURCE_DIR "/data")) {
-    std::string file = entry.path().filename().string();
+  const fs::path data = VAULMOOR_SOURCE_DIR "/data";
+  for (const auto& entry : fs::recursive_directory_iterator(data)) {
+    std::string file = fs::relative(entry.path(), data).string();
     std::string extension = entry.path().extension().string();
     if (extension != ".bmp" && extension != ".wav") continue;
-    std::string target = folder + (file == "pal.bmp" ? "" : "data/") + file;
+    fs::path target = folder + (file == "pal.bmp" ? "" : "data/") + file;
+    fs::create_directories(target.parent_path());
     fs::copy_file(entry.path(), target, fs::copy_options::overwrite_existing);
   }
   return folder;
@@ -149,7 +171,9 @@ std::string MakeRunFolderForTest(const Fixtures& fixtures) {
 
 RunResult RunProgram(const std::string& folder, const std::vector<std::string>& args,
                      const std::vector<std::string>& environment) {
-  std::string command = "cd " + Quote(folder) + " && env";
+  // Nothing of the locale the tests run in reaches the program: the game's language
+  // follows it.
+  std::string command = "cd " + Quote(folder) + " && env -u LC_ALL -u LC_MESSAGES -u LANG";
   for (const std::string& setting : environment) command += " " + Quote(setting);
   command += " ./vaulmoor";
   for (const std::string& arg : args) command += " " + Quote(arg);
@@ -166,7 +190,7 @@ RunResult RunHeadless(const std::string& folder, const std::string& script,
   std::ofstream(folder + "script.txt") << script;
   std::vector<std::string> args = {"--headless", "--script", "script.txt"};
   args.insert(args.end(), extraArgs.begin(), extraArgs.end());
-  return RunProgram(folder, args);
+  return RunProgram(folder, args, {DESIGNED_LOCALE});
 }
 
 std::string ReadFile(const std::string& path) {

@@ -10,8 +10,9 @@ namespace testsupport {
 
 // Which fixture files a run folder gets.
 struct Fixtures {
-  bool palette = true;    // pal.bmp
-  bool bitmaps = true;    // the nine start-up bitmaps in data/
+  bool palette = true;  // pal.bmp
+  bool bitmaps =
+      true;  // the nine start-up bitmaps in data/, and those with words in data/<language>/
   bool sounds = true;     // data/snd01.wav .. snd06.wav
   bool stages = true;     // data/stage.dat
   std::string stageText;  // the stage file's text; empty: 32 simple valid stages
@@ -27,8 +28,8 @@ std::string FixtureStageText();
 // fixtures; returns its path with a trailing '/'.
 std::string MakeRunFolder(const std::string& name, const Fixtures& fixtures = {});
 // A run folder with the game's own files instead of fixtures: pal.bmp, the nine
-// pictures and the six sounds copied from the source tree's data/ folder, and the
-// given stage file text.
+// pictures (and each language's own) and the six sounds copied from the source
+// tree's data/ folder, and the given stage file text.
 std::string MakeGameFolder(const std::string& name, const std::string& stageText);
 // The same, for a test that needs only one run folder.
 std::string MakeRunFolderForTest(const Fixtures& fixtures = {});
@@ -39,12 +40,17 @@ struct RunResult {
   std::string err;      // standard error
 };
 
+// The locale of the designed game: the texts in Japanese.
+constexpr const char* DESIGNED_LOCALE = "LANG=ja_JP.UTF-8";
+
 // Runs the folder's program in that folder as the working directory with
 // "--headless --script script.txt" (script written there first) and the extra
-// arguments.
+// arguments, in the designed game's locale.
 RunResult RunHeadless(const std::string& folder, const std::string& script,
                       const std::vector<std::string>& extraArgs = {});
-// Runs the folder's program with exactly the given arguments (nothing added).
+// Runs the folder's program with exactly the given arguments (nothing added) and
+// environment settings (NAME=VALUE); LC_ALL, LC_MESSAGES and LANG are unset unless
+// the settings give them.
 RunResult RunProgram(const std::string& folder, const std::vector<std::string>& args,
                      const std::vector<std::string>& environment = {});
 

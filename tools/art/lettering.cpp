@@ -2,6 +2,8 @@
 #include "lettering.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <iterator>
 #include <vector>
 
 #include "art_palette.h"
@@ -85,20 +87,39 @@ const std::vector<Glyph>& Glyphs() {
        {".######.", "##....##", "......##", ".....##.", "....##..", "...##...", "...##...",
         "........", "........", "...##...", "...##...", "........"}},
       {U'A', {".###.", "#...#", "#...#", "#####", "#...#", "#...#", "#...#"}},
+      {U'B', {"####.", "#...#", "#...#", "####.", "#...#", "#...#", "####."}},
       {U'C', {".###.", "#...#", "#....", "#....", "#....", "#...#", ".###."}},
       {U'D', {"####.", "#...#", "#...#", "#...#", "#...#", "#...#", "####."}},
       {U'E', {"#####", "#....", "#....", "####.", "#....", "#....", "#####"}},
+      {U'F', {"#####", "#....", "#....", "####.", "#....", "#....", "#...."}},
+      {U'G', {".###.", "#...#", "#....", "#.###", "#...#", "#...#", ".###."}},
       {U'H', {"#...#", "#...#", "#...#", "#####", "#...#", "#...#", "#...#"}},
       {U'I', {"###", ".#.", ".#.", ".#.", ".#.", ".#.", "###"}},
+      {U'J', {"..###", "...#.", "...#.", "...#.", "...#.", "#..#.", ".##.."}},
       {U'K', {"#...#", "#..#.", "#.#..", "##...", "#.#..", "#..#.", "#...#"}},
       {U'L', {"#....", "#....", "#....", "#....", "#....", "#....", "#####"}},
+      {U'M', {"#...#", "##.##", "#.#.#", "#.#.#", "#...#", "#...#", "#...#"}},
       {U'N', {"#...#", "##..#", "#.#.#", "#..##", "#...#", "#...#", "#...#"}},
       {U'O', {".###.", "#...#", "#...#", "#...#", "#...#", "#...#", ".###."}},
+      {U'P', {"####.", "#...#", "#...#", "####.", "#....", "#....", "#...."}},
+      {U'Q', {".###.", "#...#", "#...#", "#...#", "#.#.#", "#..#.", ".##.#"}},
       {U'R', {"####.", "#...#", "#...#", "####.", "#.#..", "#..#.", "#...#"}},
       {U'S', {".####", "#....", "#....", ".###.", "....#", "....#", "####."}},
       {U'T', {"#####", "..#..", "..#..", "..#..", "..#..", "..#..", "..#.."}},
       {U'U', {"#...#", "#...#", "#...#", "#...#", "#...#", "#...#", ".###."}},
       {U'V', {"#...#", "#...#", "#...#", "#...#", ".#.#.", ".#.#.", "..#.."}},
+      {U'W', {"#...#", "#...#", "#...#", "#.#.#", "#.#.#", "##.##", "#...#"}},
+      {U'X', {"#...#", "#...#", ".#.#.", "..#..", ".#.#.", "#...#", "#...#"}},
+      {U'Y', {"#...#", "#...#", ".#.#.", "..#..", "..#..", "..#..", "..#.."}},
+      {U'Z', {"#####", "....#", "...#.", "..#..", ".#...", "#....", "#####"}},
+      // Signs for the Latin words, on the letters' 7 rows (shorter grids sit on the baseline).
+      {U' ', {"...."}},
+      {U'!', {"#", "#", "#", "#", "#", ".", "#"}},
+      {U'?', {".###.", "#...#", "....#", "...#.", "..#..", ".....", "..#.."}},
+      {U'\'', {"#", "#", ".", ".", ".", ".", "."}},
+      {U'-', {"...", "...", "...", "###", "...", "...", "..."}},
+      {U'.', {"#"}},
+      {U',', {".#", "#."}},
       {U'a', {".....", ".....", ".###.", "....#", ".####", "#...#", ".####"}},
       {U'l', {"##.", ".#.", ".#.", ".#.", ".#.", ".#.", "###"}},
       {U'm', {".....", ".....", "##.#.", "#.#.#", "#.#.#", "#.#.#", "#.#.#"}},
@@ -133,6 +154,13 @@ const std::vector<std::string>* FindRows(char32_t code) {
     if (g.code == code) return &g.rows;
   }
   return nullptr;
+}
+
+bool HasGrid(char32_t code) {
+  for (const Voiced& v : VOICED) {
+    if (v.code == code) return true;
+  }
+  return FindRows(code) != nullptr;
 }
 
 std::vector<std::string> GlyphRows(char32_t code) {
@@ -230,6 +258,40 @@ void DrawLettering(Canvas& canvas, int32_t x, int32_t y, const std::string& text
 void DrawLetteringCentred(Canvas& canvas, int32_t cx, int32_t y, const std::string& text,
                           const LetteringStyle& style) {
   DrawLettering(canvas, cx - LetteringWidth(text, style.scale) / 2, y, text, style);
+}
+
+std::vector<std::string> LetteringFaults;
+
+std::string CodeName(char32_t code) {
+  char name[16];
+  std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(code));
+  return name;
+}
+
+// Scales from the largest down; the smallest is still legible from across the screen.
+constexpr int32_t WORD_SCALES[] = {3, 2};
+
+void DrawWordInBox(Canvas& canvas, const std::string& word, const WordBox& box,
+                   LetteringStyle style) {
+  for (char32_t code : DecodeUtf8(word)) {
+    if (!HasGrid(code))
+      LetteringFaults.push_back("'" + word + "' has a letter without a grid: " + CodeName(code));
+  }
+  style.scale = 0;
+  for (int32_t scale : WORD_SCALES) {
+    if (LetteringHeight(word, scale) <= box.height && LetteringWidth(word, scale) <= box.width) {
+      style.scale = scale;
+      break;
+    }
+  }
+  if (style.scale == 0) {
+    style.scale = WORD_SCALES[std::size(WORD_SCALES) - 1];
+    LetteringFaults.push_back(
+        "'" + word + "' is " + std::to_string(LetteringWidth(word, style.scale)) +
+        " pixels wide at the smallest scale; its place is " + std::to_string(box.width));
+  }
+  const int32_t top = box.top + (box.height - LetteringHeight(word, style.scale)) / 2;
+  DrawLetteringCentred(canvas, box.cx, top, word, style);
 }
 
 }  // namespace tools

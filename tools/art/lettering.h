@@ -1,9 +1,10 @@
-// Hand-drawn letters for the words painted into the pictures: katakana, a few
-// Latin letters and small digits, each a pixel grid.
+// Hand-drawn letters for the words painted into the pictures: katakana, the Latin
+// capitals with a few signs, a few small letters and small digits, each a pixel grid.
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "canvas.h"
 
@@ -29,5 +30,18 @@ void DrawLettering(Canvas& canvas, int32_t x, int32_t y, const std::string& text
 // Paints the text centred on column cx.
 void DrawLetteringCentred(Canvas& canvas, int32_t cx, int32_t y, const std::string& text,
                           const LetteringStyle& style);
+
+// The place of a word in a picture that has one per language: centred on column cx
+// in a box of width x height pixels from row top.
+struct WordBox {
+  int32_t cx, top, width, height;
+};
+// Paints a word centred in its box, in the largest scale (3 or 2) at which it fits
+// the box. A word that is too wide even at scale 2, or has a letter without a grid,
+// is painted as well as it can be and noted in LetteringFaults.
+void DrawWordInBox(Canvas& canvas, const std::string& word, const WordBox& box,
+                   LetteringStyle style);
+// What DrawWordInBox could not paint properly, one line each, since the list was emptied.
+extern std::vector<std::string> LetteringFaults;
 
 }  // namespace tools

@@ -1,10 +1,12 @@
 // The whole pictures: brand logo, banners, title, information panel, intro card,
-// ending strip and the palette swatch.
+// ending strip and the palette swatch. The words of the banners and the ending strip
+// are the game's texts, painted in each language.
 #include <cmath>
 #include <cstdlib>
 #include <string>
 
 #include "art_palette.h"
+#include "lang/language.h"
 #include "lettering.h"
 #include "sheets.h"
 
@@ -64,21 +66,31 @@ Canvas DrawLogo() {
   return c;
 }
 
-Canvas DrawBanners() {
+// The words of the banners and the ending strip stand as tall as their katakana
+// (12 rows at scale 2), each in the room its picture leaves it.
+constexpr int32_t WORD_HEIGHT = 24;
+
+Canvas DrawBanners(const char* language) {
   Canvas c = MakeCanvas(200, 200);
   const uint8_t outline = INK_INK;
   // Given up: a grey ribbon and a white flag.
   DrawRibbon(c, 0, RAMP_STONE);
-  DrawLetteringCentred(c, 108, 11, "ギブアップ", Style(2, RAMP_GREY, 9, 15, outline, INK_CLEAR));
+  // TRANSLATORS: the banner of a stage given up, painted by vaulmoor-art (see docs/translating.md).
+  DrawWordInBox(c, lang::TranslateInto(language, "ギブアップ"), {108, 11, 140, WORD_HEIGHT},
+                Style(2, RAMP_GREY, 9, 15, outline, INK_CLEAR));
   DrawLine(c, 30, 10, 30, 34, Ink(RAMP_WOOD, 8));
   FillPolygon(c, {31.0, 10.0, 44.0, 13.0, 31.0, 20.0}, Ink(RAMP_GREY, 15));
   // Wrong ripeness: a purple ribbon, a miss and a question mark.
   DrawRibbon(c, 50, RAMP_PURPLE);
-  DrawLetteringCentred(c, 100, 61, "ハズレ！", Style(2, RAMP_GOLD, 8, 14, outline, INK_CLEAR));
+  // TRANSLATORS: the banner of a cheese served unripe or over-ripe, painted by vaulmoor-art.
+  DrawWordInBox(c, lang::TranslateInto(language, "ハズレ！"), {100, 61, 96, WORD_HEIGHT},
+                Style(2, RAMP_GOLD, 8, 14, outline, INK_CLEAR));
   DrawLettering(c, 150, 61, "？", Style(2, RAMP_GREY, 10, 15, outline, INK_CLEAR));
   // Stage clear: a red ribbon with golden letters and sparkles.
   DrawRibbon(c, 100, RAMP_RED);
-  DrawLetteringCentred(c, 100, 111, "クリア！", Style(2, RAMP_GOLD, 8, 15, outline, INK_CLEAR));
+  // TRANSLATORS: the banner of a cleared stage, painted by vaulmoor-art.
+  DrawWordInBox(c, lang::TranslateInto(language, "クリア！"), {100, 111, 106, WORD_HEIGHT},
+                Style(2, RAMP_GOLD, 8, 15, outline, INK_CLEAR));
   constexpr int32_t SPARKLES[4][2] = {{34, 112}, {44, 128}, {160, 114}, {168, 129}};
   for (const auto& s : SPARKLES) DrawSparkle(c, s[0], s[1], Ink(RAMP_GOLD, 14));
   // Rotten served (copied opaque): green slime across the whole strip.
@@ -88,8 +100,9 @@ Canvas DrawBanners() {
     FillRect(c, i, 150, 1, drip, Ink(RAMP_GREEN, 8));
   }
   FrameRect(c, 0, 150, 200, 50, INK_INK);
-  DrawLetteringCentred(c, 100, 162, "フハイ！",
-                       Style(2, RAMP_GREEN, 9, 15, outline, Ink(RAMP_GREEN, 1)));
+  // TRANSLATORS: the banner of a rotten cheese served, painted by vaulmoor-art.
+  DrawWordInBox(c, lang::TranslateInto(language, "フハイ！"), {100, 162, 148, WORD_HEIGHT},
+                Style(2, RAMP_GREEN, 9, 15, outline, Ink(RAMP_GREEN, 1)));
   const std::vector<std::string> skull = {".kkkk.", "kwwwwk", "kkwkkw",
                                           "kwwwwk", ".kwkk.", ".kkkk."};
   const Legend legend = {"kw", {INK_INK, Ink(RAMP_CREAM, 13)}};
@@ -197,7 +210,7 @@ Canvas DrawIntroCard() {
   return c;
 }
 
-Canvas DrawEndingStrip() {
+Canvas DrawEndingStrip(const char* language) {
   Canvas c = MakeCanvas(320, 80);
   ShadedRect(c, 0, 0, 320, 80, RAMP_NAVY, 1, 5, 0.9, 0.1);
   // Bunting along the top.
@@ -208,7 +221,9 @@ Canvas DrawEndingStrip() {
   }
   DrawLetteringCentred(c, 160, 14, "Vaulmoor",
                        Style(3, RAMP_GOLD, 7, 15, INK_INK, Ink(RAMP_NAVY, 1)));
-  DrawLetteringCentred(c, 160, 44, "オメデトウ！", Style(2, RAMP_ROSE, 8, 15, INK_INK, INK_CLEAR));
+  // TRANSLATORS: the congratulation of the ending, painted by vaulmoor-art.
+  DrawWordInBox(c, lang::TranslateInto(language, "オメデトウ！"), {160, 44, 176, WORD_HEIGHT},
+                Style(2, RAMP_ROSE, 8, 15, INK_INK, INK_CLEAR));
   // Sparkles in the dark on either side of the words.
   for (int32_t k = 0; k < 8; ++k) {
     const int32_t x = 10 + static_cast<int32_t>(NoiseAt(k, 0, 401) % 60);

@@ -5,16 +5,17 @@
 
 namespace tools {
 
-Canvas DrawBoardSheet();     // graphic1: tiles, cheeses, snowmen, frost (168 x 123)
-Canvas DrawPeopleSheet();    // graphic2: the player's walk and the customer's faces (192 x 192)
-Canvas DrawPanelSheet();     // graphic3: side panel, customer window, icons, bubbles (278 x 240)
-Canvas DrawLogo();           // kestrune: the brand logo (200 x 50)
-Canvas DrawBanners();        // graphic4: four 200 x 50 banners (200 x 200)
-Canvas DrawTitle();          // graphic5: the title picture (320 x 240)
-Canvas DrawInfoPanel();      // graphic6: the cheese information panel (200 x 200)
-Canvas DrawIntroCard();      // graphic7: the stage intro card (200 x 80)
-Canvas DrawEndingStrip();    // graphic8: the ending title strip (320 x 80)
-Canvas DrawPaletteSwatch();  // pal.bmp: every colour once, 16 x 16
+Canvas DrawBoardSheet();   // graphic1: tiles, cheeses, snowmen, frost (168 x 123)
+Canvas DrawPeopleSheet();  // graphic2: the player's walk and the customer's faces (192 x 192)
+Canvas DrawPanelSheet();   // graphic3: side panel, customer window, icons, bubbles (278 x 240)
+Canvas DrawLogo();         // kestrune: the brand logo (200 x 50)
+// The pictures with words take the language of the words (a code of lang::Languages()).
+Canvas DrawBanners(const char* language);      // graphic4: four 200 x 50 banners (200 x 200)
+Canvas DrawTitle();                            // graphic5: the title picture (320 x 240)
+Canvas DrawInfoPanel();                        // graphic6: the cheese information panel (200 x 200)
+Canvas DrawIntroCard();                        // graphic7: the stage intro card (200 x 80)
+Canvas DrawEndingStrip(const char* language);  // graphic8: the ending title strip (320 x 80)
+Canvas DrawPaletteSwatch();                    // pal.bmp: every colour once, 16 x 16
 
 // Pieces shared between pictures.
 void DrawCheese(Canvas& canvas, int32_t x, int32_t y, int32_t catalogueIndex);
