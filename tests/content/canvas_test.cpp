@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+
 #include "art_palette.h"
 #include "lettering.h"
 
@@ -75,6 +78,64 @@ TEST(Lettering, OutlineAndShadowStayAroundTheLetters) {
   EXPECT_EQ(PixelAt(c, 6, 4), 1);
   EXPECT_EQ(PixelAt(c, 8, 13), 2);
   EXPECT_EQ(PixelAt(c, 0, 0), INK_CLEAR);
+}
+
+// The inked columns and rows of a canvas: left, top, right, bottom (exclusive).
+std::array<int32_t, 4> InkBox(const Canvas& c) {
+  std::array<int32_t, 4> box = {c.width, c.height, 0, 0};
+  for (int32_t y = 0; y < c.height; ++y) {
+    for (int32_t x = 0; x < c.width; ++x) {
+      if (PixelAt(c, x, y) == INK_CLEAR) continue;
+      box = {std::min(box[0], x), std::min(box[1], y), std::max(box[2], x + 1),
+             std::max(box[3], y + 1)};
+    }
+  }
+  return box;
+}
+
+// A word of a picture in its box: as large as the box allows, centred both ways.
+TEST(Lettering, WordsTakeTheLargestScaleThatFitsTheirBox) {
+  const struct {
+    const char* word;
+    WordBox box;
+    std::array<int32_t, 4> ink;  // the word's ink with its one-pixel outline
+  } cases[] = {
+      // Latin capitals stand 7 rows high: at scale 3 "GO" is 33 x 21, at scale 2 22 x 14.
+      {"GO", {50, 10, 60, 24}, {34 - 1, 11 - 1, 34 + 33 + 1, 11 + 21 + 1}},
+      {"GO", {50, 10, 30, 24}, {39 - 1, 15 - 1, 39 + 22 + 1, 15 + 14 + 1}},
+      // Katakana at scale 3 would stand 36 rows: at scale 2 "クリア" is 76 x 24.
+      {"クリア", {50, 10, 80, 24}, {12 - 1, 10 - 1, 12 + 76 + 1, 10 + 24 + 1}},
+  };
+  for (const auto& c : cases) {
+    LetteringFaults.clear();
+    Canvas canvas = MakeCanvas(100, 50);
+    LetteringStyle style;
+    style.outline = 1;
+    style.shadow = INK_CLEAR;
+    DrawWordInBox(canvas, c.word, c.box, style);
+    EXPECT_TRUE(LetteringFaults.empty()) << c.word;
+    EXPECT_EQ(InkBox(canvas), c.ink) << c.word << " in a box " << c.box.width << " wide";
+  }
+}
+
+TEST(Lettering, WordsThatCannotBePaintedAreNoted) {
+  const struct {
+    const char* word;
+    int32_t width;
+    const char* fault;
+  } cases[] = {
+      {"GIVE UP NOW", 60, "'GIVE UP NOW' is 122 pixels wide at the smallest scale; its place is 60"},
+      {"A&B", 100, "'A&B' has a letter without a grid: U+0026"},
+      {"ÉTÉ", 100, "'ÉTÉ' has a letter without a grid: U+00C9"},
+  };
+  for (const auto& c : cases) {
+    LetteringFaults.clear();
+    Canvas canvas = MakeCanvas(100, 50);
+    DrawWordInBox(canvas, c.word, {50, 10, c.width, 24}, LetteringStyle{});
+    ASSERT_FALSE(LetteringFaults.empty()) << c.word;
+    EXPECT_EQ(LetteringFaults.front(), c.fault);
+  }
+  LetteringFaults.clear();
 }
 
 }  // namespace
