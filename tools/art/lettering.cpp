@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <iterator>
+#include <optional>
 #include <vector>
 
 #include "art_palette.h"
@@ -120,6 +121,8 @@ const std::vector<Glyph>& Glyphs() {
       {U'-', {"...", "...", "...", "###", "...", "...", "..."}},
       {U'.', {"#"}},
       {U',', {".#", "#."}},
+      {U'¡', {"#", ".", "#", "#", "#", "#", "#"}},
+      {U'¿', {"..#..", ".....", "..#..", ".#...", "#....", "#...#", ".###."}},
       {U'a', {".....", ".....", ".###.", "....#", ".####", "#...#", ".####"}},
       {U'l', {"##.", ".#.", ".#.", ".#.", ".#.", ".#.", "###"}},
       {U'm', {".....", ".....", "##.#.", "#.#.#", "#.#.#", "#.#.#", "#.#.#"}},
@@ -149,6 +152,28 @@ constexpr Voiced VOICED[] = {{U'ギ', U'キ', false},
                              {U'ズ', U'ス', false},
                              {U'デ', U'テ', false}};
 
+// Accented capitals: a base letter under a mark of two rows, with one empty row
+// between them. The marks are five columns wide, centred over narrower letters.
+enum Mark { ACUTE, GRAVE, CIRCUMFLEX, DIAERESIS, TILDE };
+const std::vector<std::string> MARKS[] = {{"...#.", "..#.."},
+                                          {".#...", "..#.."},
+                                          {"..#..", ".#.#."},
+                                          {".#.#.", "....."},
+                                          {".##.#", "#.##."}};
+struct Accented {
+  char32_t code, base;
+  Mark mark;
+};
+constexpr Accented ACCENTED[] = {
+    {U'À', U'A', GRAVE},      {U'Á', U'A', ACUTE},      {U'Â', U'A', CIRCUMFLEX},
+    {U'Ä', U'A', DIAERESIS},  {U'Ã', U'A', TILDE},      {U'È', U'E', GRAVE},
+    {U'É', U'E', ACUTE},      {U'Ê', U'E', CIRCUMFLEX}, {U'Ë', U'E', DIAERESIS},
+    {U'Ì', U'I', GRAVE},      {U'Í', U'I', ACUTE},      {U'Î', U'I', CIRCUMFLEX},
+    {U'Ï', U'I', DIAERESIS},  {U'Ñ', U'N', TILDE},      {U'Ò', U'O', GRAVE},
+    {U'Ó', U'O', ACUTE},      {U'Ô', U'O', CIRCUMFLEX}, {U'Ö', U'O', DIAERESIS},
+    {U'Õ', U'O', TILDE},      {U'Ù', U'U', GRAVE},      {U'Ú', U'U', ACUTE},
+    {U'Û', U'U', CIRCUMFLEX}, {U'Ü', U'U', DIAERESIS}};
+
 const std::vector<std::string>* FindRows(char32_t code) {
   for (const Glyph& g : Glyphs()) {
     if (g.code == code) return &g.rows;
@@ -156,31 +181,49 @@ const std::vector<std::string>* FindRows(char32_t code) {
   return nullptr;
 }
 
-bool HasGrid(char32_t code) {
-  for (const Voiced& v : VOICED) {
-    if (v.code == code) return true;
+std::vector<std::string> VoicedRows(const Voiced& v) {
+  std::vector<std::string> rows = *FindRows(v.base);
+  const std::vector<std::string> mark =
+      v.ring ? std::vector<std::string>{".##.", "#..#", "#..#", ".##."}
+             : std::vector<std::string>{"#.#.", ".#.#", "#.#.", ".#.#"};
+  for (size_t j = 0; j < rows.size(); ++j) {
+    rows[j] += "..";
+    for (size_t i = 0; j < mark.size() && i < 4; ++i) {
+      if (mark[j][i] == '#') rows[j][rows[j].size() - 4 + i] = '#';
+    }
   }
-  return FindRows(code) != nullptr;
+  return rows;
 }
 
-std::vector<std::string> GlyphRows(char32_t code) {
+std::vector<std::string> AccentedRows(const Accented& a) {
+  const std::vector<std::string>& base = *FindRows(a.base);
+  const size_t width = base.front().size();
+  std::vector<std::string> rows;
+  for (const std::string& mark : MARKS[a.mark]) rows.push_back(mark.substr((5 - width) / 2, width));
+  rows.push_back(std::string(width, '.'));
+  rows.insert(rows.end(), base.begin(), base.end());
+  return rows;
+}
+
+// The grid of a character; nothing when it has none.
+std::optional<std::vector<std::string>> Grid(char32_t code) {
   for (const Voiced& v : VOICED) {
-    if (v.code != code) continue;
-    std::vector<std::string> rows = *FindRows(v.base);
-    const std::vector<std::string> mark =
-        v.ring ? std::vector<std::string>{".##.", "#..#", "#..#", ".##."}
-               : std::vector<std::string>{"#.#.", ".#.#", "#.#.", ".#.#"};
-    for (size_t j = 0; j < rows.size(); ++j) {
-      rows[j] += "..";
-      for (size_t i = 0; j < mark.size() && i < 4; ++i) {
-        if (mark[j][i] == '#') rows[j][rows[j].size() - 4 + i] = '#';
-      }
-    }
-    return rows;
+    if (v.code == code) return VoicedRows(v);
   }
-  const std::vector<std::string>* rows = FindRows(code);
-  if (rows != nullptr) return *rows;
-  return {"...."};  // a space, also for characters without a grid
+  for (const Accented& a : ACCENTED) {
+    if (a.code == code) return AccentedRows(a);
+  }
+  if (const std::vector<std::string>* rows = FindRows(code)) return *rows;
+  return std::nullopt;
+}
+
+bool HasGrid(char32_t code) {
+  return Grid(code).has_value();
+}
+
+// A character without a grid takes the room of a space.
+std::vector<std::string> GlyphRows(char32_t code) {
+  return Grid(code).value_or(std::vector<std::string>{"...."});
 }
 
 std::vector<char32_t> DecodeUtf8(const std::string& text) {

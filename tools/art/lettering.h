@@ -1,5 +1,6 @@
 // Hand-drawn letters for the words painted into the pictures: katakana, the Latin
-// capitals with a few signs, a few small letters and small digits, each a pixel grid.
+// capitals (with the common accents) and a few signs, a few small letters and small
+// digits, each a pixel grid.
 #pragma once
 
 #include <cstdint>
