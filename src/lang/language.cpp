@@ -80,6 +80,8 @@ const char* LanguageForLocale(const char* lcAll, const char* lcMessages, const c
   const std::string_view language = withTerritory.substr(0, withTerritory.find('_'));
   if (const char* known = Known(withTerritory)) return known;
   if (const char* known = Known(language)) return known;
+  // Any locale that begins like Japanese asks for it, the old alias "japanese" too.
+  if (value.starts_with(SOURCE_LANGUAGE)) return SOURCE_LANGUAGE;
   return DEFAULT_LANGUAGE;
 }
 

@@ -21,7 +21,8 @@ std::string LanguageList();
 // The language a locale asks for, from the values of LC_ALL, LC_MESSAGES and LANG
 // (null when unset): the first of them that is set and not empty decides; it names
 // a language when its language part ("ja" of "ja_JP.UTF-8") or its language and
-// territory ("pt_BR" of "pt_BR.UTF-8") is one. Otherwise DEFAULT_LANGUAGE.
+// territory ("pt_BR" of "pt_BR.UTF-8") is one, and the source language when it
+// begins with "ja" ("japanese"). Otherwise DEFAULT_LANGUAGE.
 const char* LanguageForLocale(const char* lcAll, const char* lcMessages, const char* lang);
 // The same for this process's environment.
 const char* LocaleLanguage();

@@ -31,7 +31,7 @@ TEST(LocaleLanguage, FollowsTheFirstSetOfLcAllLcMessagesAndLang) {
       {nullptr, nullptr, "POSIX", "en"},
       {nullptr, nullptr, "en_GB.UTF-8", "en"},
       {nullptr, nullptr, "fr_FR.UTF-8", "en"},
-      {nullptr, nullptr, "jam", "en"},  // a language whose name only begins like ja
+      {nullptr, nullptr, "japanese", "ja"},  // the old alias: whatever begins with "ja"
       {nullptr, nullptr, nullptr, "en"},
       {nullptr, nullptr, "", "en"},
       {"ja_JP.UTF-8", nullptr, "en_GB.UTF-8", "ja"},
