@@ -356,7 +356,7 @@ int32_t LogicalRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t valu
 }
 
 int32_t MixRect(int32_t x1, int32_t y1, int32_t x2, int32_t y2, int32_t colour) {
-  return PixelRect(x1, y1, x2, y2, [=](uint8_t& d) { d = MixTable[d * 256 + (colour & 0xFF)]; });
+  return PixelRect(x1, y1, x2, y2, [=](uint8_t& d) { MixedColour(d, colour, &d); });
 }
 
 // Blends every pixel but the last column and row with the old value of its right,

@@ -34,24 +34,30 @@ uint8_t& LockedAt(int64_t x, int64_t y) {
   return LockedPixels[y * LockedPitch + x];
 }
 
+// The three kinds of pixel write; each says whether it changed the pixel.
 struct PlainWrite {
   int32_t colour;
-  void operator()(uint8_t& pixel) const { pixel = static_cast<uint8_t>(colour); }
+  bool operator()(uint8_t& pixel) const {
+    pixel = static_cast<uint8_t>(colour);
+    return true;
+  }
 };
 struct MixWrite {
   int32_t colour;
-  void operator()(uint8_t& pixel) const { pixel = MixTable[pixel * 256 + (colour & 0xFF)]; }
+  bool operator()(uint8_t& pixel) const { return MixedColour(pixel, colour, &pixel); }
 };
 struct RemapWrite {
   int32_t level;
-  void operator()(uint8_t& pixel) const { pixel = RemapTables[level * 256 + pixel]; }
+  bool operator()(uint8_t& pixel) const {
+    pixel = RemapTables[level * 256 + pixel];
+    return true;
+  }
 };
 
 template <typename Write>
 int32_t WritePixel(int32_t x, int32_t y, Write write) {
   if (!LockedArea().Holds(x, y)) return 0;
-  write(LockedAt(x, y));
-  return 1;
+  return write(LockedAt(x, y)) ? 1 : 0;
 }
 
 // With clip 0 a shape is refused unless its corner points lie in 0..320 x 0..240.

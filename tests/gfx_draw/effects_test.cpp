@@ -304,6 +304,10 @@ TEST_F(RectEffectsTest, PixelRulesOverOrderedCorners) {
        [](uint8_t d) { return uint8_t(d ^ 0x55); }},
       {"mix", [] { return gfx::MixRect(16, 20, 10, 24, 4); },
        [](uint8_t d) { return Mixed(d, 4); }},
+      // The colour is taken whole: row d + 156 for pixels below 100, past the
+      // table's end (left alone) for the others.
+      {"mix past 255", [] { return gfx::MixRect(10, 20, 16, 24, 39936); },
+       [](uint8_t d) { return d < 100 ? Mixed(uint8_t(d + 156), 0) : d; }},
       {"remap", [] { return gfx::RemapRect(10, 20, 16, 24, 13); },
        [](uint8_t d) { return Remapped(13, d); }},
   };

@@ -151,6 +151,38 @@ TEST_F(PixelsTest, MixedAndRemappedLinesChangeEachPixelOnce) {
   EXPECT_EQ(gfx::RemapLine(0, 0, 5, 0, 14, 1), 0);
 }
 
+// The colour is taken whole: it may reach into the next row or the one before;
+// an index outside the table leaves the pixel alone (and the pixel call says 0).
+TEST_F(PixelsTest, MixIndexTakesTheColourWhole) {
+  struct Case {
+    uint8_t pixel;
+    int32_t colour;
+    int32_t result;
+    uint8_t mixed;
+  };
+  const Case cases[] = {
+      {10, 7, 1, Mixed(10, 7)},
+      {10, 300, 1, Mixed(11, 44)},
+      {10, -1, 1, Mixed(9, 255)},
+      {255, 255, 1, Mixed(255, 255)},
+      {255, 256, 0, 255},
+      {0, -1, 0, 0},
+      {3, 65535 - 3 * 256, 1, Mixed(255, 255)},
+      {0, 65536, 0, 0},
+  };
+  for (const Case& c : cases) {
+    Fill(gfx::BackSurface, c.pixel);
+    EXPECT_EQ(gfx::MixPixel(4, 4, c.colour), c.result) << int(c.pixel) << " " << c.colour;
+    EXPECT_EQ(Back(4, 4), c.mixed) << int(c.pixel) << " " << c.colour;
+    Fill(gfx::BackSurface, c.pixel);
+    EXPECT_EQ(gfx::MixLine(0, 9, 319, 9, c.colour, 0), 1) << int(c.pixel) << " " << c.colour;
+    // Every pixel of the line changes to the mixed colour, or none does.
+    const PixelSet changed = c.result == 1 ? Row(9, 0, 319) : PixelSet{};
+    EXPECT_EQ(PixelsNot(gfx::BackSurface, c.pixel), changed) << int(c.pixel) << " " << c.colour;
+    EXPECT_EQ(Back(200, 9), c.mixed) << int(c.pixel) << " " << c.colour;
+  }
+}
+
 TEST_F(PixelsTest, MixLineWithSelfMixingColourLeavesPixelsAlone) {
   gfx::MixTable[20 * 256 + 20] = 20;
   Fill(gfx::BackSurface, 20);
