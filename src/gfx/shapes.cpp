@@ -6,6 +6,7 @@
 #include <cassert>
 #include <cmath>
 #include <cstdlib>
+#include <memory>
 #include <vector>
 
 #include "gfx/blit.h"
@@ -124,22 +125,42 @@ void FillAlternate(Surface* surface, const Point* points, int32_t count, uint8_t
   }
 }
 
+// One axis of a scaled copy: `count` destination positions from `destFirst`,
+// the k-th taking source position SourceAt(k) (nearest pixel). A negative size
+// or an inverted source range covers the positions from the far end up to the
+// given one; when exactly one of the two runs backwards the picture is mirrored,
+// each position taking the source of its mirror image in the unmirrored copy.
+struct ScaleAxis {
+  int64_t destFirst, count, sourceFirst, sourceCount;
+  bool mirrored;
+  int64_t SourceAt(int64_t k) const {
+    return sourceFirst + (mirrored ? count - 1 - k : k) * sourceCount / count;
+  }
+};
+
+ScaleAxis MakeScaleAxis(int32_t dest, int32_t size, int32_t from, int32_t to) {
+  const int64_t sourceSize = int64_t{to} - from;
+  return {size < 0 ? int64_t{dest} + size : dest, std::abs(int64_t{size}), std::min(from, to),
+          std::abs(sourceSize), (size < 0) != (sourceSize < 0)};
+}
+
 // Scales the source rectangle of `source` to width x height at (x, y) of `dest`,
 // nearest pixel, visiting only the part inside `dest`. Positions outside the
 // source write `outside` when it is 0..255 and are left alone when it is negative.
 void ScaleRect(Surface* dest, int32_t x, int32_t y, const Surface* source, int32_t left,
                int32_t top, int32_t right, int32_t bottom, int32_t width, int32_t height,
                int32_t outside) {
-  const int64_t sourceWidth = int64_t{right} - left, sourceHeight = int64_t{bottom} - top;
-  const int64_t firstColumn = std::max<int64_t>(0, -int64_t{x});
-  const int64_t endColumn = std::min<int64_t>(width, int64_t{dest->width} - x);
-  const int64_t firstRow = std::max<int64_t>(0, -int64_t{y});
-  const int64_t endRow = std::min<int64_t>(height, int64_t{dest->height} - y);
+  const ScaleAxis across = MakeScaleAxis(x, width, left, right);
+  const ScaleAxis down = MakeScaleAxis(y, height, top, bottom);
+  const int64_t firstColumn = std::max<int64_t>(0, -across.destFirst);
+  const int64_t endColumn = std::min<int64_t>(across.count, dest->width - across.destFirst);
+  const int64_t firstRow = std::max<int64_t>(0, -down.destFirst);
+  const int64_t endRow = std::min<int64_t>(down.count, dest->height - down.destFirst);
   for (int64_t j = firstRow; j < endRow; ++j) {
-    const int64_t sy = top + j * sourceHeight / height;
+    const int64_t sy = down.SourceAt(j);
     for (int64_t i = firstColumn; i < endColumn; ++i) {
-      const int64_t sx = left + i * sourceWidth / width;
-      uint8_t& pixel = dest->pixels[(y + j) * dest->pitch + x + i];
+      const int64_t sx = across.SourceAt(i);
+      uint8_t& pixel = dest->pixels[(down.destFirst + j) * dest->pitch + across.destFirst + i];
       if (sx >= 0 && sx < source->width && sy >= 0 && sy < source->height) {
         pixel = source->pixels[sy * source->pitch + sx];
       } else if (outside >= 0) {
@@ -149,19 +170,35 @@ void ScaleRect(Surface* dest, int32_t x, int32_t y, const Surface* source, int32
   }
 }
 
+// A private copy of a surface, so that a surface can be scaled into itself.
+Surface CopyOfSurface(const Surface& surface) {
+  Surface copy;
+  copy.width = surface.width;
+  copy.height = surface.height;
+  copy.pitch = surface.pitch;
+  const size_t bytes = static_cast<size_t>(surface.pitch) * static_cast<size_t>(surface.height);
+  copy.pixels = std::make_unique<uint8_t[]>(bytes);
+  std::copy_n(surface.pixels.get(), bytes, copy.pixels.get());
+  return copy;
+}
+
 }  // namespace
 
 // Scales into BufferSlot first, then copies from there with its key (index 0),
-// so that the key applies to the scaled picture.
+// so that the key applies to the scaled picture. A negative width or height
+// draws nothing: the keyed copy out of the buffer refuses the inverted rectangle
+// (0, 0, width, height). An inverted source rectangle mirrors the picture.
 void StretchBlitKeyed(int32_t x, int32_t y, int32_t slot, int32_t left, int32_t top, int32_t right,
                       int32_t bottom, int32_t width, int32_t height) {
   Surface* buffer = SlotSurface(BufferSlot);
   Surface* source = SlotSurface(slot);
-  if (buffer == nullptr || source == nullptr || buffer == source || width <= 0 || height <= 0) {
-    return;
-  }
+  if (buffer == nullptr || source == nullptr || width <= 0 || height <= 0) return;
   if (!TakeDC(buffer)) return;
-  if (TakeDC(source)) {
+  if (source == buffer) {
+    // The buffer scaled into itself: read from a copy taken before any write.
+    const Surface copy = CopyOfSurface(*buffer);
+    ScaleRect(buffer, 0, 0, &copy, left, top, right, bottom, width, height, buffer->colourKey);
+  } else if (TakeDC(source)) {
     ScaleRect(buffer, 0, 0, source, left, top, right, bottom, width, height, buffer->colourKey);
     ReleaseDC(source);
   }
@@ -176,9 +213,11 @@ void StretchBlitKeyed(int32_t x, int32_t y, int32_t slot, int32_t left, int32_t 
   }
 }
 
+// A negative width or height places the picture in the columns or rows before
+// x or y, mirrored; so does an inverted source rectangle.
 void StretchBlitOpaque(int32_t x, int32_t y, int32_t slot, int32_t left, int32_t top, int32_t right,
                        int32_t bottom, int32_t width, int32_t height) {
-  if (DrawTarget == slot || width <= 0 || height <= 0) return;
+  if (DrawTarget == slot || width == 0 || height == 0) return;
   Surface* target = DrawTargetSurface();
   Surface* source = SlotSurface(slot);
   if (source == nullptr || !TakeDC(target)) return;

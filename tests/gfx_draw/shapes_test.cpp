@@ -1,6 +1,8 @@
 // Shapes and scaled copies on the draw target: geometry, nearest colours, clipping, contexts.
 #include "gfx/shapes.h"
 
+#include <functional>
+
 #include "draw_fixture.h"
 #include "gfx/surfaces.h"
 
@@ -203,6 +205,102 @@ TEST_F(ShapesTest, StretchBlitOpaqueScalesAndRefusesItsOwnTarget) {
     for (int32_t x = 0; x < 4; ++x) EXPECT_EQ(At(source, x, y), Pattern(x, y));
   }
   ExpectReleased(source);
+}
+
+// Negative sizes and inverted source rectangles, on a 4 x 4 pattern slot and
+// drawn at (10, 10). A negative size covers the columns or rows before 10; when
+// exactly one side runs backwards the picture is mirrored. The keyed copy goes
+// out of the buffer through the rectangle (0, 0, width, height), so a negative
+// size draws nothing there.
+TEST_F(ShapesTest, StretchCopiesOfNegativeSizesMirrorOrDrawNothing) {
+  struct Case {
+    const char* name;
+    bool keyed;
+    Box source;  // left, top, right, bottom as passed
+    int32_t width, height;
+    Box drawn;  // where the picture lands; empty when nothing is drawn
+    std::function<uint8_t(int32_t, int32_t)> picture;  // pixel (i, j) of `drawn`
+  };
+  const Case cases[] = {
+      {"opaque, width -4",
+       false,
+       {0, 0, 4, 4},
+       -4,
+       4,
+       {6, 10, 10, 14},
+       [](int32_t i, int32_t j) { return Pattern(3 - i, j); }},
+      {"opaque, height -4",
+       false,
+       {0, 0, 4, 4},
+       4,
+       -4,
+       {10, 6, 14, 10},
+       [](int32_t i, int32_t j) { return Pattern(i, 3 - j); }},
+      {"opaque, width -8 doubles mirrored",
+       false,
+       {0, 0, 4, 4},
+       -8,
+       4,
+       {2, 10, 10, 14},
+       [](int32_t i, int32_t j) { return Pattern((7 - i) / 2, j); }},
+      {"opaque, source inverted",
+       false,
+       {4, 0, 0, 4},
+       4,
+       4,
+       {10, 10, 14, 14},
+       [](int32_t i, int32_t j) { return Pattern(3 - i, j); }},
+      {"opaque, both backwards",
+       false,
+       {4, 0, 0, 4},
+       -4,
+       4,
+       {6, 10, 10, 14},
+       [](int32_t i, int32_t j) { return Pattern(i, j); }},
+      {"keyed, source inverted",
+       true,
+       {0, 4, 4, 0},
+       4,
+       4,
+       {10, 10, 14, 14},
+       [](int32_t i, int32_t j) { return Pattern(i, 3 - j); }},
+      {"keyed, width -4", true, {0, 0, 4, 4}, -4, 4, {}, nullptr},
+      {"keyed, height -4", true, {0, 0, 4, 4}, 4, -4, {}, nullptr},
+  };
+  PatternSlot(2, 4, 4);
+  for (const Case& c : cases) {
+    Fill(gfx::BackSurface, BACKGROUND);
+    const auto copy = c.keyed ? gfx::StretchBlitKeyed : gfx::StretchBlitOpaque;
+    copy(10, 10, 2, c.source[0], c.source[1], c.source[2], c.source[3], c.width, c.height);
+    for (int32_t y = 0; y < 24; ++y) {
+      for (int32_t x = 0; x < 24; ++x) {
+        const bool inside = x >= c.drawn[0] && x < c.drawn[2] && y >= c.drawn[1] && y < c.drawn[3];
+        uint8_t expected = inside ? c.picture(x - c.drawn[0], y - c.drawn[1]) : BACKGROUND;
+        if (c.keyed && expected == 0) expected = BACKGROUND;  // index 0 is transparent
+        ASSERT_EQ(Back(x, y), expected) << c.name << " at " << x << "," << y;
+      }
+    }
+    for (const Pixel& p : PixelsNot(gfx::BackSurface, BACKGROUND))
+      ASSERT_TRUE(p.first < 24 && p.second < 24) << c.name << " at " << p.first << "," << p.second;
+  }
+}
+
+TEST_F(ShapesTest, StretchBlitKeyedFromTheBufferItself) {
+  // The buffer doubled into itself: every position reads the picture as it was
+  // before the call, not pixels this copy has already written.
+  gfx::Surface* buffer = gfx::SlotSurface(gfx::BufferSlot);
+  for (int32_t y = 0; y < 4; ++y) {
+    for (int32_t x = 0; x < 4; ++x) At(buffer, x, y) = Pattern(x, y);
+  }
+  gfx::StretchBlitKeyed(100, 50, gfx::BufferSlot, 0, 0, 4, 4, 8, 8);
+  for (int32_t j = 0; j < 8; ++j) {
+    for (int32_t i = 0; i < 8; ++i) {
+      const uint8_t s = Pattern(i / 2, j / 2);
+      ASSERT_EQ(Back(100 + i, 50 + j), s == 0 ? BACKGROUND : s) << i << "," << j;
+    }
+  }
+  EXPECT_EQ(Bounds(PixelsNot(gfx::BackSurface, BACKGROUND)), (Box{100, 50, 108, 58}));
+  ExpectReleased(buffer);
 }
 
 }  // namespace
