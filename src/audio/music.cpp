@@ -2,7 +2,7 @@
 // replay (or close) when the end-of-sequence notification arrives.
 #include "audio/music.h"
 
-#include <cstdio>
+#include <string>
 
 #include "app/shell_state.h"
 #include "platform/mci.h"
@@ -33,11 +33,12 @@ int32_t InitMusic() {
 }
 
 int32_t PlayMusic(const char* fileName) {
-  char command[256];
-  std::snprintf(command, sizeof command, "open \"%s%s\" type sequencer alias midi",
-                app::ModuleDirectory(), fileName);
+  // open "<program directory><file name>" type sequencer alias midi, as long as
+  // the path needs: a deep program folder must not cut the file name off.
+  const std::string command =
+      std::string("open \"") + app::ModuleDirectory() + fileName + "\" type sequencer alias midi";
   if (MusicOpen == 1) StopMusic();
-  Send(command);
+  Send(command.c_str());
   Send("seek midi to start");
   uint32_t result = SendWithNotify("play midi notify");
   MusicOpen = 1;

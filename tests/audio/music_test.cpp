@@ -45,11 +45,13 @@ class MusicTest : public ::testing::Test {
     audio::ShutdownSound();
   }
 
-  // Writes the half-second tune under the program directory; returns its name.
-  std::string WriteTune() {
-    std::string name = std::string("audio_fixtures/") +
+  // Writes the half-second tune under the program directory, in the given
+  // folder below audio_fixtures; returns its name.
+  std::string WriteTune(const std::string& folder = "") {
+    std::string name = "audio_fixtures/" + folder +
                        ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".mid";
-    std::filesystem::create_directories(std::string(app::ModuleDirectory()) + "audio_fixtures");
+    std::filesystem::create_directories(std::string(app::ModuleDirectory()) + "audio_fixtures/" +
+                                        folder);
     std::FILE* f = std::fopen((std::string(app::ModuleDirectory()) + name).c_str(), "wb");
     std::fwrite(kHalfSecondTune, 1, sizeof kHalfSecondTune, f);
     std::fclose(f);
@@ -92,6 +94,20 @@ TEST_F(MusicTest, CommandStringsForPlayReplayStopAndClose) {
                  "close midi", OpenCommand("second tune.mid"), "seek midi to start",
                  "play midi notify", "seek midi to start", "play midi notify", "stop midi",
                  "close midi", "stop midi", "close midi"}));
+}
+
+TEST_F(MusicTest, TuneBehindALongPathPlaysToItsEnd) {
+  // Three folders of 120 characters: the open command is far over 256 bytes.
+  const std::string folder =
+      std::string(120, 'a') + "/" + std::string(120, 'b') + "/" + std::string(120, 'c') + "/";
+  const std::string name = WriteTune(folder);
+  ASSERT_GT(OpenCommand(name).size(), 400u);
+  audio::PlayMusic(name.c_str());
+  RunUntil(600, 1);
+  EXPECT_EQ(notified.size(), 1u);
+  const Log log = platform::MciCommandLog();
+  ASSERT_FALSE(log.empty());
+  EXPECT_EQ(log[0], OpenCommand(name));
 }
 
 TEST_F(MusicTest, RestartWithRepeatOffStopsAndCloses) {
