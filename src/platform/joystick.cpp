@@ -12,13 +12,16 @@ namespace {
 
 constexpr int JOYSTICK_COUNT = 2;
 constexpr int BUTTON_LIMIT = 32;
+// The middle of the 0..65535 scale, where a stick at rest stands.
+constexpr uint32_t AXIS_CENTRE = 32768;
 
 SDL_Joystick* Sticks[JOYSTICK_COUNT];
 
-// Joystick 1 as the script sets it.
+// Joystick 1 as the script sets it. A stick attached by a button line rests at
+// its centre until a joy line moves it, as a real one would.
 struct ScriptedStick {
   bool attached = false;
-  uint32_t x = 0, y = 0, buttons = 0;
+  uint32_t x = AXIS_CENTRE, y = AXIS_CENTRE, buttons = 0;
 } Scripted;
 
 bool IsOpen(SDL_JoystickID id) {
@@ -29,8 +32,8 @@ bool IsOpen(SDL_JoystickID id) {
 
 // An SDL axis (-32768..32767) on the 0..65535 scale.
 uint32_t AxisPosition(SDL_Joystick* stick, int axis) {
-  if (axis >= SDL_JoystickNumAxes(stick)) return 32768;
-  return static_cast<uint32_t>(SDL_JoystickGetAxis(stick, axis) + 32768);
+  if (axis >= SDL_JoystickNumAxes(stick)) return AXIS_CENTRE;
+  return static_cast<uint32_t>(SDL_JoystickGetAxis(stick, axis) + int{AXIS_CENTRE});
 }
 
 uint32_t ButtonBits(SDL_Joystick* stick) {

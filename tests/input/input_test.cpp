@@ -153,6 +153,20 @@ TEST_F(Input, StickThresholdsAroundTheCentre) {
   }
 }
 
+TEST_F(Input, StickAttachedByAButtonRestsAtItsCentre) {
+  // Only buttons in the script: calibrated at rest, the stick points nowhere
+  // until a joy line moves it.
+  Start("0 button 2 down\n40 joy 0 32768\n");
+  EXPECT_EQ(input::JoyCentreX[0], 32768);
+  EXPECT_EQ(input::JoyCentreY[0], 32768);
+  Frame(20);
+  EXPECT_EQ(input::JoyButton[2], 1);
+  for (int32_t code = input::DIR_RIGHT; code <= input::DIR_DOWN; ++code)
+    EXPECT_EQ(input::IsDirectionHeld(code), 0) << code;
+  Frame(40);
+  EXPECT_EQ(input::IsDirectionHeld(input::DIR_LEFT), 1);
+}
+
 TEST_F(Input, JoystickAttachedAfterCalibrationCountsAsAlwaysPushed) {
   Start("10 joy 0 0\n20 joy 1 32767\n");
   EXPECT_EQ(input::JoyCentreX[0], 0);

@@ -196,6 +196,9 @@ TEST_F(HeadlessRun, JoystickAbsentUntilScripted) {
   platform::WaitUntil(50);
   ASSERT_EQ(platform::joyGetPosEx(0, &info), platform::JOYERR_NOERROR);
   EXPECT_EQ(info.dwButtons, 1u);
+  // Attached by a button, the stick rests at its centre.
+  EXPECT_EQ(info.dwXpos, 32768u);
+  EXPECT_EQ(info.dwYpos, 32768u);
 }
 
 std::vector<uint32_t> WindowMessages;
