@@ -10,8 +10,17 @@ namespace gfx {
 namespace {
 
 constexpr size_t FILE_HEADER_BYTES = 14;
+constexpr uint32_t CORE_HEADER_BYTES = 12;
 constexpr uint32_t INFO_HEADER_BYTES = 40;
 constexpr uint32_t LARGEST_INFO_HEADER = 124;  // the fifth version of the header
+// Red, green and blue masks follow a 40-byte header in a bit-mask file; later
+// headers hold them inside.
+constexpr uint32_t MASK_BYTES = 12;
+
+constexpr uint32_t BI_RGB = 0;
+constexpr uint32_t BI_RLE8 = 1;
+constexpr uint32_t BI_RLE4 = 2;
+constexpr uint32_t BI_BITFIELDS = 3;
 
 uint16_t ReadU16(const uint8_t* p) {
   return static_cast<uint16_t>(p[0] | p[1] << 8);
@@ -37,48 +46,95 @@ uint64_t RowBytes(int64_t width, int64_t bitsPerPixel) {
   return static_cast<uint64_t>((width * bitsPerPixel + 31) / 32 * 4);
 }
 
-// Checks the headers and fills the image's size fields; "" when they hold.
-std::string CheckHeaders(const uint8_t* data, size_t size, BitmapImage* image) {
-  if (size < FILE_HEADER_BYTES + INFO_HEADER_BYTES) return "file too short for the headers";
-  if (data[0] != 'B' || data[1] != 'M') return "not a bitmap file (no BM signature)";
-  const uint32_t infoBytes = ReadU32(data + 14);
-  if (infoBytes < INFO_HEADER_BYTES || infoBytes > LARGEST_INFO_HEADER)
-    return "unsupported information header size " + std::to_string(infoBytes);
-  if (FILE_HEADER_BYTES + infoBytes > size) return "information header runs past the end";
-  const int64_t width = static_cast<int32_t>(ReadU32(data + 18));
-  const int64_t rawHeight = static_cast<int32_t>(ReadU32(data + 22));
+std::string SizeFault(int64_t width, int64_t height) {
+  return "unsupported image size " + std::to_string(width) + "x" + std::to_string(height);
+}
+
+bool SizeFits(int64_t width, int64_t height) {
+  return width > 0 && height > 0 && width <= BITMAP_MAX_SIDE && height <= BITMAP_MAX_SIDE;
+}
+
+bool IsRunLength(uint32_t compression) {
+  return compression == BI_RLE8 || compression == BI_RLE4;
+}
+
+// Run-length coding exists for 8 and 4 bits only, bit masks for 16 and 32.
+bool CompressionFits(uint32_t compression, uint32_t bits) {
+  switch (compression) {
+    case BI_RGB:
+      return true;
+    case BI_RLE8:
+      return bits == 8;
+    case BI_RLE4:
+      return bits == 4;
+    case BI_BITFIELDS:
+      return bits == 16 || bits == 32;
+    default:
+      return false;
+  }
+}
+
+// The size, depth and compression fields of the information header at `info`.
+std::string ReadImageFields(const uint8_t* info, BitmapHeader* h) {
+  int64_t width, rawHeight;
+  if (h->infoBytes == CORE_HEADER_BYTES) {
+    width = ReadU16(info + 4);
+    rawHeight = ReadU16(info + 6);
+    h->planes = ReadU16(info + 8);
+    h->bitsPerPixel = ReadU16(info + 10);
+  } else {
+    width = static_cast<int32_t>(ReadU32(info + 4));
+    rawHeight = static_cast<int32_t>(ReadU32(info + 8));
+    h->planes = ReadU16(info + 12);
+    h->bitsPerPixel = ReadU16(info + 14);
+    h->compression = ReadU32(info + 16);
+    h->coloursUsed = ReadU32(info + 32);
+  }
   const int64_t height = rawHeight < 0 ? -rawHeight : rawHeight;
-  if (width <= 0 || height == 0 || width > BITMAP_MAX_SIDE || height > BITMAP_MAX_SIDE)
-    return "unsupported image size " + std::to_string(width) + "x" + std::to_string(rawHeight);
-  if (ReadU16(data + 26) != 1) return "plane count is not 1";
-  const uint32_t bits = ReadU16(data + 28);
-  if (bits != 4 && bits != 8 && bits != 24)
+  if (!SizeFits(width, height) || width * height > BITMAP_MAX_PIXELS)
+    return SizeFault(width, rawHeight);
+  h->width = static_cast<int32_t>(width);
+  h->height = static_cast<int32_t>(height);
+  h->topDown = rawHeight < 0;
+  const uint32_t bits = h->bitsPerPixel;
+  if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
     return "unsupported bits per pixel " + std::to_string(bits);
-  if (ReadU32(data + 30) != 0) return "compressed bitmaps are not supported";
-  const uint32_t coloursUsed = ReadU32(data + 46);
-  const uint64_t tableEntries = bits == 24 ? 0 : coloursUsed != 0 ? coloursUsed : 1u << bits;
-  if (bits != 24 && tableEntries > (1u << bits))
-    return "colour count " + std::to_string(coloursUsed) + " too large for the depth";
-  const uint64_t tableEnd = FILE_HEADER_BYTES + infoBytes + tableEntries * 4;
-  const uint64_t pixelOffset = ReadU32(data + 10);
-  if (tableEnd > size) return "colour table runs past the end";
-  if (pixelOffset < tableEnd) return "pixel data offset overlaps the headers";
-  if (pixelOffset + RowBytes(width, bits) * static_cast<uint64_t>(height) > size)
-    return "pixel data runs past the end";
-  image->width = static_cast<int32_t>(width);
-  image->height = static_cast<int32_t>(height);
-  image->bitsPerPixel = static_cast<int32_t>(bits);
-  image->topDown = rawHeight < 0;
-  image->pixelOffset = static_cast<uint32_t>(pixelOffset);
-  image->coloursUsed = coloursUsed;
-  image->colourTable.resize(tableEntries * 3);
-  const uint8_t* table = data + FILE_HEADER_BYTES + infoBytes;
-  for (uint64_t i = 0; i < tableEntries; ++i) {
+  if (h->compression > BI_BITFIELDS)
+    return "unsupported compression " + std::to_string(h->compression);
+  if (!CompressionFits(h->compression, bits))
+    return "compression " + std::to_string(h->compression) + " does not go with " +
+           std::to_string(bits) + " bits per pixel";
+  if (IsRunLength(h->compression) && h->topDown)
+    return "a compressed bitmap cannot store its top row first";
+  return "";
+}
+
+// The kinds DecodeBitmap reads itself.
+std::string CheckOwnKind(const BitmapHeader& h) {
+  if (h.infoBytes < INFO_HEADER_BYTES)
+    return "unsupported information header size " + std::to_string(h.infoBytes);
+  if (h.planes != 1) return "plane count is not 1";
+  if (h.bitsPerPixel != 4 && h.bitsPerPixel != 8 && h.bitsPerPixel != 24)
+    return "unsupported bits per pixel " + std::to_string(h.bitsPerPixel);
+  if (h.compression != BI_RGB) return "compressed bitmaps are not supported";
+  return "";
+}
+
+// Fills the image's size fields and colour table from checked headers.
+void TakeHeader(const uint8_t* data, const BitmapHeader& h, BitmapImage* image) {
+  image->width = h.width;
+  image->height = h.height;
+  image->bitsPerPixel = h.bitsPerPixel;
+  image->topDown = h.topDown;
+  image->pixelOffset = h.pixelOffset;
+  image->coloursUsed = h.coloursUsed;
+  image->colourTable.resize(size_t{h.tableEntries} * 3);
+  const uint8_t* table = data + FILE_HEADER_BYTES + h.infoBytes;
+  for (size_t i = 0; i < h.tableEntries; ++i) {
     image->colourTable[i * 3 + 0] = table[i * 4 + 2];
     image->colourTable[i * 3 + 1] = table[i * 4 + 1];
     image->colourTable[i * 3 + 2] = table[i * 4 + 0];
   }
-  return "";
 }
 
 // Fills indices (paletted files) and rgb from the stored rows.
@@ -111,27 +167,106 @@ std::string DecodePixels(const uint8_t* data, BitmapImage* image) {
 
 }  // namespace
 
+std::string ReadBitmapHeader(const uint8_t* data, size_t size, BitmapHeader* header) {
+  *header = BitmapHeader{};
+  if (size < FILE_HEADER_BYTES + 4) return "file too short for the headers";
+  if (data[0] != 'B' || data[1] != 'M') return "not a bitmap file (no BM signature)";
+  BitmapHeader h;
+  h.infoBytes = ReadU32(data + FILE_HEADER_BYTES);
+  if (h.infoBytes != CORE_HEADER_BYTES &&
+      (h.infoBytes < INFO_HEADER_BYTES || h.infoBytes > LARGEST_INFO_HEADER))
+    return "unsupported information header size " + std::to_string(h.infoBytes);
+  if (FILE_HEADER_BYTES + h.infoBytes > size) return "information header runs past the end";
+  const uint8_t* info = data + FILE_HEADER_BYTES;
+  if (std::string fault = ReadImageFields(info, &h); !fault.empty()) return fault;
+  // The colour table of a paletted file (three bytes an entry after the core
+  // header, four after the others), or the masks of a bit-mask file.
+  uint64_t tableBytes = 0;
+  if (h.bitsPerPixel <= 8) {
+    const uint32_t most = 1u << h.bitsPerPixel;
+    if (h.coloursUsed > most)
+      return "colour count " + std::to_string(h.coloursUsed) + " too large for the depth";
+    h.tableEntries = h.coloursUsed != 0 ? h.coloursUsed : most;
+    tableBytes = uint64_t{h.tableEntries} * (h.infoBytes == CORE_HEADER_BYTES ? 3 : 4);
+  } else if (h.compression == BI_BITFIELDS && h.infoBytes == INFO_HEADER_BYTES) {
+    tableBytes = MASK_BYTES;
+  }
+  const uint64_t tableEnd = FILE_HEADER_BYTES + h.infoBytes + tableBytes;
+  if (tableEnd > size) return "colour table runs past the end";
+  h.pixelOffset = ReadU32(data + 10);
+  if (h.pixelOffset < tableEnd) return "pixel data offset overlaps the headers";
+  // Compressed data states its size; the decoder stops at the end of the file
+  // whatever the codes say.
+  const uint64_t pixelBytes = IsRunLength(h.compression)
+                                  ? uint64_t{ReadU32(info + 20)}
+                                  : RowBytes(h.width, h.bitsPerPixel) * uint64_t(h.height);
+  if (h.pixelOffset + pixelBytes > size) return "pixel data runs past the end";
+  *header = h;
+  return "";
+}
+
 std::string DecodeBitmap(const uint8_t* data, size_t size, BitmapImage* image) {
   *image = BitmapImage{};
-  std::string error = CheckHeaders(data, size, image);
-  if (error.empty()) error = DecodePixels(data, image);
+  BitmapHeader header;
+  std::string error = ReadBitmapHeader(data, size, &header);
+  if (error.empty()) error = CheckOwnKind(header);
+  if (error.empty()) {
+    TakeHeader(data, header, image);
+    error = DecodePixels(data, image);
+  }
   if (!error.empty()) *image = BitmapImage{};
   return error;
 }
 
-std::string ReadBitmapFile(const char* path, BitmapImage* image) {
-  *image = BitmapImage{};
+std::string ReadBitmapBytes(const char* path, std::vector<uint8_t>* bytes) {
+  bytes->clear();
   std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path, "rb"), std::fclose);
   if (!file) return std::string("cannot open: ") + std::strerror(errno);
-  std::vector<uint8_t> bytes;
   uint8_t chunk[65536];
   size_t got;
   while ((got = std::fread(chunk, 1, sizeof chunk, file.get())) > 0) {
-    if (bytes.size() + got > BITMAP_MAX_FILE_BYTES) return "file too large";
-    bytes.insert(bytes.end(), chunk, chunk + got);
+    if (bytes->size() + got > BITMAP_MAX_FILE_BYTES) {
+      bytes->clear();
+      return "file too large";
+    }
+    bytes->insert(bytes->end(), chunk, chunk + got);
   }
-  if (std::ferror(file.get())) return std::string("cannot read: ") + std::strerror(errno);
+  if (std::ferror(file.get())) {
+    bytes->clear();
+    return std::string("cannot read: ") + std::strerror(errno);
+  }
+  return "";
+}
+
+std::string ReadBitmapFile(const char* path, BitmapImage* image) {
+  *image = BitmapImage{};
+  std::vector<uint8_t> bytes;
+  const std::string fault = ReadBitmapBytes(path, &bytes);
+  if (!fault.empty()) return fault;
   return DecodeBitmap(bytes.data(), bytes.size(), image);
+}
+
+std::string DecodeRawBitmap(const uint8_t* data, size_t size, RawBitmap* raw) {
+  *raw = RawBitmap{};
+  if (size < FILE_HEADER_BYTES + INFO_HEADER_BYTES) return "file too short for the headers";
+  if (ReadU32(data + 10) != RAW_PIXEL_OFFSET) return "pixel data does not start at byte 1078";
+  if (ReadU32(data + 46) != RAW_COLOURS_USED) return "colour count is not 256";
+  const int64_t width = static_cast<int32_t>(ReadU32(data + 18));
+  const int64_t rawHeight = static_cast<int32_t>(ReadU32(data + 22));
+  const int64_t height = rawHeight < 0 ? -rawHeight : rawHeight;
+  if (!SizeFits(width, height)) return SizeFault(width, rawHeight);
+  const uint64_t rowBytes = RowBytes(width, 8);
+  if (RAW_PIXEL_OFFSET + rowBytes * uint64_t(height) > size) return "pixel data runs past the end";
+  raw->width = static_cast<int32_t>(width);
+  raw->height = static_cast<int32_t>(height);
+  raw->indices.resize(static_cast<size_t>(width * height));
+  for (int64_t y = 0; y < height; ++y) {
+    const int64_t storedRow = rawHeight < 0 ? y : height - 1 - y;
+    std::memcpy(&raw->indices[static_cast<size_t>(y * width)],
+                data + RAW_PIXEL_OFFSET + static_cast<uint64_t>(storedRow) * rowBytes,
+                static_cast<size_t>(width));
+  }
+  return "";
 }
 
 std::vector<uint8_t> EncodeBitmap8(int32_t width, int32_t height, const uint8_t* pixels,

@@ -1,8 +1,11 @@
 // Filling sprite slots from bitmap files: colour-matched loads and raw index loads.
+#include "gfx/slot_loading.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "gfx/bitmap_file.h"
 #include "gfx/palette.h"
@@ -12,20 +15,17 @@
 namespace gfx {
 namespace {
 
-constexpr uint32_t RAW_PIXEL_OFFSET = 1078;
-constexpr uint32_t RAW_COLOURS_USED = 256;
-
 int32_t Refuse(const char* fileName, const std::string& fault) {
   std::fprintf(stderr, "vaulmoor: %s: %s\n", fileName, fault.c_str());
   return 0;
 }
 
 // True when the file's colour table repeats the current palette entry for entry.
-bool TableMatchesPalette(const BitmapImage& image) {
-  const size_t entries = image.colourTable.size() / 3;
+bool TableMatchesPalette(const platform::BitmapPicture& picture) {
+  const size_t entries = picture.colourTable.size() / 3;
   if (entries == 0 || entries > 256) return false;
   for (size_t i = 0; i < entries; ++i) {
-    const uint8_t* colour = &image.colourTable[i * 3];
+    const uint8_t* colour = &picture.colourTable[i * 3];
     const PaletteEntry& entry = PaletteEntries[i];
     if (colour[0] != entry.red || colour[1] != entry.green || colour[2] != entry.blue) return false;
   }
@@ -34,23 +34,23 @@ bool TableMatchesPalette(const BitmapImage& image) {
 
 // The palette index of every pixel: the file's own indices when its colour
 // table is the current palette, otherwise the nearest palette colour.
-std::vector<uint8_t> PaletteIndices(const BitmapImage& image) {
-  if (TableMatchesPalette(image)) return image.indices;
-  const size_t pixels = static_cast<size_t>(image.width) * static_cast<size_t>(image.height);
+std::vector<uint8_t> PaletteIndices(const platform::BitmapPicture& picture) {
+  if (TableMatchesPalette(picture)) return picture.indices;
+  const size_t pixels = static_cast<size_t>(picture.width) * static_cast<size_t>(picture.height);
   std::vector<uint8_t> result(pixels);
-  if (!image.indices.empty()) {
+  if (!picture.indices.empty()) {
     uint8_t mapped[256];
-    for (size_t i = 0; i < image.colourTable.size() / 3; ++i)
-      mapped[i] = NearestPaletteIndex(image.colourTable[i * 3], image.colourTable[i * 3 + 1],
-                                      image.colourTable[i * 3 + 2]);
-    for (size_t p = 0; p < pixels; ++p) result[p] = mapped[image.indices[p]];
+    for (size_t i = 0; i < picture.colourTable.size() / 3; ++i)
+      mapped[i] = NearestPaletteIndex(picture.colourTable[i * 3], picture.colourTable[i * 3 + 1],
+                                      picture.colourTable[i * 3 + 2]);
+    for (size_t p = 0; p < pixels; ++p) result[p] = mapped[picture.indices[p]];
     return result;
   }
   // True-colour pictures have long runs of one colour: remember the last match.
   int32_t lastColour = -1;
   uint8_t lastIndex = 0;
   for (size_t p = 0; p < pixels; ++p) {
-    const uint8_t* rgb = &image.rgb[p * 3];
+    const uint8_t* rgb = &picture.rgb[p * 3];
     const int32_t colour = rgb[0] << 16 | rgb[1] << 8 | rgb[2];
     if (colour != lastColour) {
       lastColour = colour;
@@ -85,12 +85,31 @@ std::string NoSuchSlot(int32_t slot) {
   return "sprite slot " + std::to_string(slot) + " does not exist";
 }
 
+// The file's bytes decoded for a colour-matched load; "" or the fault.
+std::string ReadSlotPicture(const char* fileName, platform::BitmapPicture* picture) {
+  std::vector<uint8_t> bytes;
+  const std::string fault = ReadBitmapBytes(fileName, &bytes);
+  if (!fault.empty()) return fault;
+  return DecodeSlotPicture(bytes.data(), bytes.size(), picture);
+}
+
 }  // namespace
+
+std::string DecodeSlotPicture(const uint8_t* data, size_t size, platform::BitmapPicture* picture) {
+  *picture = platform::BitmapPicture{};
+  BitmapHeader header;
+  std::string fault = ReadBitmapHeader(data, size, &header);
+  if (fault.empty()) fault = platform::DecodeBitmapPicture(data, size, picture);
+  if (fault.empty() && (picture->width != header.width || picture->height != header.height))
+    fault = "decoded size differs from the headers";
+  if (!fault.empty()) *picture = platform::BitmapPicture{};
+  return fault;
+}
 
 int32_t LoadBitmapToSlot(int32_t slot, const char* fileName, int32_t width, int32_t height) {
   if (!IsSlotNumber(slot)) return Refuse(fileName, NoSuchSlot(slot));
-  BitmapImage image;
-  const std::string fault = ReadBitmapFile(fileName, &image);
+  platform::BitmapPicture picture;
+  const std::string fault = ReadSlotPicture(fileName, &picture);
   if (!fault.empty()) {
     // A failed reload keeps the picture the slot already has; an empty slot
     // gets a cleared surface of the requested size. Either way the slot
@@ -101,22 +120,21 @@ int32_t LoadBitmapToSlot(int32_t slot, const char* fileName, int32_t width, int3
       CreateSlotSurface(slot, width, height);
     return Refuse(fileName, fault);
   }
-  const std::vector<uint8_t> indices = PaletteIndices(image);
+  const std::vector<uint8_t> indices = PaletteIndices(picture);
   const std::string copyFault =
-      FillSlot(slot, width, height, indices.data(), image.width, image.height);
+      FillSlot(slot, width, height, indices.data(), picture.width, picture.height);
   return copyFault.empty() ? 1 : Refuse(fileName, copyFault);
 }
 
 int32_t LoadRawBitmapToSlot(int32_t slot, const char* fileName) {
   if (!IsSlotNumber(slot)) return Refuse(fileName, NoSuchSlot(slot));
-  BitmapImage image;
-  const std::string fault = ReadBitmapFile(fileName, &image);
+  std::vector<uint8_t> bytes;
+  RawBitmap raw;
+  std::string fault = ReadBitmapBytes(fileName, &bytes);
+  if (fault.empty()) fault = DecodeRawBitmap(bytes.data(), bytes.size(), &raw);
   if (!fault.empty()) return Refuse(fileName, fault);
-  if (image.pixelOffset != RAW_PIXEL_OFFSET || image.bitsPerPixel != 8)
-    return Refuse(fileName, "not an 8-bit bitmap with its pixels at byte 1078");
-  if (image.coloursUsed != RAW_COLOURS_USED) return Refuse(fileName, "colour count is not 256");
   const std::string copyFault =
-      FillSlot(slot, image.width, image.height, image.indices.data(), image.width, image.height);
+      FillSlot(slot, raw.width, raw.height, raw.indices.data(), raw.width, raw.height);
   return copyFault.empty() ? 1 : Refuse(fileName, copyFault);
 }
 

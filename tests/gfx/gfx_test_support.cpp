@@ -75,7 +75,8 @@ void Put32(std::vector<uint8_t>& out, uint32_t value) {
 }  // namespace
 
 std::vector<uint8_t> MakeBitmap(const BitmapLayout& layout) {
-  const uint32_t offset = 14 + layout.infoHeaderBytes + layout.tableEntries * 4;
+  const uint32_t offset = 14 + layout.infoHeaderBytes +
+                          static_cast<uint32_t>(layout.masks.size()) * 4 + layout.tableEntries * 4;
   std::vector<uint8_t> out;
   out.push_back('B');
   out.push_back('M');
@@ -94,6 +95,7 @@ std::vector<uint8_t> MakeBitmap(const BitmapLayout& layout) {
   Put32(out, layout.coloursUsed);
   Put32(out, 0);
   out.resize(14 + layout.infoHeaderBytes, 0);
+  for (uint32_t mask : layout.masks) Put32(out, mask);
   for (uint32_t i = 0; i < layout.tableEntries; ++i) {
     const bool given = (i + 1) * 3 <= layout.tableRgb.size();
     out.push_back(given ? layout.tableRgb[i * 3 + 2] : 0);

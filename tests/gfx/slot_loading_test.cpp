@@ -1,8 +1,12 @@
 // Tests of filling sprite slots from bitmap files.
+#include "gfx/slot_loading.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
+#include <functional>
 #include <vector>
 
 #include "gfx/palette.h"
@@ -98,12 +102,241 @@ TEST_F(SlotLoading, TrueColourFileMapsEachPixel) {
   layout.bitsPerPixel = 24;
   layout.tableEntries = 0;
   layout.coloursUsed = 0;
-  layout.rows = {Blue(200), Green(200), Red(200), Blue(5), Green(5), static_cast<uint8_t>(Red(5) + 1),
-               0,         0};
+  layout.rows = {
+      Blue(200), Green(200), Red(200), Blue(5), Green(5), static_cast<uint8_t>(Red(5) + 1), 0, 0};
   gfxtest::WriteAll(dir_.File("c.bmp"), gfxtest::MakeBitmap(layout));
   ASSERT_EQ(gfx::LoadBitmapToSlot(3, dir_.File("c.bmp").c_str(), 2, 1), 1);
   EXPECT_EQ(Pixel(3, 0, 0), 200);
   EXPECT_EQ(Pixel(3, 1, 0), 5);
+}
+
+// Files of every kind the system's image reader reads, each holding a 3 x 2
+// picture (top row first in `expected`, the palette indices the slot must get).
+struct KindCase {
+  const char* name;
+  std::vector<uint8_t> file;
+  std::vector<std::vector<int>> expected;
+};
+
+// Colours that 5- and 6-bit channels hold exactly; palette entries 50..52 are
+// set to three of them (green is palette entry 0).
+using Colour = std::array<uint8_t, 3>;
+constexpr Colour MAGENTA = {255, 0, 255}, GREEN = {0, 255, 0}, WHITE = {255, 255, 255},
+                 BLACK = {0, 0, 0};
+// The picture of the true-colour files and the indices it maps to.
+const std::vector<std::vector<Colour>> TRUE_COLOUR_PICTURE = {{MAGENTA, GREEN, WHITE},
+                                                              {BLACK, MAGENTA, GREEN}};
+const std::vector<std::vector<int>> TRUE_COLOUR_INDICES = {{50, 0, 51}, {52, 50, 0}};
+
+// The stored rows of a picture, each pixel as encode gives its bytes, padded to
+// 4 bytes; bottom row first unless topDown.
+std::vector<uint8_t> TrueColourRows(
+    const std::function<std::vector<uint8_t>(const Colour&)>& encode, bool topDown = false) {
+  std::vector<uint8_t> rows;
+  for (size_t r = 0; r < TRUE_COLOUR_PICTURE.size(); ++r) {
+    const auto& row = TRUE_COLOUR_PICTURE[topDown ? r : TRUE_COLOUR_PICTURE.size() - 1 - r];
+    for (const Colour& colour : row) {
+      const std::vector<uint8_t> bytes = encode(colour);
+      rows.insert(rows.end(), bytes.begin(), bytes.end());
+    }
+    rows.resize((rows.size() + 3) / 4 * 4, 0);
+  }
+  return rows;
+}
+
+std::vector<uint8_t> Little16(uint32_t value) {
+  return {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8)};
+}
+
+// A 5-bit channel: 0 or 31 for the colours above.
+uint32_t Five(uint8_t channel) {
+  return channel >> 3;
+}
+
+TEST_F(SlotLoading, EveryKindOfBitmapLoads) {
+  gfx::PaletteEntries[50] = {MAGENTA[0], MAGENTA[1], MAGENTA[2], 0};
+  gfx::PaletteEntries[51] = {WHITE[0], WHITE[1], WHITE[2], 0};
+  gfx::PaletteEntries[52] = {BLACK[0], BLACK[1], BLACK[2], 0};
+  const std::vector<uint8_t> fullTable = PaletteTable();
+  const std::vector<uint8_t> sixteen(fullTable.begin(), fullTable.begin() + 16 * 3);
+  auto layout = [](int bits, uint32_t compression, const std::vector<uint8_t>& table,
+                   std::vector<uint8_t> rows) {
+    BitmapLayout l;
+    l.width = 3;
+    l.height = 2;
+    l.bitsPerPixel = static_cast<uint16_t>(bits);
+    l.compression = compression;
+    l.tableRgb = table;
+    l.tableEntries = static_cast<uint32_t>(table.size() / 3);
+    l.coloursUsed = l.tableEntries;
+    l.rows = std::move(rows);
+    return l;
+  };
+  std::vector<KindCase> cases;
+  // Two colours, palette entries 9 and 200: bits 011 below, 101 above.
+  std::vector<uint8_t> twoColours = {Red(9), Green(9), Blue(9), Red(200), Green(200), Blue(200)};
+  cases.push_back({"1 bit",
+                   gfxtest::MakeBitmap(layout(1, 0, twoColours, {0x60, 0, 0, 0, 0xA0, 0, 0, 0})),
+                   {{200, 9, 200}, {9, 200, 200}}});
+  cases.push_back({"4 bits, the palette's first sixteen colours",
+                   gfxtest::MakeBitmap(layout(4, 0, sixteen, {0x0E, 0x30, 0, 0, 0x12, 0xF0, 0, 0})),
+                   {{1, 2, 15}, {0, 14, 3}}});
+  // Bottom row in absolute mode (three bytes and a pad byte), top row as a run.
+  cases.push_back(
+      {"run-length 8 bits",
+       gfxtest::MakeBitmap(layout(8, 1, fullTable, {0, 3, 1, 2, 3, 0, 0, 0, 3, 7, 0, 1})),
+       {{7, 7, 7}, {1, 2, 3}}});
+  // A delta skips the middle pixel; the end comes before the top row.
+  cases.push_back({"run-length 8 bits, skipped pixels",
+                   gfxtest::MakeBitmap(layout(8, 1, fullTable, {1, 5, 0, 2, 1, 0, 1, 6, 0, 1})),
+                   {{0, 0, 0}, {5, 0, 6}}});
+  // Bottom row in absolute mode (two bytes of nibbles), top row as an
+  // alternating run.
+  cases.push_back(
+      {"run-length 4 bits",
+       gfxtest::MakeBitmap(layout(4, 2, sixteen, {0, 3, 0x33, 0x30, 0, 0, 3, 0x12, 0, 1})),
+       {{1, 2, 1}, {3, 3, 3}}});
+  cases.push_back({"16 bits, 5-5-5",
+                   gfxtest::MakeBitmap(layout(16, 0, {}, TrueColourRows([](const Colour& c) {
+                                                return Little16(Five(c[0]) << 10 | Five(c[1]) << 5 |
+                                                                Five(c[2]));
+                                              }))),
+                   TRUE_COLOUR_INDICES});
+  BitmapLayout masks565 =
+      layout(16, 3, {}, TrueColourRows([](const Colour& c) {
+               return Little16(Five(c[0]) << 11 | (c[1] >> 2) << 5 | Five(c[2]));
+             }));
+  masks565.masks = {0xF800, 0x07E0, 0x001F};
+  cases.push_back({"16 bits, 5-6-5 masks", gfxtest::MakeBitmap(masks565), TRUE_COLOUR_INDICES});
+  cases.push_back({"24 bits",
+                   gfxtest::MakeBitmap(layout(24, 0, {}, TrueColourRows([](const Colour& c) {
+                                                return std::vector<uint8_t>{c[2], c[1], c[0]};
+                                              }))),
+                   TRUE_COLOUR_INDICES});
+  // Alpha differs from pixel to pixel: it is not used.
+  uint8_t alpha = 0;
+  cases.push_back(
+      {"32 bits with alpha",
+       gfxtest::MakeBitmap(layout(32, 0, {}, TrueColourRows([&](const Colour& c) {
+                                    alpha = static_cast<uint8_t>(alpha + 0x55);
+                                    return std::vector<uint8_t>{c[2], c[1], c[0], alpha};
+                                  }))),
+       TRUE_COLOUR_INDICES});
+  BitmapLayout redFirst = layout(32, 3, {}, TrueColourRows([](const Colour& c) {
+                                   return std::vector<uint8_t>{c[0], c[1], c[2], 0};
+                                 }));
+  redFirst.masks = {0x000000FF, 0x0000FF00, 0x00FF0000};
+  cases.push_back(
+      {"32 bits, red in the low byte", gfxtest::MakeBitmap(redFirst), TRUE_COLOUR_INDICES});
+  BitmapLayout topDown = layout(32, 0, {},
+                                TrueColourRows(
+                                    [](const Colour& c) {
+                                      return std::vector<uint8_t>{c[2], c[1], c[0], 0};
+                                    },
+                                    true));
+  topDown.height = -2;
+  cases.push_back({"32 bits, top row first", gfxtest::MakeBitmap(topDown), TRUE_COLOUR_INDICES});
+  // The old 12-byte header with three-byte colour entries.
+  std::vector<uint8_t> core = {'B', 'M', 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+  const uint32_t coreOffset = 14 + 12 + 256 * 3;
+  core[10] = static_cast<uint8_t>(coreOffset);
+  core[11] = static_cast<uint8_t>(coreOffset >> 8);
+  const uint8_t coreHeader[12] = {12, 0, 0, 0, 3, 0, 2, 0, 1, 0, 8, 0};
+  core.insert(core.end(), coreHeader, coreHeader + 12);
+  for (size_t i = 0; i < 256; ++i)
+    core.insert(core.end(), {fullTable[i * 3 + 2], fullTable[i * 3 + 1], fullTable[i * 3]});
+  const std::vector<uint8_t> coreRows = gfxtest::Rows8({{1, 2, 3}, {4, 5, 6}});
+  core.insert(core.end(), coreRows.begin(), coreRows.end());
+  cases.push_back({"old core header", core, {{1, 2, 3}, {4, 5, 6}}});
+
+  for (const KindCase& c : cases) {
+    gfxtest::WriteAll(dir_.File("kind.bmp"), c.file);
+    ASSERT_EQ(gfx::LoadBitmapToSlot(1, dir_.File("kind.bmp").c_str(), 3, 2), 1) << c.name;
+    for (int y = 0; y < 2; ++y)
+      for (int x = 0; x < 3; ++x)
+        EXPECT_EQ(Pixel(1, x, y), c.expected[y][x]) << c.name << " at " << x << "," << y;
+  }
+}
+
+TEST_F(SlotLoading, ColourMatchedLoadRefusesWhatItCannotRead) {
+  auto file = [](int bits, uint32_t compression, uint32_t tableEntries, std::vector<uint8_t> rows) {
+    BitmapLayout l;
+    l.width = 3;
+    l.height = 2;
+    l.bitsPerPixel = static_cast<uint16_t>(bits);
+    l.compression = compression;
+    l.tableEntries = tableEntries;
+    l.coloursUsed = tableEntries;
+    l.rows = std::move(rows);
+    return l;
+  };
+  struct Case {
+    const char* name;
+    std::vector<uint8_t> bytes;
+    const char* fault;
+  };
+  std::vector<Case> cases;
+  auto add = [&](const char* name, const BitmapLayout& layout, const char* fault) {
+    cases.push_back({name, gfxtest::MakeBitmap(layout), fault});
+  };
+  add("run of an index outside the table", file(8, 1, 4, {3, 9, 0, 1}), "outside colour table");
+  add("run-length codes without an end", file(8, 1, 256, {3, 7, 3, 7}), "cannot decode");
+  add("unknown compression", file(8, 4, 256, std::vector<uint8_t>(8, 1)),
+      "unsupported compression 4");
+  add("run-length 8 with 24 bits", file(24, 1, 0, {3, 7, 0, 1}), "does not go with 24 bits");
+  add("bit masks with 8 bits", file(8, 3, 256, std::vector<uint8_t>(8, 1)),
+      "does not go with 8 bits");
+  add("two bits", file(2, 0, 4, std::vector<uint8_t>(8, 0)), "bits per pixel 2");
+  BitmapLayout topDown = file(8, 1, 256, {3, 7, 0, 0, 3, 7, 0, 1});
+  topDown.height = -2;
+  add("run-length with the top row first", topDown, "top row first");
+  // A few bytes of codes may claim a huge picture; it is refused before anything
+  // is made for it.
+  BitmapLayout huge = file(8, 1, 256, {0, 1});
+  huge.width = huge.height = 4097;
+  add("run-length picture of too many pixels", huge, "image size 4097x4097");
+  std::vector<uint8_t> cut = gfxtest::MakeBitmap(file(8, 1, 256, {3, 7, 0, 0, 3, 7, 0, 1}));
+  cut.resize(cut.size() - 2);
+  cases.push_back({"run-length data cut short", cut, "pixel data runs past the end"});
+  BitmapLayout masks = file(16, 3, 0, std::vector<uint8_t>(16, 1));
+  masks.masks = {0xF800, 0x07E0, 0x001F};
+  std::vector<uint8_t> noMasks = gfxtest::MakeBitmap(masks);
+  noMasks.resize(14 + 40 + 8);
+  cases.push_back({"masks cut short", noMasks, "colour table runs past the end"});
+  for (const Case& c : cases) {
+    gfxtest::WriteAll(dir_.File("bad.bmp"), c.bytes);
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(gfx::LoadBitmapToSlot(1, dir_.File("bad.bmp").c_str(), 3, 2), 0) << c.name;
+    const std::string message = ::testing::internal::GetCapturedStderr();
+    EXPECT_NE(message.find(c.fault), std::string::npos) << c.name << ": " << message;
+  }
+}
+
+TEST(SlotPicture, EveryTruncationIsRefusedWithNothingDecoded) {
+  BitmapLayout runLength;
+  runLength.width = 3;
+  runLength.height = 2;
+  runLength.compression = 1;
+  runLength.rows = {0, 3, 1, 2, 3, 0, 0, 0, 3, 7, 0, 1};
+  BitmapLayout trueColour;
+  trueColour.width = 3;
+  trueColour.height = 2;
+  trueColour.bitsPerPixel = 32;
+  trueColour.compression = 3;
+  trueColour.masks = {0xFF0000, 0xFF00, 0xFF};
+  trueColour.tableEntries = 0;
+  trueColour.rows = std::vector<uint8_t>(24, 0x40);
+  for (const BitmapLayout& layout : {runLength, trueColour}) {
+    const std::vector<uint8_t> whole = gfxtest::MakeBitmap(layout);
+    platform::BitmapPicture picture;
+    ASSERT_EQ(gfx::DecodeSlotPicture(whole.data(), whole.size(), &picture), "");
+    for (size_t size = 0; size < whole.size(); ++size) {
+      const std::vector<uint8_t> cut(whole.begin(), whole.begin() + static_cast<ptrdiff_t>(size));
+      EXPECT_NE(gfx::DecodeSlotPicture(cut.data(), cut.size(), &picture), "") << size;
+      EXPECT_EQ(picture.width, 0) << size;
+      EXPECT_TRUE(picture.indices.empty() && picture.rgb.empty()) << size;
+    }
+  }
 }
 
 TEST_F(SlotLoading, PictureLandsTopLeftWhateverTheSlotSize) {
@@ -184,6 +417,52 @@ TEST_F(SlotLoading, RawLoadRefusalsLeaveTheSlotAlone) {
     EXPECT_EQ(Pixel(8, 0, 0), 9);
   }
   EXPECT_EQ(SlotLines(8), 1u);
+}
+
+// Only the pixel data offset and the colour count decide: whatever else the
+// headers say, the rows at byte 1078 are read as 8-bit indices.
+TEST_F(SlotLoading, RawLoadLooksOnlyAtOffsetAndColourCount) {
+  const std::vector<uint8_t> plain = gfxtest::MakeBitmap([] {
+    BitmapLayout layout;
+    layout.width = 3;
+    layout.height = 2;
+    layout.coloursUsed = 256;
+    layout.rows = gfxtest::Rows8({{1, 2, 3}, {4, 5, 6}});
+    return layout;
+  }());
+  ASSERT_EQ(plain.size(), 1078u + 8u);
+  struct Case {
+    const char* name;
+    size_t offset;
+    std::vector<uint8_t> bytes;
+  };
+  const Case cases[] = {{"no signature", 0, {'X', 'Y'}},
+                        {"two planes", 26, {2, 0}},
+                        {"24 bits per pixel", 28, {24, 0}},
+                        {"run-length compression", 30, {1, 0, 0, 0}},
+                        {"a 108-byte header size", 14, {108, 0, 0, 0}}};
+  for (const Case& c : cases) {
+    std::vector<uint8_t> bytes = plain;
+    std::copy(c.bytes.begin(), c.bytes.end(), bytes.begin() + static_cast<ptrdiff_t>(c.offset));
+    gfxtest::WriteAll(dir_.File("raw.bmp"), bytes);
+    ASSERT_EQ(gfx::LoadRawBitmapToSlot(7, dir_.File("raw.bmp").c_str()), 1) << c.name;
+    const int expected[2][3] = {{1, 2, 3}, {4, 5, 6}};
+    for (int y = 0; y < 2; ++y)
+      for (int x = 0; x < 3; ++x) EXPECT_EQ(Pixel(7, x, y), expected[y][x]) << c.name;
+  }
+  // What would read past the file or make no picture is still refused.
+  const Case refused[] = {{"height 0", 22, {0, 0, 0, 0}},
+                          {"negative width", 18, {0xFD, 0xFF, 0xFF, 0xFF}},
+                          {"rows past the end", 22, {3, 0, 0, 0}}};
+  for (const Case& c : refused) {
+    std::vector<uint8_t> bytes = plain;
+    std::copy(c.bytes.begin(), c.bytes.end(), bytes.begin() + static_cast<ptrdiff_t>(c.offset));
+    gfxtest::WriteAll(dir_.File("raw.bmp"), bytes);
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(gfx::LoadRawBitmapToSlot(7, dir_.File("raw.bmp").c_str()), 0) << c.name;
+    ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(Pixel(7, 2, 1), 6) << c.name;
+  }
 }
 
 TEST_F(SlotLoading, PictureTooLargeForASurfaceLeavesTheSlotEmpty) {

@@ -59,6 +59,15 @@ std::function<void(const std::string&)> Patch16(size_t offset, uint16_t value) {
   };
 }
 
+// One damage after the other.
+std::function<void(const std::string&)> Both(std::function<void(const std::string&)> first,
+                                             std::function<void(const std::string&)> second) {
+  return [first, second](const std::string& path) {
+    first(path);
+    second(path);
+  };
+}
+
 // The open-floor stages with the first stage's block beginning differently.
 std::string StagesStartingWith(const std::string& firstNumbers, size_t replaced) {
   std::string text = robustness::OpenFloorStages();
@@ -142,10 +151,17 @@ INSTANTIATE_TEST_SUITE_P(
                                Patch32(BMP_WIDTH, 0xFFFFFF00u), "image size"},
                     DamageCase{"BitmapAbsurdColourCount", "data/graphic7.bmp",
                                Patch32(BMP_COLOURS_USED, 100000), "colour count"},
-                    DamageCase{"BitmapUnsupportedDepth", "data/graphic8.bmp", Patch16(BMP_BITS, 32),
-                               "bits per pixel"},
-                    DamageCase{"BitmapCompressed", "data/kestrune.bmp", Patch32(BMP_COMPRESSION, 1),
-                               "compressed"},
+                    DamageCase{"BitmapUnsupportedDepth", "data/graphic8.bmp", Patch16(BMP_BITS, 7),
+                               "bits per pixel 7"},
+                    DamageCase{"BitmapUnknownCompression", "data/kestrune.bmp",
+                               Patch32(BMP_COMPRESSION, 4), "unsupported compression 4"},
+                    // Uncompressed rows read as run-length codes: the fixture's rows
+                    // hold no zero byte, so no code ever ends the picture.
+                    DamageCase{"BitmapRunLengthWithoutEnd", "data/graphic8.bmp",
+                               Patch32(BMP_COMPRESSION, 1), "cannot decode"},
+                    DamageCase{"BitmapRunLengthCutShort", "data/graphic8.bmp",
+                               Both(Patch32(BMP_COMPRESSION, 1), Truncate(20000)),
+                               "pixel data runs past the end"},
                     DamageCase{"BitmapDirectory", "data/graphic4.bmp", PutDirectory, "directory"}),
     robustness::RowName());
 

@@ -1,0 +1,30 @@
+// Decoding bitmap files with SDL's reader, which reads every kind Windows does.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+// A decoded picture, rows top row first.
+struct BitmapPicture {
+  int32_t width = 0;
+  int32_t height = 0;
+  // Files with a colour table (1, 4 and 8 bits per pixel): the table as red,
+  // green, blue per entry (at most 256), and one table index per pixel, each
+  // inside the table.
+  std::vector<uint8_t> colourTable;
+  std::vector<uint8_t> indices;
+  // Files without one (16, 24 and 32 bits): red, green, blue per pixel. An
+  // alpha channel is not kept.
+  std::vector<uint8_t> rgb;
+};
+
+// Decodes the bytes of a bitmap file: uncompressed, run-length or bit-mask
+// pixels of any depth, either row order. "" on success, else the reader's
+// reason (the picture is then empty). Nothing outside data is read.
+std::string DecodeBitmapPicture(const uint8_t* data, size_t size, BitmapPicture* picture);
+
+}  // namespace platform
