@@ -4,6 +4,7 @@
 #include "app/shell.h"
 #include "gfx/surfaces.h"
 #include "lang/language.h"
+#include "platform/files.h"
 
 namespace app {
 namespace {
@@ -37,7 +38,8 @@ std::string LoadGraphics() {
   std::string missing;
   for (const StartupBitmap& bitmap : STARTUP_BITMAPS) {
     const std::string path = BitmapPath(bitmap);
-    int32_t loaded = gfx::LoadBitmapToSlot(bitmap.slot, path.c_str(), bitmap.width, bitmap.height);
+    int32_t loaded = gfx::LoadBitmapToSlot(bitmap.slot, platform::GameFilePath(path).c_str(),
+                                           bitmap.width, bitmap.height);
     if (!loaded && missing.empty()) missing = path;
   }
   return missing;

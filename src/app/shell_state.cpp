@@ -2,10 +2,7 @@
 #include "app/shell_state.h"
 
 #include <cmath>
-#include <cstring>
 #include <numbers>
-
-#include "platform/platform.h"
 
 namespace app {
 
@@ -40,14 +37,6 @@ void SeedRandom(uint32_t seed) {
 int32_t NextRandom() {
   RandomState = RandomState * 214013u + 2531011u;
   return static_cast<int32_t>((RandomState >> 16) & 0x7FFF);
-}
-
-const char* ModuleDirectory() {
-  // Room for any path the system allows; the directory is fetched anew each call.
-  static char buffer[4096];
-  std::strncpy(buffer, platform::ProgramDirectory(), sizeof buffer - 1);
-  buffer[sizeof buffer - 1] = '\0';
-  return buffer;
 }
 
 }  // namespace app

@@ -1,5 +1,5 @@
 // Shell globals that the other subsystems read: the log, the frame step, the
-// sine table, the presentation mode, the program directory and the sound handles.
+// sine table, the presentation mode and the sound handles.
 #pragma once
 
 #include <cstdint>
@@ -25,10 +25,6 @@ extern int32_t PageFlipMode;
 // result = bits 16..30 of the new state (0..32767). Seeded at window creation.
 void SeedRandom(uint32_t seed);
 int32_t NextRandom();
-
-// The program's directory with a trailing '/', in a shared buffer (long enough for any path) that
-// each call overwrites.
-const char* ModuleDirectory();
 
 // The six sound effect handles, loaded from data/snd01.wav .. snd06.wav.
 extern int SoundStageClear;

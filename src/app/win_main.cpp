@@ -17,6 +17,7 @@
 #include "gfx/text.h"
 #include "input/input.h"
 #include "lang/language.h"
+#include "platform/files.h"
 #include "platform/platform.h"
 
 namespace app {
@@ -34,11 +35,14 @@ constexpr int EXIT_STARTUP_FAILED = 2;
   std::exit(EXIT_STARTUP_FAILED);
 }
 
+// Without a place for the log (the platform layer has said why) the game runs without it.
 void OpenReport() {
-  ReportFile = std::fopen("./report.txt", "w");
+  const std::string path = platform::UserFilePath(platform::UserFile::Log, "./report.txt");
+  if (path.empty()) return;
+  ReportFile = std::fopen(path.c_str(), "w");
   if (!ReportFile)
-    std::fprintf(stderr,
-                 "vaulmoor: cannot create ./report.txt; the display-memory log is skipped\n");
+    std::fprintf(stderr, "vaulmoor: cannot create %s; the display-memory log is skipped\n",
+                 path.c_str());
 }
 
 void EmptyLatchesAndSlots() {
@@ -52,10 +56,15 @@ void EmptyLatchesAndSlots() {
 int WinMain(int argc, char** argv) {
   std::string problem = ParseCommandLine(argc, argv, &StartOptions);
   if (!problem.empty()) {
-    std::fprintf(stderr, "vaulmoor: %s\n%s", problem.c_str(), USAGE_TEXT);
+    std::fprintf(stderr, "vaulmoor: %s\n%sTry 'vaulmoor --help' for more.\n", problem.c_str(),
+                 UsageText().c_str());
     return EXIT_STARTUP_FAILED;
   }
   lang::SelectLanguage(StartOptions.language ? StartOptions.language : lang::LocaleLanguage());
+  if (StartOptions.help || StartOptions.version) {
+    std::fputs((StartOptions.help ? HelpText() : VersionText()).c_str(), stdout);
+    return 0;
+  }
   if (StartOptions.trace && !OpenSceneTrace(StartOptions.trace)) {
     std::fprintf(stderr, "vaulmoor: %s: cannot create the scene record\n", StartOptions.trace);
     return EXIT_STARTUP_FAILED;
@@ -68,7 +77,10 @@ int WinMain(int argc, char** argv) {
       gfx::InitDisplay(gfx::SCREEN_WIDTH, gfx::SCREEN_HEIGHT) != 1)
     FailStartup("Can't create DirectDraw Object");
   platform::SetScriptedShotListener(gfx::TakeShownScreenshot);
-  if (!gfx::BuildColourTables("pal.bmp", "palfile.dat")) FailStartup("Can't load pal.bmp");
+  if (!gfx::BuildColourTables(
+          platform::GameFilePath("pal.bmp").c_str(),
+          platform::UserFilePath(platform::UserFile::Cache, "palfile.dat").c_str()))
+    FailStartup("Can't load pal.bmp");
   gfx::AllocateFontRecord();
   gfx::InitFonts();
   platform::HidePointer();

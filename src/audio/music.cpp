@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/shell_state.h"
+#include "platform/files.h"
 #include "platform/mci.h"
 #include "platform/platform.h"
 
@@ -33,10 +33,10 @@ int32_t InitMusic() {
 }
 
 int32_t PlayMusic(const char* fileName) {
-  // open "<program directory><file name>" type sequencer alias midi, as long as
-  // the path needs: a deep program folder must not cut the file name off.
+  // open "<path>" type sequencer alias midi, as long as the path needs: a deep
+  // folder must not cut the file name off.
   const std::string command =
-      std::string("open \"") + app::ModuleDirectory() + fileName + "\" type sequencer alias midi";
+      "open \"" + platform::ProgramFilePath(fileName) + "\" type sequencer alias midi";
   if (MusicOpen == 1) StopMusic();
   Send(command.c_str());
   Send("seek midi to start");

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "app/shell_state.h"
 #include "audio/wave_file.h"
+#include "platform/files.h"
 #include "platform/sound_device.h"
 
 namespace audio {
@@ -110,7 +110,7 @@ int32_t LoadSoundEffect(const char* fileName, int32_t copies) {
   auto free = std::find_if(std::begin(SoundEffects), std::end(SoundEffects),
                            [](const SoundEffect& e) { return e.inUse == 0; });
   if (free == std::end(SoundEffects)) return SOUND_NO_EFFECT;
-  std::string path = std::string(app::ModuleDirectory()) + fileName;
+  const std::string path = platform::ProgramFilePath(fileName);
   uint32_t dataSize = 0;
   WaveFormat format;
   std::vector<uint8_t> data;

@@ -5,6 +5,7 @@
 #include "game/scene_functions.h"
 #include "game/scenes.h"
 #include "game/stage_file.h"
+#include "platform/files.h"
 #include "platform/platform.h"
 
 namespace game {
@@ -14,7 +15,7 @@ namespace game {
 void BootScene() {
   GameState = 2;
   StageFileError error{};
-  if (!LoadStageFile(STAGE_FILE_PATH, StageSet, &error)) {
+  if (!LoadStageFile(platform::GameFilePath(STAGE_FILE_PATH).c_str(), StageSet, &error)) {
     platform::MessageBoxA(error.text, "error");
     std::exit(2);
   }

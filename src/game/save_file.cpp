@@ -1,13 +1,12 @@
 // Writing and reading the save file, with its check value against casual edits.
 #include "game/save_file.h"
 
-#include <cerrno>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 
 #include "game/data_model.h"
 #include "game/scenes.h"
+#include "platform/files.h"
 
 namespace game {
 
@@ -18,19 +17,22 @@ int32_t SaveCheck(int32_t s) {
 }
 
 int32_t WriteSaveFile(const char* path, int32_t stage) {
-  char temporary[512];
-  std::snprintf(temporary, sizeof temporary, "%s.tmp", path);
-  std::FILE* file = std::fopen(temporary, "w");
-  bool written = file != nullptr && std::fprintf(file, "%d %d", stage, SaveCheck(stage)) > 0;
-  if (file != nullptr) written = std::fclose(file) == 0 && written;
-  if (written && std::rename(temporary, path) == 0) return 1;
-  std::fprintf(stderr, "%s: the save file cannot be written: %s\n", path, std::strerror(errno));
-  std::remove(temporary);
+  char text[32];
+  std::snprintf(text, sizeof text, "%d %d", stage, SaveCheck(stage));
+  std::string problem;
+  if (platform::ReplaceFile(path, text, &problem)) return 1;
+  std::fprintf(stderr, "%s: the save file cannot be written: %s\n", path, problem.c_str());
   return 0;
 }
 
+std::string SaveFilePath() {
+  return platform::UserFilePath(platform::UserFile::Save, SAVE_FILE_PATH);
+}
+
 int32_t SaveProgress() {
-  return WriteSaveFile(SAVE_FILE_PATH, StageNumber);
+  // Without a place for it (the platform layer has said why) the game goes on unsaved.
+  const std::string path = SaveFilePath();
+  return path.empty() ? 0 : WriteSaveFile(path.c_str(), StageNumber);
 }
 
 int32_t ReadSaveFile(const char* path) {

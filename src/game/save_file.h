@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace game {
 
@@ -10,12 +11,16 @@ constexpr const char* SAVE_FILE_PATH = "data/save.dat";
 // trunc(20 * sin((s - 1) * 69) + 20), the product taken as a 32-bit integer: 0..40.
 int32_t SaveCheck(int32_t s);
 
-// Writes "<stage> <check>" to path through a temporary file beside it that then
-// replaces the old one, so the file is never left half written. Returns 1 on
-// success; on failure reports on standard error and returns 0.
+// Writes "<stage> <check>" to path through a temporary file beside it, flushed
+// to the disk, that then replaces the old one, so the file is never left half
+// written, not even by a power cut. Returns 1 on success; on failure reports on
+// standard error and returns 0.
 int32_t WriteSaveFile(const char* path, int32_t stage);
 
-// Records StageNumber in SAVE_FILE_PATH after a cleared stage.
+// Where SAVE_FILE_PATH is on this system; "" when there is no place for it.
+std::string SaveFilePath();
+
+// Records StageNumber in the save file after a cleared stage.
 int32_t SaveProgress();
 
 // The stage index CONTINUE starts at: the stored index when the file reads as two

@@ -43,7 +43,7 @@ void TitleScene() {
   if (input::IsDirectionHeld(input::DIR_DOWN)) MoveCursor(+1);
   if (input::IsDirectionHeld(input::DIR_UP)) MoveCursor(-1);
   if (button / 10 == 1) {
-    StageNumber = MenuCursor == MENU_START ? 0 : ReadSaveFile(SAVE_FILE_PATH);
+    StageNumber = MenuCursor == MENU_START ? 0 : ReadSaveFile(SaveFilePath().c_str());
     StartStage(StageNumber);
     GameState = 1;
   }

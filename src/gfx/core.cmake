@@ -12,7 +12,8 @@ add_library(vm_gfx STATIC
   ${CMAKE_CURRENT_LIST_DIR}/blit.cpp
   ${CMAKE_CURRENT_LIST_DIR}/present.cpp)
 target_include_directories(vm_gfx PUBLIC ${CMAKE_SOURCE_DIR}/src)
-target_link_libraries(vm_gfx PUBLIC vm_bitmap_file vm_platform vm_platform_bitmap vm_shell_state)
+target_link_libraries(vm_gfx PUBLIC vm_bitmap_file vm_platform vm_platform_bitmap
+  vm_platform_files vm_shell_state)
 # Pixel loops (keyed copies, conversions) are worth vectorising with loop
 # epilogues, which GCC's default -O2 cost model leaves out.
 target_compile_options(vm_gfx PRIVATE $<$<CXX_COMPILER_ID:GNU>:-fvect-cost-model=dynamic>)

@@ -228,7 +228,7 @@ int32_t BuildColourTables(const char* paletteFile, const char* cacheFile) {
   ComputeMixTable(colours);
   ComputeRampTables(colours);
   ComputeRemapTables(colours);
-  WriteCache(cacheFile);
+  if (cacheFile[0] != '\0') WriteCache(cacheFile);
   return 1;
 }
 

@@ -18,6 +18,7 @@ extern uint8_t RampTables[14 * 256];   // rows 1..13 used
 constexpr int32_t PALETTE_CACHE_SIZE = 39552;
 
 int32_t LoadPalette(const char* fileName);
+// An empty cacheFile: no cache, the tables are computed and not kept.
 int32_t BuildColourTables(const char* paletteFile, const char* cacheFile);
 void ApplyPalette(int32_t first, int32_t count);
 void SavePalette();

@@ -12,6 +12,7 @@
 #include "gfx/ddraw.h"
 #include "gfx/palette.h"
 #include "gfx/surfaces.h"
+#include "platform/files.h"
 #include "platform/platform.h"
 
 namespace gfx {
@@ -24,8 +25,8 @@ namespace {
 constexpr Rect SCREEN_RECT = {0, 0, SCREEN_WIDTH, SCREEN_HEIGHT};
 constexpr int32_t SCREENSHOT_NAMES = 10000;
 
-bool FileExists(const char* name) {
-  std::FILE* file = std::fopen(name, "rb");
+bool FileExists(const std::string& name) {
+  std::FILE* file = std::fopen(name.c_str(), "rb");
   if (!file) return false;
   std::fclose(file);
   return true;
@@ -48,7 +49,8 @@ bool CapturePicture(Surface* surface, std::vector<uint8_t>& picture) {
 }
 
 int32_t WriteSurfacePicture(const char* fileName, Surface* surface) {
-  const std::string path = std::string(app::ModuleDirectory()) + fileName;
+  const std::string path = platform::UserFilePath(platform::UserFile::Screenshot, fileName);
+  if (path.empty()) return 0;  // no place for screenshots: the platform layer has said so
   std::vector<uint8_t> picture;
   if (!CapturePicture(surface, picture)) {
     std::fprintf(stderr, "vaulmoor: %s: screenshot not taken: the picture cannot be locked\n",
@@ -70,13 +72,15 @@ int32_t WriteSurfacePicture(const char* fileName, Surface* surface) {
   return 1;
 }
 
-// Writes the surface's picture as the first free "scrNNNN.bmp" (free as seen in
-// the working directory).
+// Writes the surface's picture as the first free "scrNNNN.bmp" (free as seen
+// beside the game's files: the working directory of a run folder).
 void TakeScreenshot(Surface* surface) {
   for (ScreenshotNumber = 0; ScreenshotNumber < SCREENSHOT_NAMES; ++ScreenshotNumber) {
     char name[24];
     std::snprintf(name, sizeof name, "scr%04d.bmp", static_cast<int>(ScreenshotNumber));
-    if (!FileExists(name)) {
+    const std::string seen = platform::UserFilePath(platform::UserFile::ScreenshotName, name);
+    if (seen.empty()) return;
+    if (!FileExists(seen)) {
       WriteSurfacePicture(name, surface);
       return;
     }

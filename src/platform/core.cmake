@@ -1,6 +1,6 @@
 # The platform core: clock, window and messages, keys, joystick, display output,
-# the window as the window system has it, the scripted-run player, the program
-# directory and the message box.
+# the window as the window system has it, the scripted-run player and the
+# message box.
 add_library(vm_platform STATIC
   ${CMAKE_CURRENT_LIST_DIR}/clock.cpp
   ${CMAKE_CURRENT_LIST_DIR}/display.cpp
@@ -8,7 +8,6 @@ add_library(vm_platform STATIC
   ${CMAKE_CURRENT_LIST_DIR}/keys.cpp
   ${CMAKE_CURRENT_LIST_DIR}/message_box.cpp
   ${CMAKE_CURRENT_LIST_DIR}/messages.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/program_directory.cpp
   ${CMAKE_CURRENT_LIST_DIR}/run.cpp
   ${CMAKE_CURRENT_LIST_DIR}/script.cpp
   ${CMAKE_CURRENT_LIST_DIR}/script_player.cpp

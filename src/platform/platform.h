@@ -134,8 +134,4 @@ void DisplayMemoryRelease(uint32_t bytes);
 using ShotListener = void (*)();
 void SetScriptedShotListener(ShotListener listener);
 
-// ---- Files ------------------------------------------------------------------
-// The directory of the program file, ending with '/'.
-const char* ProgramDirectory();
-
 }  // namespace platform

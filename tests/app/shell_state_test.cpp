@@ -1,11 +1,7 @@
-// The sine table, the runtime-style random generator and the program directory.
+// The sine table and the runtime-style random generator.
 #include "app/shell_state.h"
 
 #include <gtest/gtest.h>
-
-#include <string>
-
-#include "platform/platform.h"
 
 namespace {
 
@@ -28,14 +24,6 @@ TEST(Random, FollowsTheRuntimeGenerator) {
   app::SeedRandom(0);  // headless runs start from 0
   EXPECT_EQ(app::NextRandom(), 38);
   EXPECT_EQ(app::NextRandom(), 7719);
-}
-
-TEST(ModuleDirectory, IsTheProgramsFolderInASharedBuffer) {
-  const char* first = app::ModuleDirectory();
-  std::string directory = first;
-  EXPECT_EQ(directory, platform::ProgramDirectory());
-  EXPECT_EQ(directory.back(), '/');
-  EXPECT_EQ(app::ModuleDirectory(), first);  // the same buffer every call
 }
 
 }  // namespace

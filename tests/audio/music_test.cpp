@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "app/shell_state.h"
 #include "audio/sound.h"
+#include "platform/files.h"
 #include "platform/mci.h"
 #include "platform/platform.h"
 
@@ -50,9 +50,9 @@ class MusicTest : public ::testing::Test {
   std::string WriteTune(const std::string& folder = "") {
     std::string name = "audio_fixtures/" + folder +
                        ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".mid";
-    std::filesystem::create_directories(std::string(app::ModuleDirectory()) + "audio_fixtures/" +
-                                        folder);
-    std::FILE* f = std::fopen((std::string(app::ModuleDirectory()) + name).c_str(), "wb");
+    std::filesystem::create_directories(std::string(platform::ProgramDirectory()) +
+                                        "audio_fixtures/" + folder);
+    std::FILE* f = std::fopen((std::string(platform::ProgramDirectory()) + name).c_str(), "wb");
     std::fwrite(kHalfSecondTune, 1, sizeof kHalfSecondTune, f);
     std::fclose(f);
     return name;
@@ -74,7 +74,8 @@ class MusicTest : public ::testing::Test {
   }
 
   static std::string OpenCommand(const std::string& name) {
-    return "open \"" + std::string(app::ModuleDirectory()) + name + "\" type sequencer alias midi";
+    return "open \"" + std::string(platform::ProgramDirectory()) + name +
+           "\" type sequencer alias midi";
   }
 
   std::vector<uint32_t> notified;

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "app/shell_state.h"
 #include "audio/wave_file.h"
+#include "platform/files.h"
 #include "platform/platform.h"
 #include "platform/sound_device.h"
 
@@ -24,7 +24,8 @@ class SoundTest : public ::testing::Test {
     platform::Options options;
     options.headless = true;
     ASSERT_TRUE(platform::Init(options));
-    std::filesystem::create_directories(std::string(app::ModuleDirectory()) + "audio_fixtures");
+    std::filesystem::create_directories(std::string(platform::ProgramDirectory()) +
+                                        "audio_fixtures");
     ASSERT_EQ(audio::InitSound(), 1);
   }
   void TearDown() override { audio::ShutdownSound(); }
@@ -35,7 +36,7 @@ class SoundTest : public ::testing::Test {
     std::string file = std::string("audio_fixtures/") +
                        ::testing::UnitTest::GetInstance()->current_test_info()->name() + "_" +
                        name + ".wav";
-    std::string path = std::string(app::ModuleDirectory()) + file;
+    std::string path = std::string(platform::ProgramDirectory()) + file;
     EXPECT_EQ(audio::WriteWaveFile(path.c_str(), 1, rate, 16, samples.data(),
                                    static_cast<uint32_t>(samples.size() * 2)),
               1);
@@ -74,7 +75,7 @@ TEST_F(SoundTest, LongFileNameStillGivesItsHandle) {
 }
 
 TEST_F(SoundTest, FailedLoadNamesTheFileAndLeavesTheEntryFree) {
-  std::string broken = std::string(app::ModuleDirectory()) + "audio_fixtures/broken.wav";
+  std::string broken = std::string(platform::ProgramDirectory()) + "audio_fixtures/broken.wav";
   std::FILE* f = std::fopen(broken.c_str(), "wb");
   std::fwrite("RIFF\x04\0\0\0WAVE", 1, 12, f);  // a WAVE form with no chunks
   std::fclose(f);
@@ -95,7 +96,7 @@ TEST_F(SoundTest, FailedLoadNamesTheFileAndLeavesTheEntryFree) {
 
 TEST_F(SoundTest, UnsupportedSampleFormatIsNotLoaded) {
   std::string file = "audio_fixtures/twelve_channels.wav";
-  std::string path = std::string(app::ModuleDirectory()) + file;
+  std::string path = std::string(platform::ProgramDirectory()) + file;
   std::vector<int16_t> samples(24, 0);
   ASSERT_EQ(audio::WriteWaveFile(path.c_str(), 12, 8000, 16, samples.data(), 48), 1);
   ::testing::internal::CaptureStderr();

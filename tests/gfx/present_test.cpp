@@ -10,6 +10,7 @@
 #include "gfx/palette.h"
 #include "gfx/surfaces.h"
 #include "gfx_test_support.h"
+#include "platform/files.h"
 #include "platform/platform.h"
 
 namespace {
@@ -62,7 +63,7 @@ TEST_F(Presentation, ScreenshotFileHoldsTheDrawTargetAndPalette) {
                               static_cast<uint8_t>(255 - i), 1};
   At(gfx::BackSurface, 0, 0) = 5;
   At(gfx::BackSurface, 319, 239) = 6;
-  const std::string path = std::string(app::ModuleDirectory()) + "gfx-core-layout-test.bmp";
+  const std::string path = std::string(platform::ProgramDirectory()) + "gfx-core-layout-test.bmp";
   ASSERT_EQ(gfx::WriteScreenshot("gfx-core-layout-test.bmp"), 1);
   const std::vector<uint8_t> file = gfxtest::ReadAll(path);
   fs::remove(path);
@@ -82,7 +83,7 @@ TEST_F(Presentation, ScreenshotOfASmallSlotFillsTheRestWithZero) {
   At(gfx::SlotSurface(2), 2, 1) = 7;
   At(gfx::SlotSurface(2), 0, 0) = 4;
   gfx::SetDrawTarget(2);
-  const std::string path = std::string(app::ModuleDirectory()) + "gfx-core-small-test.bmp";
+  const std::string path = std::string(platform::ProgramDirectory()) + "gfx-core-small-test.bmp";
   ASSERT_EQ(gfx::WriteScreenshot("gfx-core-small-test.bmp"), 1);
   const std::vector<uint8_t> file = gfxtest::ReadAll(path);
   fs::remove(path);
@@ -97,7 +98,7 @@ TEST_F(Presentation, ScreenshotOfASmallSlotFillsTheRestWithZero) {
 
 TEST_F(Presentation, ScreenshotIsRefusedWhileThePictureCannotBeLocked) {
   ASSERT_EQ(gfx::GetDC(gfx::BackSurface), gfx::DD_OK);
-  const std::string path = std::string(app::ModuleDirectory()) + "gfx-core-busy-test.bmp";
+  const std::string path = std::string(platform::ProgramDirectory()) + "gfx-core-busy-test.bmp";
 #ifdef NDEBUG
   ::testing::internal::CaptureStderr();
   EXPECT_EQ(gfx::WriteScreenshot("gfx-core-busy-test.bmp"), 0);
@@ -113,7 +114,7 @@ TEST_F(Presentation, ScreenshotIsRefusedWhileThePictureCannotBeLocked) {
 
 // One test, because it uses fixed file names in the program's directory.
 TEST_F(Presentation, F9TakesOneScreenshotPerPressUnderTheFirstFreeName) {
-  const fs::path programDir = app::ModuleDirectory();
+  const fs::path programDir = platform::ProgramDirectory();
   const fs::path before = fs::current_path();
   auto shot = [&](int n) {
     char name[16];

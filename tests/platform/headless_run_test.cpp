@@ -254,13 +254,4 @@ TEST_F(HeadlessRun, DisplayOpensWithoutAScreenAndAccountsMemory) {
   platform::DisplayClose();
 }
 
-TEST(ProgramDirectory, IsTheTestProgramsOwnFolderWithTrailingSlash) {
-  std::string directory = platform::ProgramDirectory();
-  ASSERT_FALSE(directory.empty());
-  EXPECT_EQ(directory.back(), '/');
-  EXPECT_EQ(directory.front(), '/');
-  std::ifstream self(directory + "platform_core_tests");
-  EXPECT_TRUE(self.good()) << directory;
-}
-
 }  // namespace

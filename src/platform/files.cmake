@@ -1,0 +1,13 @@
+# Where the game's files are on the system: the program's directory, the files
+# it reads and writes (working directory, program folder, installed share folder,
+# the user's XDG folders) and durable file replacement. Plain POSIX, no SDL, so
+# the game's rules and the tools can use it.
+add_library(vm_platform_files STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/file_locations.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/program_directory.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/replace_file.cpp)
+target_include_directories(vm_platform_files PUBLIC ${PROJECT_SOURCE_DIR}/src)
+# The share folder relative to the program's folder: no absolute install path
+# is compiled in, so an installed tree works wherever it is unpacked or moved.
+target_compile_definitions(vm_platform_files PRIVATE
+  VAULMOOR_SHARE_FROM_PROGRAM="${VAULMOOR_SHARE_FROM_PROGRAM}")
