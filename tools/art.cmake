@@ -1,6 +1,6 @@
 # The art generator: draws the palette and the nine pictures and writes them as
 # 8-bit bitmaps with the engine's bitmap writer (its library needs no display); the
-# pictures with words once per language.
+# pictures with words once per language; and the desktop icons as PNG files.
 add_library(vm_art STATIC
   ${CMAKE_CURRENT_LIST_DIR}/art/canvas.cpp
   ${CMAKE_CURRENT_LIST_DIR}/art/art_palette.cpp
@@ -8,9 +8,11 @@ add_library(vm_art STATIC
   ${CMAKE_CURRENT_LIST_DIR}/art/sheet_board.cpp
   ${CMAKE_CURRENT_LIST_DIR}/art/sheet_people.cpp
   ${CMAKE_CURRENT_LIST_DIR}/art/sheet_panel.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/art/pictures.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/art/pictures.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/art/icon.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/art/png_file.cpp)
 target_include_directories(vm_art PUBLIC ${CMAKE_CURRENT_LIST_DIR}/art)
-target_link_libraries(vm_art PUBLIC vm_bitmap_file vm_lang)
+target_link_libraries(vm_art PUBLIC vm_bitmap_file vm_lang PRIVATE ZLIB::ZLIB)
 
 add_executable(vaulmoor-art ${CMAKE_CURRENT_LIST_DIR}/art/art_main.cpp)
 target_link_libraries(vaulmoor-art PRIVATE vm_art)

@@ -1,7 +1,8 @@
 // vaulmoor-art: draws the game's palette and nine pictures and writes them as
 // 8-bit bitmaps into a folder (the game's data/ folder by default). The pictures
 // with words are drawn once more for each language that has a catalogue, into a
-// folder of its own (data/en/ for English).
+// folder of its own (data/en/ for English). With --icons it draws the desktop
+// icons as icon-<size>.png instead.
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -10,6 +11,7 @@
 #include "gfx/bitmap_file.h"
 #include "lang/language.h"
 #include "lettering.h"
+#include "png_file.h"
 #include "sheets.h"
 
 namespace tools {
@@ -86,12 +88,28 @@ int WriteAll(const std::string& folder) {
   return 0;
 }
 
+int WriteIcons(const std::string& folder) {
+  uint8_t palette[256][3];
+  BuildPalette(palette);
+  for (int32_t size : ICON_SIZES) {
+    const std::string path = folder + "/icon-" + std::to_string(size) + ".png";
+    const std::string fault = WritePng8(path, DrawIcon(size), palette);
+    if (!fault.empty()) {
+      std::fprintf(stderr, "vaulmoor-art: cannot write %s: %s\n", path.c_str(), fault.c_str());
+      return 1;
+    }
+  }
+  return 0;
+}
+
 }  // namespace
 }  // namespace tools
 
 int main(int argc, char** argv) {
-  if (argc > 2) {
-    std::fprintf(stderr, "usage: vaulmoor-art [output-folder]\n");
+  if (argc == 3 && std::string(argv[1]) == "--icons") return tools::WriteIcons(argv[2]);
+  if (argc > 2 || (argc == 2 && argv[1][0] == '-')) {
+    std::fprintf(
+        stderr, "usage: vaulmoor-art [output-folder]\n       vaulmoor-art --icons output-folder\n");
     return 2;
   }
   return tools::WriteAll(argc == 2 ? argv[1] : "data");

@@ -17,6 +17,11 @@ Canvas DrawIntroCard();                        // graphic7: the stage intro card
 Canvas DrawEndingStrip(const char* language);  // graphic8: the ending title strip (320 x 80)
 Canvas DrawPaletteSwatch();                    // pal.bmp: every colour once, 16 x 16
 
+// The desktop icon, size x size (at least 24): the Edam of the board sheet at
+// the largest whole scale that fits, centred on clear (transparent) ground.
+Canvas DrawIcon(int32_t size);
+constexpr int32_t ICON_SIZES[] = {32, 48, 64, 128, 256};
+
 // Pieces shared between pictures.
 void DrawCheese(Canvas& canvas, int32_t x, int32_t y, int32_t catalogueIndex);
 void DrawSnowman(Canvas& canvas, int32_t x, int32_t y, bool lineKind);
