@@ -15,18 +15,18 @@ using enum HelpSection;
 
 const HelpLine HELP_LINES[] = {
     {Option, "--window", "play in a resizable window instead of full screen"},
-    {Option, "--scale N", "the window's size: N times 320x240, N from 1 to 16 (default 3)"},
-    {Option, "--page-flip", "present frames by page flipping, as holding F10 at start does"},
+    {Option, "--scale N", "window size: N times 320x240, N from 1 to 16 (default 3)"},
+    {Option, "--page-flip", "present frames by page flipping, as F10 held at start does"},
     {Option, "--music FILE", "play a MIDI file (looked for beside the program first)"},
     {Option, "--lang LANG", "the texts' language instead of the locale's (en or ja)"},
     {Option, "--script FILE", "play the timed input events of a script file"},
-    {Option, "--headless", "run a script without window, sound or joystick, on a virtual clock"},
-    {Option, "--until MS", "close the scripted run when its clock reaches MS milliseconds"},
+    {Option, "--headless", "run a script without window or sound, on a virtual clock"},
+    {Option, "--until MS", "close a scripted run when its clock reaches MS milliseconds"},
     {Option, "--trace FILE", "record in FILE when each scene and stage begins"},
     {Option, "--help", "print this help and exit"},
     {Option, "--version", "print the version and exit"},
-    {Key, "arrows", "walk and push; choose in the menu and the browser (joystick: stick)"},
-    {Key, "Space", "choose on the title (button 2); open the cheese browser (button 1)"},
+    {Key, "arrows", "walk and push; choose in the menus (joystick: the stick)"},
+    {Key, "Space", "choose on the title (button 2); cheese browser (button 1)"},
     {Key, "Q", "give up and replay the stage (button 2)"},
     {Key, "Esc, Alt+F4", "close the game"},
     {Key, "F9", "take a screenshot (scrNNNN.bmp)"},
@@ -52,11 +52,10 @@ bool TakesValue(const std::string& option) {
   });
 }
 
-// The lines of one section, names in one column.
+// The lines of one section, the meanings of both sections in one column.
 std::string Section(HelpSection section, const char* heading) {
   size_t width = 0;
-  for (const HelpLine& line : HELP_LINES)
-    if (line.section == section) width = std::max(width, std::strlen(line.name));
+  for (const HelpLine& line : HELP_LINES) width = std::max(width, std::strlen(line.name));
   std::string text = std::string(heading) + "\n";
   for (const HelpLine& line : HELP_LINES) {
     if (line.section != section) continue;

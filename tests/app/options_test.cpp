@@ -1,8 +1,11 @@
-// The command line: every option, their values and the refusals.
+// The command line: every option, their values and the refusals, and the help
+// that lists every option and key.
 #include "app/options.h"
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -28,6 +31,8 @@ TEST(CommandLine, DefaultsWithoutOptions) {
   EXPECT_EQ(commandLine.music, nullptr);
   EXPECT_EQ(commandLine.trace, nullptr);
   EXPECT_EQ(commandLine.language, nullptr);
+  EXPECT_FALSE(commandLine.help);
+  EXPECT_FALSE(commandLine.version);
 }
 
 TEST(CommandLine, EveryOption) {
@@ -54,6 +59,69 @@ TEST(CommandLine, EveryLanguageIsAccepted) {
     EXPECT_EQ(Parse({"--lang", language}, &commandLine), "") << language;
     EXPECT_STREQ(commandLine.language, language);
   }
+}
+
+TEST(CommandLine, HelpAndVersion) {
+  app::CommandLine commandLine;
+  EXPECT_EQ(Parse({"--help", "--version"}, &commandLine), "");
+  EXPECT_TRUE(commandLine.help);
+  EXPECT_TRUE(commandLine.version);
+}
+
+// Every option of the help is one the command line takes, with a value exactly
+// when the help names one.
+TEST(Help, ListsTheOptionsTheCommandLineTakes) {
+  int options = 0;
+  for (size_t i = 0; i < app::HELP_LINE_COUNT; ++i) {
+    const app::HelpLine& line = app::HELP_LINES[i];
+    if (line.section != app::HelpSection::Option) continue;
+    ++options;
+    const std::string name = line.name;
+    const size_t space = name.find(' ');
+    const std::string option = name.substr(0, space);
+    app::CommandLine commandLine;
+    if (space == std::string::npos) {
+      EXPECT_EQ(Parse({option.c_str()}, &commandLine), "") << option;
+    } else {
+      EXPECT_EQ(Parse({option.c_str()}, &commandLine), option + " needs a value");
+      // A value every such option takes: a number, a file name or a language.
+      const char* value = option == "--lang" ? *lang::Languages().begin() : "2";
+      EXPECT_EQ(Parse({option.c_str(), value}, &commandLine), "") << option;
+    }
+    EXPECT_NE(app::UsageText().find("[" + name + "]"), std::string::npos) << name;
+    EXPECT_NE(app::HelpText().find("  " + name + " "), std::string::npos) << name;
+  }
+  EXPECT_EQ(options, 11);
+  // Nothing runs past the width of a terminal.
+  std::istringstream help(app::HelpText());
+  for (std::string line; std::getline(help, line);) EXPECT_LE(line.size(), 80u) << line;
+}
+
+// The keys of the README's controls table, each named in the help.
+TEST(Help, ListsEveryKeyOfTheReadme) {
+  std::ifstream readme(VAULMOOR_SOURCE_DIR "/README.md");
+  bool inControls = false;
+  int keys = 0;
+  for (std::string row; std::getline(readme, row);) {
+    if (row.starts_with("## ")) inControls = row == "## Controls";
+    if (!inControls || !row.starts_with("| ") || row.starts_with("| Key") ||
+        row.starts_with("|---"))
+      continue;
+    // "| Esc, Alt+F4 | ..." names Esc and Alt+F4; "F10 held at start, or `--page-flip`"
+    // names F10 and the option.
+    const std::string cell = row.substr(2, row.find(" |", 2) - 2);
+    std::istringstream pieces(cell);
+    for (std::string piece; std::getline(pieces, piece, ',');) {
+      std::istringstream words(piece);
+      std::string key;
+      words >> key;
+      if (key == "or") words >> key;
+      std::erase(key, '`');
+      EXPECT_NE(app::HelpText().find(key), std::string::npos) << key;
+      ++keys;
+    }
+  }
+  EXPECT_GE(keys, 8);
 }
 
 TEST(CommandLine, Refusals) {

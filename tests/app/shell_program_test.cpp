@@ -102,6 +102,35 @@ TEST(HeadlessProgram, WrongCommandLineIsRefused) {
   EXPECT_NE(run.err.find("unknown option '--speed'"), std::string::npos) << run.err;
 }
 
+// --help and --version answer on standard output and stop with status 0 before
+// anything starts: no log, no cache.
+TEST(Program, HelpAndVersionAnswerAndStop) {
+  std::string folder = MakeRunFolder("help");
+  const struct {
+    std::vector<std::string> args;
+    std::string outStart;
+  } cases[] = {
+      {{"--version"}, "vaulmoor " VAULMOOR_VERSION "\n"},
+      {{"--help"}, "usage: vaulmoor [--window] [--scale N]"},
+      {{"--headless", "--help", "--scale", "2"}, "usage: vaulmoor [--window] [--scale N]"},
+  };
+  for (const auto& c : cases) {
+    testsupport::RunResult run = testsupport::RunProgram(folder, c.args);
+    EXPECT_EQ(run.exitStatus, 0) << c.args[0];
+    EXPECT_EQ(run.out.substr(0, c.outStart.size()), c.outStart) << run.out;
+    EXPECT_EQ(run.err, "");
+  }
+  EXPECT_EQ(testsupport::RunProgram(folder, {"--version"}).out, "vaulmoor " VAULMOOR_VERSION "\n");
+  EXPECT_FALSE(FileExists(folder + "report.txt"));
+  EXPECT_FALSE(FileExists(folder + "palfile.dat"));
+  // A wrong option among them still stops with status 2.
+  testsupport::RunResult run = testsupport::RunProgram(folder, {"--help", "--fast"});
+  EXPECT_EQ(run.exitStatus, 2);
+  EXPECT_EQ(run.out, "");
+  EXPECT_NE(run.err.find("unknown option '--fast'\nusage: vaulmoor"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("Try 'vaulmoor --help'"), std::string::npos) << run.err;
+}
+
 TEST(HeadlessProgram, MissingStartUpFilesStopWithTheirNames) {
   const struct {
     const char* name;

@@ -171,17 +171,23 @@ std::string MakeRunFolderForTest(const Fixtures& fixtures) {
 
 RunResult RunProgram(const std::string& folder, const std::vector<std::string>& args,
                      const std::vector<std::string>& environment) {
+  return RunCommand(folder, "./vaulmoor", args, environment, folder);
+}
+
+RunResult RunCommand(const std::string& folder, const std::string& program,
+                     const std::vector<std::string>& args,
+                     const std::vector<std::string>& environment, const std::string& outputs) {
   // Nothing of the locale the tests run in reaches the program: the game's language
   // follows it.
   std::string command = "cd " + Quote(folder) + " && env -u LC_ALL -u LC_MESSAGES -u LANG";
   for (const std::string& setting : environment) command += " " + Quote(setting);
-  command += " ./vaulmoor";
+  command += " " + Quote(program);
   for (const std::string& arg : args) command += " " + Quote(arg);
-  command += " >" + Quote(folder + "stdout.txt") + " 2>" + Quote(folder + "stderr.txt");
+  command += " >" + Quote(outputs + "stdout.txt") + " 2>" + Quote(outputs + "stderr.txt");
   RunResult result;
   result.exitStatus = ExitStatusOf(std::system(command.c_str()));
-  result.out = ReadFile(folder + "stdout.txt");
-  result.err = ReadFile(folder + "stderr.txt");
+  result.out = ReadFile(outputs + "stdout.txt");
+  result.err = ReadFile(outputs + "stderr.txt");
   return result;
 }
 

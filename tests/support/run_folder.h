@@ -53,6 +53,13 @@ RunResult RunHeadless(const std::string& folder, const std::string& script,
 // the settings give them.
 RunResult RunProgram(const std::string& folder, const std::vector<std::string>& args,
                      const std::vector<std::string>& environment = {});
+// Runs a program (a path, or a name looked up in PATH) in folder as the working
+// directory with the arguments; environment holds arguments of env(1) placed
+// before it ("NAME=VALUE", or "-u" and "NAME"). Standard output and error go to
+// outputs + "stdout.txt" and outputs + "stderr.txt".
+RunResult RunCommand(const std::string& folder, const std::string& program,
+                     const std::vector<std::string>& args,
+                     const std::vector<std::string>& environment, const std::string& outputs);
 
 // The whole file as bytes; empty when it cannot be read.
 std::string ReadFile(const std::string& path);

@@ -18,6 +18,8 @@ namespace {
 // 2 s intro card of the next stage.
 constexpr uint32_t TITLE_START_MS = 3000;
 constexpr uint32_t FIRST_MOVE_MS = 6000;
+// Down moves the title's cursor to CONTINUE, and the menu then waits 0.2 s.
+constexpr uint32_t CURSOR_MOVE_MS = 400;
 constexpr uint32_t KEY_HOLD_MS = 40;
 constexpr uint32_t MOVE_MS = 350;
 constexpr uint32_t SNOWMAN_DROP_MS = 1000;
@@ -75,12 +77,17 @@ bool ReadSolutions(const std::string& path, std::vector<std::string>* moves, std
 }
 
 std::string PlaythroughScript(const std::vector<std::string>& moves,
-                              std::vector<uint32_t>* clearTimes) {
+                              std::vector<uint32_t>* clearTimes, size_t firstStage) {
   std::ostringstream script;
-  Tap(script, TITLE_START_MS, "space");
-  uint32_t at = FIRST_MOVE_MS;
+  uint32_t delay = 0;
+  if (firstStage > 0) {
+    Tap(script, TITLE_START_MS, "down");
+    delay = CURSOR_MOVE_MS;
+  }
+  Tap(script, TITLE_START_MS + delay, "space");
+  uint32_t at = FIRST_MOVE_MS + delay;
   clearTimes->clear();
-  for (size_t s = 0; s < moves.size(); ++s) {
+  for (size_t s = firstStage; s < moves.size(); ++s) {
     game::SetUpStage(static_cast<int32_t>(s));
     for (char move : moves[s]) {
       Tap(script, at, KeyName(move));

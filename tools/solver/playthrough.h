@@ -13,11 +13,13 @@ namespace tools {
 bool ReadSolutions(const std::string& path, std::vector<std::string>* moves, std::string* error);
 
 // A headless input script that starts a new game on the title and plays every stage
-// with its moves, leaving generous time for each move, delivery and stage clear, then
-// presses Space in the ending. clearTimes receives, per stage, a time (ms) by which
-// that stage has been cleared and the next one started. Uses the game's rules on
-// game::StageSet to know which moves drop a piece.
+// with its moves (moves[s] for stage index s), leaving generous time for each move,
+// delivery and stage clear, then presses Space in the ending. With a first stage
+// above 0 it chooses CONTINUE instead, for a save that names that stage, and plays
+// from there. clearTimes receives, per stage played, a time (ms) by which that stage
+// has been cleared and the next one started. Uses the game's rules on game::StageSet
+// to know which moves drop a piece.
 std::string PlaythroughScript(const std::vector<std::string>& moves,
-                              std::vector<uint32_t>* clearTimes);
+                              std::vector<uint32_t>* clearTimes, size_t firstStage = 0);
 
 }  // namespace tools

@@ -1,0 +1,98 @@
+// An installed copy of the build, moved and made read-only.
+#include "install/installed_tree.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <sstream>
+
+#include "support/test_temp.h"
+
+namespace installtest {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+void SetWritable(const std::string& folder, bool writable) {
+  std::error_code ignored;
+  if (!fs::exists(folder, ignored)) return;
+  const auto change = writable ? fs::perm_options::add : fs::perm_options::remove;
+  const fs::perms write = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+  // Folders are opened for writing before their contents and closed after them.
+  if (writable) fs::permissions(folder, write, change, ignored);
+  for (const auto& entry : fs::recursive_directory_iterator(folder, ignored))
+    if (!entry.is_symlink()) fs::permissions(entry.path(), write, change, ignored);
+  if (!writable) fs::permissions(folder, write, change, ignored);
+}
+
+}  // namespace
+
+std::string FreshTestFolder() {
+  const std::string build = std::to_string(std::hash<std::string>{}(VAULMOOR_BUILD_DIR));
+  const std::string folder =
+      (fs::path(testing::TempDir()) / ("vaulmoor_install_" + build) / testsupport::TestFileName())
+          .string() +
+      "/";
+  RemoveTree(folder);
+  fs::create_directories(folder);
+  return folder;
+}
+
+std::string InstallMovedReadOnly(const std::string& folder) {
+  const testsupport::RunResult install = testsupport::RunCommand(
+      folder, VAULMOOR_CMAKE, {"--install", VAULMOOR_BUILD_DIR, "--prefix", folder + "staged"}, {},
+      folder + "install-");
+  EXPECT_EQ(install.exitStatus, 0) << install.out << install.err;
+  if (install.exitStatus != 0) return "";
+  fs::rename(folder + "staged", folder + "moved");
+  SetWritable(folder + "moved", false);
+  return folder + "moved/";
+}
+
+void RemoveTree(const std::string& folder) {
+  SetWritable(folder, true);
+  std::error_code ignored;
+  fs::remove_all(folder, ignored);
+}
+
+std::map<std::string, std::string> Snapshot(const std::string& folder) {
+  std::map<std::string, std::string> files;
+  for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+    std::string state = entry.is_directory() ? "folder" : std::to_string(entry.file_size());
+    state += " " + std::to_string(entry.last_write_time().time_since_epoch().count());
+    files[entry.path().string()] = state;
+  }
+  return files;
+}
+
+std::vector<std::string> FolderContents(const std::string& folder) {
+  std::vector<std::string> names;
+  std::error_code ignored;
+  for (const auto& entry : fs::directory_iterator(folder, ignored))
+    names.push_back(entry.path().filename().string());
+  return names;
+}
+
+std::string WithKeyTap(const std::string& script, uint32_t atMs, const std::string& key) {
+  const std::string tap = std::to_string(atMs) + " down " + key + "\n" + std::to_string(atMs + 40) +
+                          " up " + key + "\n";
+  std::istringstream lines(script);
+  std::string result;
+  bool tapped = false;
+  for (std::string line; std::getline(lines, line);) {
+    if (!tapped && std::stoul(line) > atMs) {
+      result += tap;
+      tapped = true;
+    }
+    result += line + "\n";
+  }
+  return tapped ? result : result + tap;
+}
+
+std::vector<std::string> FreshHome(const std::string& home) {
+  return {"-u", "XDG_DATA_HOME", "-u", "XDG_CACHE_HOME", "-u", "XDG_STATE_HOME", "HOME=" + home};
+}
+
+}  // namespace installtest

@@ -1,0 +1,42 @@
+// An installed copy of the build: `cmake --install` into a prefix in the running
+// test's own folder, then moved and made read-only, as a player's unpacked or
+// moved tree would be.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "support/run_folder.h"
+
+namespace installtest {
+
+// The running test's own folder (one per build and test), emptied, with a
+// trailing '/'.
+std::string FreshTestFolder();
+
+// Installs the build into folder + "staged", moves the tree to folder + "moved"
+// and makes it read-only. Returns the moved prefix with a trailing '/'; "" after
+// a failed test assertion.
+std::string InstallMovedReadOnly(const std::string& folder);
+
+// Makes everything under folder writable again and removes it.
+void RemoveTree(const std::string& folder);
+
+// Every file under folder with its size and modification time, to show that a
+// run changed nothing there.
+std::map<std::string, std::string> Snapshot(const std::string& folder);
+
+// The names in a folder (empty when it holds nothing or does not exist).
+std::vector<std::string> FolderContents(const std::string& folder);
+
+// The script with a tap of key (pressed for 40 ms) at atMs, among its events in
+// time order.
+std::string WithKeyTap(const std::string& script, uint32_t atMs, const std::string& key);
+
+// The environment of a player whose HOME is home and who has none of the XDG
+// base directory variables set.
+std::vector<std::string> FreshHome(const std::string& home);
+
+}  // namespace installtest
