@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "game/save_file.h"
-#include "game/stage_file.h"
 #include "install/installed_tree.h"
 #include "solver/playthrough.h"
 #include "support/run_folder.h"
@@ -33,13 +32,9 @@ struct Scripts {
 
 Scripts MakeScripts() {
   Scripts scripts;
-  game::StageFileError error;
-  EXPECT_TRUE(game::LoadStageFile(VAULMOOR_SOURCE_DIR "/data/stage.dat", game::StageSet, &error))
-      << error.text;
   std::vector<std::string> moves;
   std::string why;
-  EXPECT_TRUE(tools::ReadSolutions(VAULMOOR_SOURCE_DIR "/tools/stages/solutions.txt", &moves, &why))
-      << why;
+  EXPECT_TRUE(tools::LoadStagesAndSolutions(VAULMOOR_SOURCE_DIR, &moves, &why)) << why;
   std::vector<uint32_t> cleared;
   moves.resize(2);
   scripts.continueSecond = tools::PlaythroughScript(moves, &cleared, 1);

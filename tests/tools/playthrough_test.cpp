@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "game/save_file.h"
-#include "game/stage_file.h"
 #include "support/run_folder.h"
 
 namespace {
@@ -19,13 +18,9 @@ struct Playthrough {
 
 Playthrough MakePlaythrough() {
   Playthrough play;
-  game::StageFileError error;
-  EXPECT_TRUE(game::LoadStageFile(VAULMOOR_SOURCE_DIR "/data/stage.dat", game::StageSet, &error))
-      << error.text;
   std::vector<std::string> moves;
   std::string why;
-  EXPECT_TRUE(tools::ReadSolutions(VAULMOOR_SOURCE_DIR "/tools/stages/solutions.txt", &moves, &why))
-      << why;
+  EXPECT_TRUE(tools::LoadStagesAndSolutions(VAULMOOR_SOURCE_DIR, &moves, &why)) << why;
   play.script = tools::PlaythroughScript(moves, &play.clearTimes);
   return play;
 }

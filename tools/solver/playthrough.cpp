@@ -7,6 +7,7 @@
 #include "game/data_model.h"
 #include "game/rules.h"
 #include "game/solver.h"
+#include "game/stage_file.h"
 
 namespace tools {
 
@@ -74,6 +75,17 @@ bool ReadSolutions(const std::string& path, std::vector<std::string>* moves, std
     }
   }
   return true;
+}
+
+bool LoadStagesAndSolutions(const std::string& sourceFolder, std::vector<std::string>* moves,
+                            std::string* error) {
+  game::StageFileError stageError;
+  const std::string stages = sourceFolder + "/data/stage.dat";
+  if (!game::LoadStageFile(stages.c_str(), game::StageSet, &stageError)) {
+    *error = stageError.text;
+    return false;
+  }
+  return ReadSolutions(sourceFolder + "/tools/stages/solutions.txt", moves, error);
 }
 
 std::string PlaythroughScript(const std::vector<std::string>& moves,

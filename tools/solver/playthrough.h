@@ -12,6 +12,12 @@ namespace tools {
 // line is malformed, a count disagrees with its moves, or a stage is missing.
 bool ReadSolutions(const std::string& path, std::vector<std::string>* moves, std::string* error);
 
+// Loads the game's own stages (data/stage.dat under the source folder) into
+// game::StageSet and reads their kept solutions (tools/stages/solutions.txt).
+// Returns false with the reason when either cannot be read.
+bool LoadStagesAndSolutions(const std::string& sourceFolder, std::vector<std::string>* moves,
+                            std::string* error);
+
 // A headless input script that starts a new game on the title and plays every stage
 // with its moves (moves[s] for stage index s), leaving generous time for each move,
 // delivery and stage clear, then presses Space in the ending. With a first stage
