@@ -47,8 +47,12 @@ std::string InstallMovedReadOnly(const std::string& folder) {
   EXPECT_EQ(install.exitStatus, 0) << install.out << install.err;
   if (install.exitStatus != 0) return "";
   fs::rename(folder + "staged", folder + "moved");
-  SetWritable(folder + "moved", false);
+  MakeReadOnly(folder + "moved");
   return folder + "moved/";
+}
+
+void MakeReadOnly(const std::string& folder) {
+  SetWritable(folder, false);
 }
 
 void RemoveTree(const std::string& folder) {

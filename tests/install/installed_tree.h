@@ -21,6 +21,9 @@ std::string FreshTestFolder();
 // a failed test assertion.
 std::string InstallMovedReadOnly(const std::string& folder);
 
+// Makes the folder and everything under it read-only.
+void MakeReadOnly(const std::string& folder);
+
 // Makes everything under folder writable again and removes it.
 void RemoveTree(const std::string& folder);
 
