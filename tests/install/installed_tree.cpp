@@ -3,11 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
-#include <functional>
 #include <sstream>
-
-#include "support/test_temp.h"
 
 namespace installtest {
 
@@ -30,14 +28,9 @@ void SetWritable(const std::string& folder, bool writable) {
 }  // namespace
 
 std::string FreshTestFolder() {
-  const std::string build = std::to_string(std::hash<std::string>{}(VAULMOOR_BUILD_DIR));
-  const std::string folder =
-      (fs::path(testing::TempDir()) / ("vaulmoor_install_" + build) / testsupport::TestFileName())
-          .string() +
-      "/";
-  RemoveTree(folder);
-  fs::create_directories(folder);
-  return folder;
+  std::string folder = testing::TempDir() + "vaulmoor-XXXXXX";
+  EXPECT_NE(mkdtemp(folder.data()), nullptr) << folder;
+  return folder + "/";
 }
 
 std::string InstallMovedReadOnly(const std::string& folder) {

@@ -12,8 +12,9 @@
 
 namespace installtest {
 
-// The running test's own folder (one per build and test), emptied, with a
-// trailing '/'.
+// A new empty folder of the running test's own, with a trailing '/'. Its path is
+// short: fontconfig loses memory (which the sanitizer build reports) when the
+// paths it builds from HOME run long, and the tests put HOME in this folder.
 std::string FreshTestFolder();
 
 // Installs the build into folder + "staged", moves the tree to folder + "moved"

@@ -20,7 +20,8 @@ using testsupport::ReadFile;
 
 TEST(RunFolderFromElsewhere, ReadsAndWritesBesideTheProgram) {
   const std::string run = robustness::MakeOpenFloorFolder("run");
-  const std::string elsewhere = installtest::FreshTestFolder() + "elsewhere/";
+  const std::string root = installtest::FreshTestFolder();
+  const std::string elsewhere = root + "elsewhere/";
   std::filesystem::create_directories(elsewhere);
   std::ofstream(run + "script.txt")
       << installtest::WithKeyTap(robustness::SCRIPT_START_AND_CLEAR, 9000, "f9");
@@ -33,11 +34,13 @@ TEST(RunFolderFromElsewhere, ReadsAndWritesBesideTheProgram) {
   EXPECT_NE(ReadFile(run + "report.txt"), "");
   EXPECT_EQ(ReadFile(run + "scr0000.bmp").size(), 77878u);
   EXPECT_EQ(installtest::FolderContents(elsewhere), std::vector<std::string>{});
+  installtest::RemoveTree(root);
 }
 
 TEST(ReadOnlyRunFolder, KeepsWhatItWritesInTheXdgFolders) {
   const std::string run = robustness::MakeOpenFloorFolder("read_only");
-  const std::string home = installtest::FreshTestFolder() + "home/";
+  const std::string root = installtest::FreshTestFolder();
+  const std::string home = root + "home/";
   std::filesystem::create_directories(home);
   std::ofstream(run + "script.txt")
       << installtest::WithKeyTap(robustness::SCRIPT_START_AND_CLEAR, 9000, "f9");
@@ -48,7 +51,9 @@ TEST(ReadOnlyRunFolder, KeepsWhatItWritesInTheXdgFolders) {
   std::vector<std::string> args = {"--headless", "--script", "script.txt"};
   std::string program = "./vaulmoor";
   if (geteuid() == 0) {
-    std::filesystem::permissions(home, std::filesystem::perms::all);
+    namespace fs = std::filesystem;
+    fs::permissions(root, fs::perms::others_exec, fs::perm_options::add);
+    fs::permissions(home, fs::perms::all);
     args.insert(args.begin(), {"--reuid=65534", "--regid=65534", "--clear-groups", program});
     program = "setpriv";
   }
@@ -62,6 +67,7 @@ TEST(ReadOnlyRunFolder, KeepsWhatItWritesInTheXdgFolders) {
   EXPECT_NE(ReadFile(home + ".local/state/vaulmoor/report.txt"), "");
   EXPECT_EQ(installtest::Snapshot(run), before);
   installtest::RemoveTree(run);
+  installtest::RemoveTree(root);
 }
 
 }  // namespace
