@@ -23,10 +23,12 @@ std::vector<SystemCall> ReadTrace(const std::string& trace) {
   std::vector<SystemCall> calls;
   std::istringstream lines(trace);
   for (std::string line; std::getline(lines, line);) {
-    const size_t name = line.find(' ') + 1;
+    // The process number is padded with spaces to a fixed width.
+    const size_t name = line.find_first_not_of(' ', line.find(' '));
     const size_t open = line.find('(', name);
     const size_t equals = line.rfind(" = ");
-    if (name == 0 || open == std::string::npos || equals == std::string::npos || equals < open)
+    if (name == std::string::npos || open == std::string::npos || equals == std::string::npos ||
+        equals < open)
       continue;
     const size_t close = line.rfind(')', equals);
     calls.push_back({line.substr(name, open - name), line.substr(open + 1, close - open - 1),
