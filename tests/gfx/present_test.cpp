@@ -117,7 +117,7 @@ TEST_F(Presentation, F9TakesOneScreenshotPerPressUnderTheFirstFreeName) {
   const fs::path programDir = platform::ProgramDirectory();
   const fs::path before = fs::current_path();
   auto shot = [&](int n) {
-    char name[16];
+    char name[32];
     std::snprintf(name, sizeof name, "scr%04d.bmp", n);
     return programDir / name;
   };
