@@ -92,18 +92,20 @@ struct StageRecord {
 };
 
 // ---- Live stage state -------------------------------------------------------------
-extern int32_t Board[BOARD_SIZE][BOARD_SIZE];    // [x][y]
-extern int32_t ColdMap[BOARD_SIZE][BOARD_SIZE];  // [x][y], 1 where a snowman chills
-extern CheeseSlot CheeseSlots[MAX_CHEESES];
-extern int32_t CheeseCount;
-extern int32_t CheesesToDeliver;
-extern int32_t PlayerX, PlayerY;
-extern int32_t Facing;
-extern int32_t WalkFrame;    // -1, 0 (standing) or 1
-extern int32_t DayOfWeek;    // 0..6
-extern int32_t& MovePhase;   // the same integer as MenuCursor
-extern int32_t MoveResult;   // MOVE_NONE, MOVE_STEP or MOVE_PUSH of the last accepted direction
-extern int32_t PushedPiece;  // the piece in flight; the failure kind in the collapse scene
+// What the rules read and change is per thread: the frame thread's copy is the game on
+// screen, and the hint worker plays its trial moves on a copy of its own.
+extern constinit thread_local int32_t Board[BOARD_SIZE][BOARD_SIZE];    // [x][y]
+extern constinit thread_local int32_t ColdMap[BOARD_SIZE][BOARD_SIZE];  // [x][y], 1 where chilled
+extern constinit thread_local CheeseSlot CheeseSlots[MAX_CHEESES];
+extern constinit thread_local int32_t CheeseCount;
+extern constinit thread_local int32_t CheesesToDeliver;
+extern constinit thread_local int32_t PlayerX, PlayerY;
+extern constinit thread_local int32_t Facing;
+extern constinit thread_local int32_t WalkFrame;    // -1, 0 (standing) or 1
+extern constinit thread_local int32_t DayOfWeek;    // 0..6
+extern constinit thread_local int32_t MoveResult;   // MOVE_NONE, MOVE_STEP or MOVE_PUSH
+extern constinit thread_local int32_t PushedPiece;  // the piece in flight; the failure kind later
+extern int32_t& MovePhase;                          // the same integer as MenuCursor
 extern int32_t IntroShown;
 extern double CollapseOffsets[12][12];
 

@@ -1,6 +1,7 @@
-// Shortest solutions of the cellars by breadth-first search over the game's own rules.
+// Shortest solutions of the cellars over the game's own rules: breadth-first and A*.
 #include "game/solver.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 #include <vector>
@@ -16,38 +17,33 @@ namespace {
 
 constexpr uint8_t CELL_GONE = 0xFF;  // the cheese has left the board
 constexpr char MOVE_LETTERS[4] = {'U', 'R', 'D', 'L'};
-
-// Everything about a position that the rules can still tell apart. Snowmen of one kind
-// are interchangeable, so they are sets of cells; a week past the ripe window is kept
-// as the first over-ripe week, since the class can no longer change.
-struct Key {
-  uint64_t area[2];
-  uint64_t line[2];
-  uint8_t cheeseCell[MAX_CHEESES];
-  int8_t week[MAX_CHEESES];
-  uint8_t player;
-  uint8_t dayOfWeek;
-  uint8_t toDeliver;
-  uint8_t unused;
-};
+constexpr int32_t PLAYFIELD_CELLS = 81;
 
 struct Node {
-  Key key;
+  PositionKey key;
   uint32_t parent;
   uint8_t move;
+  bool replaced;  // a later node reached the same key by fewer moves (A* only)
+  uint16_t cost;  // moves from the search's start (A* only)
 };
 
 int32_t CellIndex(int32_t x, int32_t y) {
   return (x - 1) * 9 + (y - 1);
+}
+int32_t CellX(int32_t i) {
+  return i / 9 + 1;
+}
+int32_t CellY(int32_t i) {
+  return i % 9 + 1;
 }
 
 void SetBit(uint64_t* bits, int32_t i) {
   bits[i >> 6] |= uint64_t{1} << (i & 63);
 }
 
-uint64_t HashKey(const Key& key) {
-  uint64_t words[sizeof(Key) / 8];
-  std::memcpy(words, &key, sizeof(Key));
+uint64_t HashKey(const PositionKey& key) {
+  uint64_t words[sizeof(PositionKey) / 8];
+  std::memcpy(words, &key, sizeof(PositionKey));
   uint64_t h = 0x9E3779B97F4A7C15ull;
   for (uint64_t w : words) {
     h ^= w;
@@ -70,54 +66,48 @@ struct Search {
   std::vector<Entry> table;
   uint64_t mask = 0;
 
+  // Starts from root, a position of the live stage: its walls and holes stay, its
+  // pieces move.
+  void Begin(const PositionKey& root) {
+    std::memcpy(fixedBoard, Board, sizeof(Board));
+    for (int32_t x = 1; x <= 9; ++x) {
+      for (int32_t y = 1; y <= 9; ++y) {
+        int32_t v = fixedBoard[x][y];
+        if (v == CELL_SNOWMAN_AREA || v == CELL_SNOWMAN_LINE || v >= CELL_CHEESE_FIRST) {
+          fixedBoard[x][y] = CELL_FLOOR;
+        }
+      }
+    }
+    table.assign(1 << 16, Entry{0, 0});
+    mask = table.size() - 1;
+    nodes.reserve(1 << 15);
+    nodes.push_back(Node{root, 0, 0, false, 0});
+    Insert();
+  }
+
   static void PlaceSet(const uint64_t* cells, int32_t value) {
     for (int32_t word = 0; word < 2; ++word) {
       for (uint64_t bits = cells[word]; bits != 0; bits &= bits - 1) {
         int32_t i = word * 64 + std::countr_zero(bits);
-        Board[i / 9 + 1][i % 9 + 1] = value;
+        Board[CellX(i)][CellY(i)] = value;
       }
     }
   }
 
-  void Decode(const Key& key) {
+  void Decode(const PositionKey& key) {
     std::memcpy(Board, fixedBoard, sizeof(fixedBoard));
     PlaceSet(key.area, CELL_SNOWMAN_AREA);
     PlaceSet(key.line, CELL_SNOWMAN_LINE);
     for (int32_t k = 0; k < CheeseCount; ++k) {
       CheeseSlots[k].week = key.week[k];
       if (key.cheeseCell[k] != CELL_GONE) {
-        Board[key.cheeseCell[k] / 9 + 1][key.cheeseCell[k] % 9 + 1] = CELL_CHEESE_FIRST + k;
+        Board[CellX(key.cheeseCell[k])][CellY(key.cheeseCell[k])] = CELL_CHEESE_FIRST + k;
       }
     }
-    PlayerX = key.player / 9 + 1;
-    PlayerY = key.player % 9 + 1;
+    PlayerX = CellX(key.player);
+    PlayerY = CellY(key.player);
     DayOfWeek = key.dayOfWeek;
     CheesesToDeliver = key.toDeliver;
-  }
-
-  static Key Encode() {
-    Key key;
-    std::memset(&key, 0, sizeof(key));
-    std::memset(key.cheeseCell, CELL_GONE, sizeof(key.cheeseCell));
-    for (int32_t x = 1; x <= 9; ++x) {
-      for (int32_t y = 1; y <= 9; ++y) {
-        int32_t v = Board[x][y];
-        if (v == CELL_SNOWMAN_AREA) SetBit(key.area, CellIndex(x, y));
-        if (v == CELL_SNOWMAN_LINE) SetBit(key.line, CellIndex(x, y));
-        if (v >= CELL_CHEESE_FIRST) {
-          key.cheeseCell[v - CELL_CHEESE_FIRST] = static_cast<uint8_t>(CellIndex(x, y));
-        }
-      }
-    }
-    for (int32_t k = 0; k < CheeseCount; ++k) {
-      int32_t week = CheeseSlots[k].week;
-      int32_t lastGood = CheeseSlots[k].info->ripeTo;
-      key.week[k] = static_cast<int8_t>(week > lastGood ? lastGood + 1 : week);
-    }
-    key.player = static_cast<uint8_t>(CellIndex(PlayerX, PlayerY));
-    key.dayOfWeek = static_cast<uint8_t>(DayOfWeek);
-    key.toDeliver = static_cast<uint8_t>(CheesesToDeliver);
-    return key;
   }
 
   // True when enough cheeses on the board are not rotten and not past their window.
@@ -145,33 +135,400 @@ struct Search {
     table[slot] = entry;
   }
 
-  // Adds the node last pushed onto nodes unless its key is known; false when known.
-  bool Insert() {
-    const Key& key = nodes.back().key;
+  // The slot of key in the table: the one that holds it, or the empty one where it goes.
+  uint64_t SlotOf(const PositionKey& key, uint32_t tag, uint64_t hash) const {
+    uint64_t slot = hash & mask;
+    while (table[slot].index != 0 &&
+           (table[slot].tag != tag || !(nodes[table[slot].index - 1].key == key))) {
+      slot = (slot + 1) & mask;
+    }
+    return slot;
+  }
+
+  // The index of the node with key, or NOT_FOUND.
+  static constexpr uint32_t NOT_FOUND = 0xFFFFFFFF;
+  uint32_t Find(const PositionKey& key) const {
+    uint64_t hash = HashKey(key);
+    return table[SlotOf(key, static_cast<uint32_t>(hash >> 32), hash)].index - 1;
+  }
+
+  // Adds the node last pushed onto nodes unless its key is known. Returns the index of
+  // the node with that key; a known key drops the pushed node again.
+  uint32_t Insert() {
+    const PositionKey& key = nodes.back().key;
     uint64_t hash = HashKey(key);
     uint32_t tag = static_cast<uint32_t>(hash >> 32);
-    uint64_t slot = hash & mask;
-    while (table[slot].index != 0) {
-      if (table[slot].tag == tag &&
-          std::memcmp(&nodes[table[slot].index - 1].key, &key, sizeof(Key)) == 0) {
-        nodes.pop_back();
-        return false;
-      }
-      slot = (slot + 1) & mask;
+    uint64_t slot = SlotOf(key, tag, hash);
+    if (table[slot].index != 0) {
+      nodes.pop_back();
+      return table[slot].index - 1;
     }
     table[slot] = Entry{static_cast<uint32_t>(nodes.size()), tag};
     if (nodes.size() * 2 > table.size()) Grow();
-    return true;
+    return static_cast<uint32_t>(nodes.size() - 1);
+  }
+
+  // Adds node as the one that the table knows for its key, in place of any earlier one.
+  uint32_t Put(const Node& node) {
+    nodes.push_back(node);
+    uint64_t hash = HashKey(node.key);
+    uint32_t tag = static_cast<uint32_t>(hash >> 32);
+    uint64_t slot = SlotOf(node.key, tag, hash);
+    bool grows = table[slot].index == 0;
+    table[slot] = Entry{static_cast<uint32_t>(nodes.size()), tag};
+    if (grows && nodes.size() * 2 > table.size()) Grow();
+    return static_cast<uint32_t>(nodes.size() - 1);
+  }
+
+  // The nodes from the search's start to index, start first.
+  std::vector<uint32_t> Lineage(uint32_t index) const {
+    std::vector<uint32_t> line;
+    for (uint32_t i = index; i != 0; i = nodes[i].parent) line.push_back(i);
+    line.push_back(0);
+    return std::vector<uint32_t>(line.rbegin(), line.rend());
   }
 
   std::string PathTo(uint32_t index, uint8_t lastMove) const {
-    std::string moves(1, MOVE_LETTERS[lastMove]);
-    for (uint32_t i = index; i != 0; i = nodes[i].parent) moves += MOVE_LETTERS[nodes[i].move];
-    return std::string(moves.rbegin(), moves.rend());
+    std::string moves;
+    for (uint32_t i : Lineage(index)) {
+      if (i != 0) moves += MOVE_LETTERS[nodes[i].move];
+    }
+    return moves + MOVE_LETTERS[lastMove];
+  }
+};
+
+// ---- A lower bound on the moves still needed ---------------------------------------------
+//
+// A needed cheese has to be walked to, pushed along the fewest pushes that bring it to a
+// hole, and delivered inside its ripe window. The pushes are counted on the bare board (the
+// other pieces ignored), through cells that some snowman there could ever chill, since the
+// cheese rots on any other. The deliveries are distinct moves, as are the pushes of distinct
+// cheeses. Positions where too few cheeses can still meet these conditions are lost.
+
+constexpr uint16_t NO_WAY = 0xFFFF;
+constexpr uint8_t FAR = 0xFF;
+
+struct CellSet {
+  uint64_t bits[2];
+  bool Has(int32_t i) const { return (bits[i >> 6] >> (i & 63)) & 1; }
+  void Add(int32_t i) { SetBit(bits, i); }
+  void Unite(const CellSet& other) {
+    bits[0] |= other.bits[0];
+    bits[1] |= other.bits[1];
+  }
+  bool operator==(const CellSet& other) const {
+    return bits[0] == other.bits[0] && bits[1] == other.bits[1];
+  }
+};
+
+using Grid = int32_t[BOARD_SIZE][BOARD_SIZE];
+
+bool IsWallCell(const Grid& board, int32_t x, int32_t y) {
+  return x < 0 || y < 0 || x >= BOARD_SIZE || y >= BOARD_SIZE || board[x][y] == CELL_WALL_FRONT ||
+         board[x][y] == CELL_WALL_TOP;
+}
+
+// The player can stand there, and a piece can be pushed there without falling.
+bool IsOpenCell(const Grid& board, int32_t x, int32_t y) {
+  return !IsWallCell(board, x, y) && board[x][y] != CELL_HOLE;
+}
+
+// A piece on (x, y) can be pushed one cell in direction d onto floor, or into a hole.
+bool CanPush(const Grid& board, int32_t x, int32_t y, int32_t d) {
+  return IsOpenCell(board, x - StepDX[d], y - StepDY[d]) &&
+         !IsWallCell(board, x + StepDX[d], y + StepDY[d]);
+}
+
+// The cells a snowman of each kind chills from each cell.
+void MeasureChill(const Grid& board, CellSet (*chill)[PLAYFIELD_CELLS]) {
+  std::memset(chill, 0, 2 * sizeof(chill[0]));
+  for (int32_t c = 0; c < PLAYFIELD_CELLS; ++c) {
+    int32_t x = CellX(c), y = CellY(c);
+    for (int32_t i = std::max(x - 1, 1); i <= std::min(x + 1, 9); ++i) {
+      for (int32_t j = std::max(y - 1, 1); j <= std::min(y + 1, 9); ++j) {
+        chill[0][c].Add(CellIndex(i, j));
+      }
+    }
+    chill[1][c].Add(c);
+    for (int32_t d = 0; d < 4; ++d) {
+      for (int32_t i = x + StepDX[d], j = y + StepDY[d]; !IsWallCell(board, i, j);
+           i += StepDX[d], j += StepDY[d]) {
+        chill[1][c].Add(CellIndex(i, j));
+      }
+    }
+  }
+}
+
+struct LowerBound {
+  const Grid& board;                               // walls and holes only
+  uint8_t walk[PLAYFIELD_CELLS][PLAYFIELD_CELLS];  // fewest steps between two cells
+  CellSet everCold[2][PLAYFIELD_CELLS];  // what an area / line snowman on a cell could chill
+  // Fewest pushes from each cell into a hole through the cells of one set, for the last
+  // few sets asked (a search meets only a handful).
+  struct Pushes {
+    CellSet cold;
+    uint8_t count[PLAYFIELD_CELLS];
+  };
+  Pushes remembered[8];
+  int32_t rememberedCount = 0, replaced = 0;
+
+  explicit LowerBound(const Grid& fixedBoard) : board(fixedBoard) {
+    MeasureWalks();
+    CellSet chill[2][PLAYFIELD_CELLS];
+    MeasureChill(board, chill);
+    // Every cell a snowman could be pushed to, and what it chills there.
+    for (int32_t from = 0; from < PLAYFIELD_CELLS; ++from) {
+      everCold[0][from] = everCold[1][from] = CellSet{};
+      int32_t queue[PLAYFIELD_CELLS], head = 0, tail = 0;
+      CellSet seen{};
+      seen.Add(from);
+      queue[tail++] = from;
+      while (head < tail) {
+        int32_t c = queue[head++];
+        everCold[0][from].Unite(chill[0][c]);
+        everCold[1][from].Unite(chill[1][c]);
+        for (int32_t d = 0; d < 4; ++d) {
+          int32_t x = CellX(c) + StepDX[d], y = CellY(c) + StepDY[d];
+          if (!CanPush(board, CellX(c), CellY(c), d) || !IsOpenCell(board, x, y) ||
+              seen.Has(CellIndex(x, y)))
+            continue;
+          seen.Add(CellIndex(x, y));
+          queue[tail++] = CellIndex(x, y);
+        }
+      }
+    }
+  }
+
+  void MeasureWalks() {
+    std::memset(walk, FAR, sizeof walk);
+    for (int32_t from = 0; from < PLAYFIELD_CELLS; ++from) {
+      if (!IsOpenCell(board, CellX(from), CellY(from))) continue;
+      int32_t queue[PLAYFIELD_CELLS], head = 0, tail = 0;
+      walk[from][from] = 0;
+      queue[tail++] = from;
+      while (head < tail) {
+        int32_t c = queue[head++];
+        for (int32_t d = 0; d < 4; ++d) {
+          int32_t x = CellX(c) + StepDX[d], y = CellY(c) + StepDY[d];
+          if (!IsOpenCell(board, x, y) || walk[from][CellIndex(x, y)] != FAR) continue;
+          walk[from][CellIndex(x, y)] = static_cast<uint8_t>(walk[from][c] + 1);
+          queue[tail++] = CellIndex(x, y);
+        }
+      }
+    }
+  }
+
+  // Backwards from the holes: a piece on c reaches c + step when the player can stand on
+  // c - step, and c itself must be a cell where a cheese can stay cold.
+  const uint8_t* PushesThrough(const CellSet& cold) {
+    for (int32_t i = 0; i < rememberedCount; ++i) {
+      if (remembered[i].cold == cold) return remembered[i].count;
+    }
+    Pushes& entry = remembered[rememberedCount < 8 ? rememberedCount++ : replaced++ % 8];
+    entry.cold = cold;
+    std::memset(entry.count, FAR, sizeof entry.count);
+    int32_t queue[PLAYFIELD_CELLS], head = 0, tail = 0;
+    auto reach = [&](int32_t x, int32_t y, int32_t d, int32_t pushes) {
+      if (!IsOpenCell(board, x, y) || !CanPush(board, x, y, d)) return;
+      int32_t c = CellIndex(x, y);
+      if (!cold.Has(c) || entry.count[c] != FAR) return;
+      entry.count[c] = static_cast<uint8_t>(pushes);
+      queue[tail++] = c;
+    };
+    for (int32_t x = 1; x <= 9; ++x) {
+      for (int32_t y = 1; y <= 9; ++y) {
+        if (board[x][y] != CELL_HOLE) continue;
+        for (int32_t d = 0; d < 4; ++d) reach(x - StepDX[d], y - StepDY[d], d, 1);
+      }
+    }
+    while (head < tail) {
+      int32_t c = queue[head++];
+      for (int32_t d = 0; d < 4; ++d) {
+        reach(CellX(c) - StepDX[d], CellY(c) - StepDY[d], d, entry.count[c] + 1);
+      }
+    }
+    return entry.count;
+  }
+
+  // Fewest steps from the player to a cell from which the cheese on c can be pushed.
+  int32_t WalkToPush(int32_t player, int32_t c) const {
+    int32_t best = FAR;
+    for (int32_t d = 0; d < 4; ++d) {
+      if (!CanPush(board, CellX(c), CellY(c), d)) continue;
+      best = std::min<int32_t>(best,
+                               walk[player][CellIndex(CellX(c) - StepDX[d], CellY(c) - StepDY[d])]);
+    }
+    return best;
+  }
+
+  // Fewest moves that can still clear the stage from key, or NO_WAY when it is lost.
+  uint16_t Estimate(const PositionKey& key);
+};
+
+void SortAscending(int32_t* values, int32_t count) {
+  for (int32_t i = 1; i < count; ++i) {
+    for (int32_t j = i; j > 0 && values[j - 1] > values[j]; --j)
+      std::swap(values[j - 1], values[j]);
+  }
+}
+
+uint16_t LowerBound::Estimate(const PositionKey& key) {
+  int32_t due = key.toDeliver;
+  if (due <= 0) return 1;  // any move clears
+  CellSet cold{};
+  for (int32_t kind = 0; kind < 2; ++kind) {
+    const uint64_t* snowmen = kind == 0 ? key.area : key.line;
+    for (int32_t word = 0; word < 2; ++word) {
+      for (uint64_t bits = snowmen[word]; bits != 0; bits &= bits - 1) {
+        cold.Unite(everCold[kind][word * 64 + std::countr_zero(bits)]);
+      }
+    }
+  }
+  const uint8_t* pushes = PushesThrough(cold);
+
+  // Each deliverable cheese's window of delivery moves, counted from now; a delivery on
+  // move m is judged on the week after that move's day: week + (day + m) / 7.
+  int32_t earliest[MAX_CHEESES], latest[MAX_CHEESES], pushCount[MAX_CHEESES];
+  int32_t count = 0, walkFirst = FAR;
+  int32_t day = key.dayOfWeek;
+  for (int32_t k = 0; k < CheeseCount; ++k) {
+    int32_t week = key.week[k], cell = key.cheeseCell[k];
+    const CheeseInfo& info = *CheeseSlots[k].info;
+    if (cell == CELL_GONE || week <= 0 || week > info.ripeTo || pushes[cell] == FAR) continue;
+    int32_t reach = WalkToPush(key.player, cell);
+    int32_t ripening = week >= info.ripeFrom ? 0 : 7 * (info.ripeFrom - week) - day;
+    int32_t first = std::max(reach + pushes[cell], ripening);
+    int32_t last = 7 * (info.ripeTo - week) + 6 - day;
+    if (reach == FAR || first > last) continue;
+    earliest[count] = first;
+    latest[count] = last;
+    pushCount[count++] = pushes[cell];
+    walkFirst = std::min(walkFirst, reach);
+  }
+  if (count < due) return NO_WAY;
+
+  // Deliveries on distinct moves, each inside its window: by latest move, each cheese
+  // takes the earliest free move it can (optimal for windows of single moves).
+  int32_t order[MAX_CHEESES], taken[MAX_CHEESES], scheduled = 0;
+  for (int32_t i = 0; i < count; ++i) order[i] = latest[i] * MAX_CHEESES + i;
+  SortAscending(order, count);
+  for (int32_t i = 0; i < count; ++i) {
+    int32_t k = order[i] % MAX_CHEESES, move = earliest[k];
+    for (int32_t j = 0; j < scheduled; ++j) {
+      if (taken[j] == move) {
+        ++move;
+        j = -1;
+      }
+    }
+    if (move <= latest[k]) taken[scheduled++] = move;
+  }
+  if (scheduled < due) return NO_WAY;
+
+  // The last delivery comes no earlier than the due-th of distinct earliest moves, nor
+  // before the walk to the first needed cheese and the pushes of the due cheapest ones.
+  SortAscending(earliest, count);
+  SortAscending(pushCount, count);
+  int32_t lastDelivery = 0, pushSum = 0;
+  for (int32_t i = 0; i < due; ++i) {
+    lastDelivery = std::max(earliest[i], lastDelivery + 1);
+    pushSum += pushCount[i];
+  }
+  return static_cast<uint16_t>(std::max(lastDelivery, walkFirst + pushSum));
+}
+
+// ---- Once every cheese is ripe, earlier is never worse -------------------------------------
+//
+// When no cheese in play is unripe any more, the same moves played from the same board on
+// an earlier day do everything they did later: rot depends on the board alone, and every
+// delivery comes in an earlier week, still ripe and further from over-ripe. So the search
+// knows such a board once, with the calendar left out, reached by the fewest moves; the
+// cheeses' weeks and the day follow from the search's start and those moves. While a cheese
+// still ripens, waiting may be needed, and the key keeps its calendar.
+
+constexpr uint8_t PHASE_TIMELESS = 1;
+
+struct Calendar {
+  PositionKey start;
+
+  PositionKey Merged(PositionKey key) const {
+    for (int32_t k = 0; k < CheeseCount; ++k) {
+      if (key.week[k] > 0 && key.week[k] < CheeseSlots[k].info->ripeFrom) return key;
+    }
+    key.dayOfWeek = 0;
+    for (int32_t k = 0; k < CheeseCount; ++k) {
+      if (key.week[k] > 0) key.week[k] = 1;
+    }
+    key.phase = PHASE_TIMELESS;
+    return key;
+  }
+
+  // The position of a merged key reached after the given moves from the start.
+  PositionKey Real(PositionKey key, uint16_t moves) const {
+    if (key.phase != PHASE_TIMELESS) return key;
+    int32_t elapsed = start.dayOfWeek + moves;
+    key.dayOfWeek = static_cast<uint8_t>(elapsed % 7);
+    for (int32_t k = 0; k < CheeseCount; ++k) {
+      if (key.week[k] <= 0) continue;
+      int32_t week = start.week[k] + elapsed / 7;
+      key.week[k] = static_cast<int8_t>(std::min(week, CheeseSlots[k].info->ripeTo + 1));
+    }
+    key.phase = 0;
+    return key;
+  }
+};
+
+// Open positions by estimated total moves; within one estimate the latest pushed is taken
+// first, which prefers the deepest and reaches the goal sooner.
+struct OpenList {
+  std::vector<std::vector<uint32_t>> byTotal;
+  size_t lowest = 0;
+
+  void Push(uint32_t total, uint32_t index) {
+    if (total >= byTotal.size()) byTotal.resize(total + 1);
+    byTotal[total].push_back(index);
+    lowest = std::min<size_t>(lowest, total);
+  }
+
+  bool Pop(uint32_t* total, uint32_t* index) {
+    while (lowest < byTotal.size() && byTotal[lowest].empty()) ++lowest;
+    if (lowest == byTotal.size()) return false;
+    *total = static_cast<uint32_t>(lowest);
+    *index = byTotal[lowest].back();
+    byTotal[lowest].pop_back();
+    return true;
   }
 };
 
 }  // namespace
+
+bool operator==(const PositionKey& a, const PositionKey& b) {
+  return std::memcmp(&a, &b, sizeof(PositionKey)) == 0;
+}
+
+PositionKey EncodePosition() {
+  PositionKey key;
+  std::memset(&key, 0, sizeof(key));
+  std::memset(key.cheeseCell, CELL_GONE, sizeof(key.cheeseCell));
+  for (int32_t x = 1; x <= 9; ++x) {
+    for (int32_t y = 1; y <= 9; ++y) {
+      int32_t v = Board[x][y];
+      if (v == CELL_SNOWMAN_AREA) SetBit(key.area, CellIndex(x, y));
+      if (v == CELL_SNOWMAN_LINE) SetBit(key.line, CellIndex(x, y));
+      if (v >= CELL_CHEESE_FIRST) {
+        key.cheeseCell[v - CELL_CHEESE_FIRST] = static_cast<uint8_t>(CellIndex(x, y));
+      }
+    }
+  }
+  for (int32_t k = 0; k < CheeseCount; ++k) {
+    int32_t week = CheeseSlots[k].week;
+    int32_t lastGood = CheeseSlots[k].info->ripeTo;
+    key.week[k] = static_cast<int8_t>(week > lastGood ? lastGood + 1 : week);
+  }
+  key.player = static_cast<uint8_t>(CellIndex(PlayerX, PlayerY));
+  key.dayOfWeek = static_cast<uint8_t>(DayOfWeek);
+  key.toDeliver = static_cast<uint8_t>(std::clamp(CheesesToDeliver, 0, MAX_CHEESES + 1));
+  return key;
+}
 
 MoveOutcome PlayMove(int32_t d) {
   Facing = d;
@@ -192,27 +549,14 @@ SolveResult SolveStage(int32_t n, int64_t stateLimit) {
   SolveResult result;
   SetUpStage(n);
   Search search;
-  std::memcpy(search.fixedBoard, Board, sizeof(Board));
-  for (int32_t x = 1; x <= 9; ++x) {
-    for (int32_t y = 1; y <= 9; ++y) {
-      int32_t v = search.fixedBoard[x][y];
-      if (v == CELL_SNOWMAN_AREA || v == CELL_SNOWMAN_LINE || v >= CELL_CHEESE_FIRST) {
-        search.fixedBoard[x][y] = CELL_FLOOR;
-      }
-    }
-  }
-  search.table.assign(1 << 16, Search::Entry{0, 0});
-  search.mask = search.table.size() - 1;
-  search.nodes.reserve(1 << 15);
-  search.nodes.push_back(Node{Search::Encode(), 0, 0});
-  search.Insert();
+  search.Begin(EncodePosition());
 
   for (size_t next = 0; next < search.nodes.size(); ++next) {
     if (static_cast<int64_t>(search.nodes.size()) >= stateLimit) {
       result.exhausted = true;
       break;
     }
-    const Key key = search.nodes[next].key;
+    const PositionKey key = search.nodes[next].key;
     bool dirty = true;
     for (int32_t d = 0; d < 4; ++d) {
       if (dirty) search.Decode(key);
@@ -228,8 +572,70 @@ SolveResult SolveStage(int32_t n, int64_t stateLimit) {
       }
       if (!Search::CanStillClear()) continue;
       search.nodes.push_back(
-          Node{Search::Encode(), static_cast<uint32_t>(next), static_cast<uint8_t>(d)});
+          Node{EncodePosition(), static_cast<uint32_t>(next), static_cast<uint8_t>(d), false, 0});
       search.Insert();
+    }
+  }
+  result.statesExplored = static_cast<int64_t>(search.nodes.size());
+  return result;
+}
+
+HintResult SolvePosition(int64_t stateLimit, const std::atomic<bool>* cancel) {
+  HintResult result;
+  Calendar calendar{EncodePosition()};
+  Search search;
+  search.Begin(calendar.Merged(calendar.start));
+  LowerBound bound(search.fixedBoard);
+  uint16_t atStart = bound.Estimate(calendar.start);
+  OpenList open;
+  if (atStart != NO_WAY) open.Push(atStart, 0);
+
+  uint32_t total = 0, index = 0;
+  for (int64_t popped = 0; open.Pop(&total, &index); ++popped) {
+    if ((popped & 1023) == 0 && cancel != nullptr && cancel->load(std::memory_order_relaxed)) {
+      result.status = HintStatus::Undecided;
+      break;
+    }
+    if (search.nodes[index].replaced) continue;
+    uint16_t cost = search.nodes[index].cost;
+    const PositionKey key = calendar.Real(search.nodes[index].key, cost);
+    bool dirty = true;
+    for (int32_t d = 0; d < 4; ++d) {
+      if (dirty) search.Decode(key);
+      dirty = false;
+      if (TryMove(d) == MOVE_NONE) continue;
+      dirty = true;
+      if (PlayMove(d) == MoveOutcome::WrongDelivery) continue;
+      if (CheesesToDeliver <= 0) {
+        // The estimate is at least 1 and never above the moves really needed, so this
+        // move ends a way of exactly the lowest estimate still open: a shortest one.
+        result.status = HintStatus::Found;
+        for (uint32_t i : search.Lineage(index)) {
+          if (i != 0) result.path.back().move = search.nodes[i].move;
+          result.path.push_back(
+              HintStep{calendar.Real(search.nodes[i].key, search.nodes[i].cost), -1});
+        }
+        result.path.back().move = d;
+        result.statesExplored = static_cast<int64_t>(search.nodes.size());
+        return result;
+      }
+      PositionKey reached = EncodePosition();
+      uint16_t h = bound.Estimate(reached);
+      if (h == NO_WAY) continue;
+      uint16_t childCost = static_cast<uint16_t>(cost + 1);
+      Node child{calendar.Merged(reached), index, static_cast<uint8_t>(d), false, childCost};
+      // A key reached again by fewer moves gets a new node, so that the ways already
+      // found through the old one keep their own days.
+      uint32_t known = search.Find(child.key);
+      if (known != Search::NOT_FOUND) {
+        if (search.nodes[known].cost <= childCost) continue;
+        search.nodes[known].replaced = true;
+      }
+      open.Push(childCost + h, search.Put(child));
+    }
+    if (static_cast<int64_t>(search.nodes.size()) >= stateLimit) {
+      result.status = HintStatus::Undecided;
+      break;
     }
   }
   result.statesExplored = static_cast<int64_t>(search.nodes.size());

@@ -1,8 +1,13 @@
-// Shortest solutions of the cellars by breadth-first search over the game's own rules.
+// Shortest solutions of the cellars over the game's own rules: breadth-first from a stage's start
+// for the stage tools, and A* from any live position for the player's hint.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <string>
+#include <vector>
+
+#include "game/data_model.h"
 
 namespace game {
 
@@ -38,5 +43,47 @@ SolveResult SolveStage(int32_t n, int64_t stateLimit);
 // move clears the stage and no move before it did, every move moves, and every delivery
 // is good; otherwise 0, with why naming the first fault.
 int32_t ReplaySolution(int32_t n, const std::string& moves, std::string* why);
+
+// Everything about a position of one stage that the rules can still tell apart. Snowmen
+// of one kind are interchangeable, so they are sets of cells; a week past the ripe window
+// is kept as the first over-ripe week, since the class can no longer change; deliveries
+// due beyond the cheeses there are count as one more than there can be.
+struct PositionKey {
+  uint64_t area[2];
+  uint64_t line[2];
+  uint8_t cheeseCell[MAX_CHEESES];
+  int8_t week[MAX_CHEESES];
+  uint8_t player;
+  uint8_t dayOfWeek;
+  uint8_t toDeliver;
+  uint8_t phase;  // 0 for a position; the hint search's own marks in its table
+};
+bool operator==(const PositionKey& a, const PositionKey& b);
+
+// The key of the calling thread's live stage.
+PositionKey EncodePosition();
+
+enum class HintStatus {
+  Found,      // path holds a shortest way to clear the stage
+  Lost,       // the stage can no longer be cleared from here
+  Undecided,  // the search reached its state limit or was cancelled
+};
+
+struct HintStep {
+  PositionKey position;
+  int32_t move;  // the direction (a Facing value) played from position
+};
+
+struct HintResult {
+  HintStatus status = HintStatus::Lost;
+  int64_t statesExplored = 0;
+  std::vector<HintStep> path;  // from the live position to the move that clears the stage
+};
+
+// Finds a shortest way to clear the stage from the calling thread's live position by A*
+// over the game's rules, with a lower bound on the moves still needed that also recognises
+// positions already lost. Stops as undecided once stateLimit positions are known or when
+// cancel (may be null) becomes true. Leaves the live stage state changed.
+HintResult SolvePosition(int64_t stateLimit, const std::atomic<bool>* cancel);
 
 }  // namespace game
