@@ -223,45 +223,52 @@ struct CellSet {
 
 using Grid = int32_t[BOARD_SIZE][BOARD_SIZE];
 
-bool IsWallCell(const Grid& board, int32_t x, int32_t y) {
-  return x < 0 || y < 0 || x >= BOARD_SIZE || y >= BOARD_SIZE || board[x][y] == CELL_WALL_FRONT ||
-         board[x][y] == CELL_WALL_TOP;
-}
+constexpr int8_t NO_CELL = -1;
+constexpr int8_t INTO_HOLE = -2;
 
-// The player can stand there, and a piece can be pushed there without falling.
-bool IsOpenCell(const Grid& board, int32_t x, int32_t y) {
-  return !IsWallCell(board, x, y) && board[x][y] != CELL_HOLE;
-}
+// What the rules allow on the bare board, with the walls and holes alone, asked of TryMove
+// and ComputeColdMap on the searching thread's live stage.
+struct BareBoard {
+  int8_t stepTo[PLAYFIELD_CELLS][4];  // where the player on a cell steps, or NO_CELL
+  int8_t pushTo[PLAYFIELD_CELLS][4];  // where a piece on a cell is pushed, INTO_HOLE or NO_CELL
+  CellSet chill[2][PLAYFIELD_CELLS];  // what an area / line snowman on a cell chills
 
-// A piece on (x, y) can be pushed one cell in direction d onto floor, or into a hole.
-bool CanPush(const Grid& board, int32_t x, int32_t y, int32_t d) {
-  return IsOpenCell(board, x - StepDX[d], y - StepDY[d]) &&
-         !IsWallCell(board, x + StepDX[d], y + StepDY[d]);
-}
-
-// The cells a snowman of each kind chills from each cell.
-void MeasureChill(const Grid& board, CellSet (*chill)[PLAYFIELD_CELLS]) {
-  std::memset(chill, 0, 2 * sizeof(chill[0]));
-  for (int32_t c = 0; c < PLAYFIELD_CELLS; ++c) {
-    int32_t x = CellX(c), y = CellY(c);
-    for (int32_t i = std::max(x - 1, 1); i <= std::min(x + 1, 9); ++i) {
-      for (int32_t j = std::max(y - 1, 1); j <= std::min(y + 1, 9); ++j) {
-        chill[0][c].Add(CellIndex(i, j));
+  explicit BareBoard(const Grid& fixed) {
+    for (int32_t c = 0; c < PLAYFIELD_CELLS; ++c) {
+      int32_t x = CellX(c), y = CellY(c);
+      bool floor = fixed[x][y] == CELL_FLOOR;
+      for (int32_t d = 0; d < 4; ++d) {
+        int32_t ax = x + StepDX[d], ay = y + StepDY[d];
+        std::memcpy(Board, fixed, sizeof(Board));
+        PlayerX = x;
+        PlayerY = y;
+        stepTo[c][d] =
+            floor && TryMove(d) == MOVE_STEP ? static_cast<int8_t>(CellIndex(ax, ay)) : NO_CELL;
+        Board[x][y] = CELL_SNOWMAN_AREA;
+        PlayerX = x - StepDX[d];
+        PlayerY = y - StepDY[d];
+        bool pushed = floor && fixed[PlayerX][PlayerY] == CELL_FLOOR && TryMove(d) == MOVE_PUSH;
+        pushTo[c][d] = !pushed                      ? NO_CELL
+                       : fixed[ax][ay] == CELL_HOLE ? INTO_HOLE
+                                                    : static_cast<int8_t>(CellIndex(ax, ay));
       }
-    }
-    chill[1][c].Add(c);
-    for (int32_t d = 0; d < 4; ++d) {
-      for (int32_t i = x + StepDX[d], j = y + StepDY[d]; !IsWallCell(board, i, j);
-           i += StepDX[d], j += StepDY[d]) {
-        chill[1][c].Add(CellIndex(i, j));
+      for (int32_t kind = 0; kind < 2; ++kind) {
+        chill[kind][c] = CellSet{};
+        if (!floor) continue;
+        std::memcpy(Board, fixed, sizeof(Board));
+        Board[x][y] = kind == 0 ? CELL_SNOWMAN_AREA : CELL_SNOWMAN_LINE;
+        ComputeColdMap();
+        for (int32_t i = 0; i < PLAYFIELD_CELLS; ++i) {
+          if (ColdMap[CellX(i)][CellY(i)]) chill[kind][c].Add(i);
+        }
       }
     }
   }
-}
+};
 
 struct LowerBound {
-  const Grid& board;                               // walls and holes only
-  uint8_t walk[PLAYFIELD_CELLS][PLAYFIELD_CELLS];  // fewest steps between two cells
+  BareBoard bare;
+  uint8_t steps[PLAYFIELD_CELLS][PLAYFIELD_CELLS];  // fewest steps between two cells
   CellSet everCold[2][PLAYFIELD_CELLS];  // what an area / line snowman on a cell could chill
   // Fewest pushes from each cell into a hole through the cells of one set, for the last
   // few sets asked (a search meets only a handful).
@@ -272,54 +279,49 @@ struct LowerBound {
   Pushes remembered[8];
   int32_t rememberedCount = 0, replaced = 0;
 
-  explicit LowerBound(const Grid& fixedBoard) : board(fixedBoard) {
-    MeasureWalks();
-    CellSet chill[2][PLAYFIELD_CELLS];
-    MeasureChill(board, chill);
-    // Every cell a snowman could be pushed to, and what it chills there.
+  explicit LowerBound(const Grid& fixed) : bare(fixed) {
+    std::memset(steps, FAR, sizeof steps);
     for (int32_t from = 0; from < PLAYFIELD_CELLS; ++from) {
+      steps[from][from] = 0;
+      Spread(from, bare.stepTo, [&](int32_t c, int32_t next) {
+        if (steps[from][next] != FAR) return false;
+        steps[from][next] = static_cast<uint8_t>(steps[from][c] + 1);
+        return true;
+      });
+      // Every cell a snowman could be pushed to, and what it would chill there.
       everCold[0][from] = everCold[1][from] = CellSet{};
-      int32_t queue[PLAYFIELD_CELLS], head = 0, tail = 0;
       CellSet seen{};
       seen.Add(from);
-      queue[tail++] = from;
-      while (head < tail) {
-        int32_t c = queue[head++];
-        everCold[0][from].Unite(chill[0][c]);
-        everCold[1][from].Unite(chill[1][c]);
-        for (int32_t d = 0; d < 4; ++d) {
-          int32_t x = CellX(c) + StepDX[d], y = CellY(c) + StepDY[d];
-          if (!CanPush(board, CellX(c), CellY(c), d) || !IsOpenCell(board, x, y) ||
-              seen.Has(CellIndex(x, y)))
-            continue;
-          seen.Add(CellIndex(x, y));
-          queue[tail++] = CellIndex(x, y);
-        }
+      Spread(from, bare.pushTo, [&](int32_t, int32_t next) {
+        if (seen.Has(next)) return false;
+        seen.Add(next);
+        return true;
+      });
+      for (int32_t c = 0; c < PLAYFIELD_CELLS; ++c) {
+        if (!seen.Has(c)) continue;
+        everCold[0][from].Unite(bare.chill[0][c]);
+        everCold[1][from].Unite(bare.chill[1][c]);
       }
     }
   }
 
-  void MeasureWalks() {
-    std::memset(walk, FAR, sizeof walk);
-    for (int32_t from = 0; from < PLAYFIELD_CELLS; ++from) {
-      if (!IsOpenCell(board, CellX(from), CellY(from))) continue;
-      int32_t queue[PLAYFIELD_CELLS], head = 0, tail = 0;
-      walk[from][from] = 0;
-      queue[tail++] = from;
-      while (head < tail) {
-        int32_t c = queue[head++];
-        for (int32_t d = 0; d < 4; ++d) {
-          int32_t x = CellX(c) + StepDX[d], y = CellY(c) + StepDY[d];
-          if (!IsOpenCell(board, x, y) || walk[from][CellIndex(x, y)] != FAR) continue;
-          walk[from][CellIndex(x, y)] = static_cast<uint8_t>(walk[from][c] + 1);
-          queue[tail++] = CellIndex(x, y);
-        }
+  // Breadth-first from a cell along the moves of a table; visit(c, next) says whether
+  // next is new.
+  template <typename Visit>
+  static void Spread(int32_t from, const int8_t (*moves)[4], Visit visit) {
+    int32_t queue[PLAYFIELD_CELLS], head = 0, tail = 0;
+    queue[tail++] = from;
+    while (head < tail) {
+      int32_t c = queue[head++];
+      for (int32_t d = 0; d < 4; ++d) {
+        int32_t next = moves[c][d];
+        if (next >= 0 && visit(c, next)) queue[tail++] = next;
       }
     }
   }
 
-  // Backwards from the holes: a piece on c reaches c + step when the player can stand on
-  // c - step, and c itself must be a cell where a cheese can stay cold.
+  // Backwards from the holes: the fewest pushes that bring a piece from each cell into a
+  // hole, every cell on the way one that cold could ever reach.
   const uint8_t* PushesThrough(const CellSet& cold) {
     for (int32_t i = 0; i < rememberedCount; ++i) {
       if (remembered[i].cold == cold) return remembered[i].count;
@@ -327,24 +329,18 @@ struct LowerBound {
     Pushes& entry = remembered[rememberedCount < 8 ? rememberedCount++ : replaced++ % 8];
     entry.cold = cold;
     std::memset(entry.count, FAR, sizeof entry.count);
-    int32_t queue[PLAYFIELD_CELLS], head = 0, tail = 0;
-    auto reach = [&](int32_t x, int32_t y, int32_t d, int32_t pushes) {
-      if (!IsOpenCell(board, x, y) || !CanPush(board, x, y, d)) return;
-      int32_t c = CellIndex(x, y);
-      if (!cold.Has(c) || entry.count[c] != FAR) return;
-      entry.count[c] = static_cast<uint8_t>(pushes);
-      queue[tail++] = c;
-    };
-    for (int32_t x = 1; x <= 9; ++x) {
-      for (int32_t y = 1; y <= 9; ++y) {
-        if (board[x][y] != CELL_HOLE) continue;
-        for (int32_t d = 0; d < 4; ++d) reach(x - StepDX[d], y - StepDY[d], d, 1);
-      }
-    }
-    while (head < tail) {
-      int32_t c = queue[head++];
-      for (int32_t d = 0; d < 4; ++d) {
-        reach(CellX(c) - StepDX[d], CellY(c) - StepDY[d], d, entry.count[c] + 1);
+    for (int32_t round = 1, found = 1; found != 0; ++round) {
+      found = 0;
+      for (int32_t c = 0; c < PLAYFIELD_CELLS; ++c) {
+        if (entry.count[c] != FAR || !cold.Has(c)) continue;
+        for (int32_t d = 0; d < 4; ++d) {
+          int32_t to = bare.pushTo[c][d];
+          if (to == INTO_HOLE || (to >= 0 && entry.count[to] == round - 1)) {
+            entry.count[c] = static_cast<uint8_t>(round);
+            ++found;
+            break;
+          }
+        }
       }
     }
     return entry.count;
@@ -354,9 +350,9 @@ struct LowerBound {
   int32_t WalkToPush(int32_t player, int32_t c) const {
     int32_t best = FAR;
     for (int32_t d = 0; d < 4; ++d) {
-      if (!CanPush(board, CellX(c), CellY(c), d)) continue;
-      best = std::min<int32_t>(best,
-                               walk[player][CellIndex(CellX(c) - StepDX[d], CellY(c) - StepDY[d])]);
+      if (bare.pushTo[c][d] == NO_CELL) continue;
+      best = std::min<int32_t>(
+          best, steps[player][CellIndex(CellX(c) - StepDX[d], CellY(c) - StepDY[d])]);
     }
     return best;
   }
