@@ -7,6 +7,7 @@
 #include "audio/sound.h"
 #include "game/board_drawing.h"
 #include "game/catalogue.h"
+#include "game/move_history.h"
 #include "game/rules.h"
 #include "game/scene_functions.h"
 #include "game/scenes.h"
@@ -54,7 +55,9 @@ void CheeseReachesCustomer() {
   }
 }
 
+// A failed delivery: the restart keeps the attempt's moves for a second chance.
 void StartCollapse(int32_t failureKind, int32_t sound) {
+  KeepFailedAttempt();
   std::memset(CollapseOffsets, 0, sizeof CollapseOffsets);
   GameState = 6;
   audio::PlaySoundEffect(sound, -1);

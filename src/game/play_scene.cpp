@@ -6,10 +6,13 @@
 #include "audio/sound.h"
 #include "game/board_drawing.h"
 #include "game/catalogue.h"
+#include "game/hint.h"
+#include "game/move_history.h"
 #include "game/rules.h"
 #include "game/save_file.h"
 #include "game/scene_functions.h"
 #include "game/scenes.h"
+#include "game/solver.h"
 #include "game/waits.h"
 #include "gfx/blit.h"
 #include "gfx/present.h"
@@ -26,6 +29,29 @@ namespace {
 constexpr int32_t TEXT_ALIGN_CENTRE_WRAPPED = 24;
 constexpr uint32_t TEXT_WHITE = 0xFFFFFF;
 constexpr uint32_t TEXT_BLACK = 0x000000;
+
+// The note over the board when a hint has no move to give: two lines each, for the
+// position that can no longer be cleared and for the one the search gave up on.
+constexpr const char* HINT_NOTES[2][2] = {
+    {"もう　クリアできません", "Ｚで戻す／Ｑでやり直し"},
+    {"ヒントが　見つかりません", "Ｚで戻す／Ｑでやり直し"},
+};
+constexpr int32_t NOTE_LEFT = 18;  // on the board, clear of the side panel
+constexpr int32_t NOTE_TOP = 188;
+constexpr int32_t NOTE_NONE = -1;
+constexpr int32_t NOTE_LOST = 0;
+constexpr int32_t NOTE_NO_HINT = 1;
+
+// Keys of the player's help, with their joystick buttons.
+constexpr int32_t KEY_UNDO = 'Z';
+constexpr int32_t KEY_HINT = 'H';
+constexpr int32_t BUTTON_UNDO = 3;
+constexpr int32_t BUTTON_HINT = 4;
+
+int32_t Note = NOTE_NONE;
+bool NoteArmed = false;      // every key has been up since the note appeared
+bool HintWanted = false;     // asked for and not yet answered (real-time runs)
+PositionKey HintWantedAt{};  // where it was asked for
 
 void ShowIntroCard() {
   app::TraceScene("intro", StageNumber + 1);
@@ -74,6 +100,66 @@ void ClearStage() {
   StartStage(StageNumber);
 }
 
+bool Pressed(int32_t pollResult) {
+  return pollResult / 10 == 1;
+}
+
+bool KeyHeld(int32_t vk) {
+  return (platform::GetKeyState(vk) & 0x8000) != 0;
+}
+
+// Any key or button that does something in play.
+bool AnyPlayKeyHeld() {
+  for (int32_t code = input::DIR_RIGHT; code <= input::DIR_DOWN; ++code) {
+    if (input::IsDirectionHeld(code)) return true;
+  }
+  for (int32_t vk : {KEY_UNDO, platform::VK_BACK, KEY_HINT, int32_t{'Q'}, platform::VK_SPACE}) {
+    if (KeyHeld(vk)) return true;
+  }
+  for (int32_t button = 1; button <= BUTTON_HINT; ++button) {
+    if (input::JoyButton[button] == 1) return true;
+  }
+  return false;
+}
+
+// The note goes at the next key pressed after it appeared; that key still does its work.
+void FollowNote() {
+  if (Note == NOTE_NONE) return;
+  bool held = AnyPlayKeyHeld();
+  if (NoteArmed && held) Note = NOTE_NONE;
+  NoteArmed = NoteArmed || !held;
+}
+
+void DrawNote() {
+  if (Note == NOTE_NONE) return;
+  for (int32_t line = 0; line < 2; ++line) {
+    gfx::PrintText(NOTE_LEFT, NOTE_TOP + 20 * line, "%s", HINT_NOTES[Note][line]);
+  }
+}
+
+// The hint plays its move as the arrow key would; with none to play, the note says why.
+void FollowHint(bool asked) {
+  if (asked) {
+    HintWanted = true;
+    HintWantedAt = EncodePosition();
+  }
+  if (!HintWanted) return;
+  if (!(EncodePosition() == HintWantedAt)) {
+    HintWanted = false;
+    return;
+  }
+  int32_t hint = AskHint();
+  if (hint == HINT_WORKING) return;
+  HintWanted = false;
+  if (hint >= 0) {
+    Facing = hint;
+    MoveResult = MOVE_STEP;
+  } else {
+    Note = hint == HINT_LOST ? NOTE_LOST : NOTE_NO_HINT;
+    NoteArmed = false;
+  }
+}
+
 bool AnyCheeseListed() {
   for (int32_t k = 0; k < CheeseCount; ++k) {
     if (CheeseSlots[k].week != WEEK_NONE) return true;
@@ -88,6 +174,8 @@ void StartStage(int32_t n) {
   SceneTimer = 0.0;
   MovePhase = MOVE_PHASE_IDLE;
   SetUpStage(n);
+  BeginAttempt();
+  PrepareHint();
   // Play frames redraw only columns 0..9; column 10 keeps what is drawn here.
   for (int32_t y = 0; y < BOARD_SIZE; ++y) DrawCell(BOARD_SIZE - 1, y);
   DrawPlayer(PlayerX, PlayerY, 0.0);
@@ -101,12 +189,28 @@ void StartStage(int32_t n) {
 }
 
 void PlayScene() {
+  bool idle = MovePhase == MOVE_PHASE_IDLE;
+  int32_t facing = Facing;
+  // Polled every frame so that a press during a move or a blocking scene is not kept.
+  bool undo = Pressed(input::PollButton(KEY_UNDO, BUTTON_UNDO));
+  undo = Pressed(input::PollButton(platform::VK_BACK, 0)) || undo;
+  bool hint = Pressed(input::PollButton(KEY_HINT, BUTTON_HINT));
+  FollowNote();
+  if (idle && undo && UndoMove()) {
+    facing = Facing;
+    DrawSidePanel();
+    PrepareHint();
+  }
   MoveResult = MOVE_NONE;
   ReadDirections();
-  if (MovePhase != MOVE_PHASE_FINISHED && MoveResult == MOVE_STEP && StartMove() != MOVE_NONE) {
-    GameState = 4;
-    MovePhase = MOVE_PHASE_ANIMATING;
-    SceneTimer = 0.0;
+  if (idle && MoveResult == MOVE_NONE) FollowHint(hint);
+  if (MovePhase != MOVE_PHASE_FINISHED && MoveResult == MOVE_STEP) {
+    if (TryMove(Facing) != MOVE_NONE) RecordMove(facing);
+    if (StartMove() != MOVE_NONE) {
+      GameState = 4;
+      MovePhase = MOVE_PHASE_ANIMATING;
+      SceneTimer = 0.0;
+    }
   }
   if (GameState != 1) return;
 
@@ -114,10 +218,15 @@ void PlayScene() {
     MovePhase = MOVE_PHASE_IDLE;
     ComputeColdMap();
     DrawSidePanel();
-    if (CheesesToDeliver == 0) ClearStage();
+    if (CheesesToDeliver == 0) {
+      ClearStage();
+    } else {
+      PrepareHint();
+    }
   }
   DrawBoard();
   DrawPlayer(PlayerX, PlayerY, 0.0);
+  DrawNote();
   gfx::PresentFrame(0, 0);
   // After the last stage the ending stands whatever else is pressed.
   if (GameState == 9) return;

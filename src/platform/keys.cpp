@@ -58,7 +58,7 @@ int VirtualKeyOf(int32_t sdlKey) {
     case SDLK_ESCAPE:
       return VK_ESCAPE;
     case SDLK_BACKSPACE:
-      return 0x08;
+      return VK_BACK;
     case SDLK_TAB:
       return 0x09;
     case SDLK_LSHIFT:

@@ -81,6 +81,7 @@ void HidePointer();
 void MessageBoxA(const char* text, const char* caption);
 
 // ---- Keys: virtual-key codes ------------------------------------------------
+constexpr int VK_BACK = 0x08;
 constexpr int VK_RETURN = 0x0D;
 constexpr int VK_ESCAPE = 0x1B;
 constexpr int VK_SPACE = 0x20;

@@ -74,9 +74,9 @@ int ScriptKeyCode(const std::string& name) {
   static const struct {
     const char* name;
     int vk;
-  } kNamed[] = {{"left", VK_LEFT}, {"right", VK_RIGHT}, {"up", VK_UP},
-                {"down", VK_DOWN}, {"space", VK_SPACE}, {"esc", VK_ESCAPE},
-                {"f9", VK_F9},     {"f10", VK_F10},     {"return", VK_RETURN}};
+  } kNamed[] = {{"left", VK_LEFT},     {"right", VK_RIGHT},   {"up", VK_UP}, {"down", VK_DOWN},
+                {"space", VK_SPACE},   {"esc", VK_ESCAPE},    {"f9", VK_F9}, {"f10", VK_F10},
+                {"return", VK_RETURN}, {"backspace", VK_BACK}};
   for (const auto& key : kNamed)
     if (name == key.name) return key.vk;
   if (name.size() == 1 && name[0] >= 'a' && name[0] <= 'z') return name[0] - 'a' + 'A';

@@ -56,10 +56,11 @@ TEST(ScriptReader, KeyNames) {
   const struct {
     const char* name;
     int vk;
-  } cases[] = {{"left", 0x25}, {"up", 0x26},  {"right", 0x27}, {"down", 0x28}, {"space", 0x20},
-               {"q", 0x51},    {"esc", 0x1B}, {"f9", 0x78},    {"f10", 0x79},  {"return", 0x0D},
-               {"z", 0x5A},    {"0", 0x30},   {"9", 0x39},     {"Q", 0},       {"f1", 0},
-               {"", 0},        {"ab", 0},     {"escape", 0}};
+  } cases[] = {{"left", 0x25},  {"up", 0x26},     {"right", 0x27},     {"down", 0x28},
+               {"space", 0x20}, {"q", 0x51},      {"esc", 0x1B},       {"f9", 0x78},
+               {"f10", 0x79},   {"return", 0x0D}, {"z", 0x5A},         {"0", 0x30},
+               {"9", 0x39},     {"Q", 0},         {"f1", 0},           {"", 0},
+               {"ab", 0},       {"escape", 0},    {"backspace", 0x08}, {"back", 0}};
   for (const auto& c : cases) EXPECT_EQ(platform::ScriptKeyCode(c.name), c.vk) << c.name;
 }
 

@@ -1,0 +1,26 @@
+// The player's hint: the first move of a shortest way to clear the stage from the live
+// position, from the solver. Real-time runs work answers out ahead and off the frame thread;
+// headless runs work them out when asked, so that every run repeats exactly.
+#pragma once
+
+#include <cstdint>
+
+namespace game {
+
+constexpr int32_t HINT_WORKING = -1;  // not known yet (real-time runs): ask again next frame
+constexpr int32_t HINT_LOST = -2;     // the stage can no longer be cleared from here
+constexpr int32_t HINT_NONE = -3;     // the search gave up at its state limit: no hint
+
+// Positions one hint search may know at once: about 45 MB, and a few tenths of a second.
+// A stage beyond it (a player's own, far larger than ours) gets no hint.
+constexpr int64_t HINT_STATE_LIMIT = 400000;
+
+// The live position's hint: a direction (a Facing value), HINT_LOST, HINT_NONE or
+// HINT_WORKING. The first question also lets later positions be worked out ahead.
+int32_t AskHint();
+
+// Once the player has asked for a hint, starts working out the live position's answer in
+// the background unless it is known (real-time runs only).
+void PrepareHint();
+
+}  // namespace game
