@@ -542,8 +542,12 @@ int32_t MoveDirection(char letter) {
 }
 
 SolveResult SolveStage(int32_t n, int64_t stateLimit) {
-  SolveResult result;
   SetUpStage(n);
+  return SolveBreadthFirst(stateLimit);
+}
+
+SolveResult SolveBreadthFirst(int64_t stateLimit) {
+  SolveResult result;
   Search search;
   search.Begin(EncodePosition());
 

@@ -39,6 +39,9 @@ int32_t MoveDirection(char letter);
 // rotten delivery is a dead end. Uses and leaves changed the game's live stage state.
 SolveResult SolveStage(int32_t n, int64_t stateLimit);
 
+// The same from the calling thread's live position.
+SolveResult SolveBreadthFirst(int64_t stateLimit);
+
 // Plays moves from the start of stage n with the game's rules. Returns 1 when the last
 // move clears the stage and no move before it did, every move moves, and every delivery
 // is good; otherwise 0, with why naming the first fault.
