@@ -1,4 +1,5 @@
-// Headless runs of the whole program: title, continue, deliveries, collapse, browser and ending.
+// Headless runs of the whole program: title, continue, deliveries, collapse, browser, ending,
+// undo and hints.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -44,6 +45,10 @@ bool SameRegion(const std::string& a, const std::string& b, int left, int top, i
     if (a.compare(row + left, right - left, b, row + left, right - left) != 0) return false;
   }
   return true;
+}
+
+bool SamePicture(const std::string& a, const std::string& b) {
+  return SameRegion(a, b, 0, 0, 320, 240);
 }
 
 std::string SaveText(int stage) {
@@ -332,6 +337,97 @@ TEST(GameRun, LastStageLeadsToTheEndingAndSpaceEndsTheProgram) {
   EXPECT_TRUE(SameRegion(first, second, 0, 0, 320, 80)) << "the title strip stands";
   EXPECT_FALSE(SameRegion(first, second, 0, 80, 320, 240)) << "the cheeses parade";
   EXPECT_FALSE(testsupport::FileExists(run.folder + "scr0002.bmp"));
+}
+
+// Script lines: F9 at ms, so that the next screenshot shows the frame of that moment.
+std::string Shot(int ms) {
+  return Tap(ms, "f9");
+}
+
+// Stage 1 of the game: the cheese pushed off the cold rots and the stage is lost. H there
+// moves nothing and says so; then Z and Backspace take every move back, each to the very
+// picture before it, the first of them also putting the note away.
+TEST(GameRun, UndoTakesALostStageBackMoveByMove) {
+  const std::vector<const char*> moves = {"down",  "right", "right", "right",
+                                          "right", "up",    "left",  "left"};
+  std::string script = Tap(TITLE_MS, "space") + Shot(PLAY_MS);
+  int at = PLAY_MS;
+  for (const char* move : moves) {
+    script += Tap(at + 400, move, 100) + Shot(at + 800);
+    at += 800;
+  }
+  script += Tap(at + 400, "h") + Shot(at + 800);
+  at += 800;
+  for (size_t i = 0; i < moves.size(); ++i) {
+    script += Tap(at + 400, i % 2 == 0 ? "z" : "backspace") + Shot(at + 700);
+    at += 700;
+  }
+  std::string stages = testsupport::ReadFile(VAULMOOR_SOURCE_DIR "/data/stage.dat");
+  Played run = RunGame("undo_lost_stage", stages, script + Close(at + 1000));
+  std::vector<std::string> shots;
+  for (int n = 0; n < 18; ++n) shots.push_back(Screenshot(run.folder, n));
+  ASSERT_FALSE(shots.back().empty());
+  const std::string& lost = shots[8];
+  const std::string& hinted = shots[9];
+  EXPECT_FALSE(SamePicture(hinted, lost)) << "the note shows";
+  EXPECT_TRUE(SameRegion(hinted, lost, 0, 0, 320, 180)) << "nothing moves";
+  EXPECT_TRUE(SameRegion(hinted, lost, 240, 0, 320, 240)) << "the side panel stays clear";
+  for (int undone = 1; undone <= 8; ++undone) {
+    EXPECT_TRUE(SamePicture(shots[9 + undone], shots[8 - undone])) << undone << " moves taken back";
+  }
+  EXPECT_FALSE(run.saved());
+}
+
+// After an over-ripe delivery collapses the cellar, Z brings back the position before the
+// fatal push, and again the one before that.
+TEST(GameRun, UndoAfterAFailedDeliveryGivesASecondChance) {
+  std::string script = Tap(TITLE_MS, "space") + Tap(PLAY_MS + 200, "up", 100) +
+                       Shot(PLAY_MS + 600) + Tap(PLAY_MS + 800, "right", 100) +
+                       Shot(PLAY_MS + 1200) + Tap(PLAY_MS + 1400, "right", 100) + Shot(15000) +
+                       Tap(15500, "z") + Shot(16000) + Tap(16500, "z") + Shot(17000);
+  Played run = RunGame("second_chance", TwoDeliveriesStage(9), script + Close(18000));
+  std::vector<std::string> shots;
+  for (int n = 0; n < 5; ++n) shots.push_back(Screenshot(run.folder, n));
+  ASSERT_FALSE(shots.back().empty());
+  EXPECT_FALSE(SamePicture(shots[2], shots[1])) << "the stage restarted";
+  EXPECT_TRUE(SamePicture(shots[3], shots[1])) << "the position before the fatal push";
+  EXPECT_TRUE(SamePicture(shots[4], shots[0])) << "and the one before";
+}
+
+// The failed attempt's moves go with the first new move, or with giving up: then Z takes
+// back no more than the new move.
+TEST(GameRun, ANewMoveOrGivingUpForgetsTheMoves) {
+  struct Case {
+    const char* name;
+    std::string afterRestart;
+  };
+  const Case cases[] = {
+      {"new_move", Tap(15000, "down", 100) + Tap(15500, "z") + Tap(16000, "z")},
+      {"give_up", Tap(15000, "q") + Tap(22000, "z")},
+  };
+  for (const Case& c : cases) {
+    std::string script =
+        Tap(TITLE_MS, "space") + DeliverFirst(PLAY_MS) + Shot(14500) + c.afterRestart + Shot(23000);
+    Played run =
+        RunGame(std::string("forget_") + c.name, TwoDeliveriesStage(9), script + Close(24000));
+    std::string after = Screenshot(run.folder, 1);
+    ASSERT_FALSE(after.empty()) << c.name;
+    EXPECT_TRUE(SamePicture(after, Screenshot(run.folder, 0))) << c.name;
+  }
+}
+
+// H plays the first move of a shortest way, with the same animation as its arrow key:
+// three presses deliver the good cheese and clear the stage, past the over-ripe one.
+TEST(GameRun, HintPlaysTheMovesOfAShortestWay) {
+  std::string script = Tap(TITLE_MS, "space") + Tap(PLAY_MS, "h") + Shot(PLAY_MS + 100) +
+                       Tap(PLAY_MS + 500, "h") + Tap(PLAY_MS + 1000, "h");
+  Played hinted = RunGame("hint_moves", TwoDeliveriesStage(9), script + Close(12000));
+  std::string arrows = Tap(TITLE_MS, "space") + Tap(PLAY_MS, "down", 50) + Shot(PLAY_MS + 100) +
+                       Close(PLAY_MS + 500);
+  Played walked = RunGame("hint_moves_arrow", TwoDeliveriesStage(9), arrows);
+  EXPECT_TRUE(SamePicture(Screenshot(hinted.folder, 0), Screenshot(walked.folder, 0)))
+      << "the first hint walks down as the arrow key does";
+  EXPECT_EQ(hinted.save(), "1 20");
 }
 
 }  // namespace
