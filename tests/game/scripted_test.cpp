@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -428,6 +429,24 @@ TEST(GameRun, HintPlaysTheMovesOfAShortestWay) {
   EXPECT_TRUE(SamePicture(Screenshot(hinted.folder, 0), Screenshot(walked.folder, 0)))
       << "the first hint walks down as the arrow key does";
   EXPECT_EQ(hinted.save(), "1 20");
+}
+
+// In real time the hint is worked out on a worker thread while frames go on: the presses
+// still play the shortest way and clear the stage. (A run in real time, without a screen.)
+TEST(GameRun, HintsInRealTimeClearTheStage) {
+  std::string folder = testsupport::MakeRunFolder("game_hint_real_time", [] {
+    testsupport::Fixtures fixtures;
+    fixtures.stageText = TwoDeliveriesStage(6);
+    return fixtures;
+  }());
+  std::string script = Tap(TITLE_MS, "space") + Tap(PLAY_MS + 500, "h", 100) +
+                       Tap(PLAY_MS + 1100, "h", 100) + Tap(PLAY_MS + 1700, "h", 100) +
+                       Close(PLAY_MS + 7000);
+  std::ofstream(folder + "real_time.txt") << script;
+  testsupport::RunResult run = testsupport::RunProgram(
+      folder, {"--window", "--script", "real_time.txt"}, {"SDL_VIDEODRIVER=dummy"});
+  EXPECT_EQ(run.exitStatus, 1) << run.err;
+  EXPECT_EQ(testsupport::ReadFile(folder + "data/save.dat"), "1 20");
 }
 
 }  // namespace
