@@ -10,7 +10,7 @@
 
 #include "game/rules.h"
 #include "game/stage_file.h"
-#include "stage_text.h"
+#include "support/stage_text.h"
 
 namespace game {
 namespace {
