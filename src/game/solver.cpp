@@ -620,17 +620,15 @@ HintResult SolvePosition(int64_t stateLimit, const std::atomic<bool>* cancel) {
         return result;
       }
       PositionKey reached = EncodePosition();
-      uint16_t h = bound.Estimate(reached);
-      if (h == NO_WAY) continue;
       uint16_t childCost = static_cast<uint16_t>(cost + 1);
       Node child{calendar.Merged(reached), index, static_cast<uint8_t>(d), false, childCost};
+      uint32_t known = search.Find(child.key);
+      if (known != Search::NOT_FOUND && search.nodes[known].cost <= childCost) continue;
+      uint16_t h = bound.Estimate(reached);
+      if (h == NO_WAY) continue;
       // A key reached again by fewer moves gets a new node, so that the ways already
       // found through the old one keep their own days.
-      uint32_t known = search.Find(child.key);
-      if (known != Search::NOT_FOUND) {
-        if (search.nodes[known].cost <= childCost) continue;
-        search.nodes[known].replaced = true;
-      }
+      if (known != Search::NOT_FOUND) search.nodes[known].replaced = true;
       open.Push(childCost + h, search.Put(child));
     }
     if (static_cast<int64_t>(search.nodes.size()) >= stateLimit) {
