@@ -2,7 +2,7 @@
 # Measures every performance figure again: idle CPU of the title and play scenes
 # in a real (virtual X) window, the cost of a play-scene frame against plain
 # copies, start to first frame with and without the colour-table cache, the
-# solver over all 32 stages and the full headless playthrough.
+# solver over all 32 stages, the full headless playthrough and the hint search.
 # Usage: scripts/perf.sh [build-dir]   (default build-perf; built here, -j2)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -22,7 +22,7 @@ json=$(mktemp)
 echo "== machine: $(nproc) cores, $(uptime)"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" -j2 --target vaulmoor vaulmoor_first_frame vaulmoor-solve \
-  gfx_core_bench frame_bench playthrough_tests >/dev/null
+  gfx_core_bench frame_bench playthrough_tests hint_bench >/dev/null
 
 echo "== colour tables (in process, median of 9)"
 (cd "$run" && "$build/bench/gfx_core_bench")
@@ -98,3 +98,6 @@ echo "== full headless playthrough, title to ending ($runs runs)"
 (cd "$build/tests/tools" && hyperfine --export-json "$json" -N --runs $runs \
   "./playthrough_tests --gtest_filter=Playthrough.EveryStageToTheEnding")
 print_medians "$json"
+
+echo "== hint search: every position of the kept solutions and 1000 random walks per stage"
+"$build/bench/hint_bench" 1000

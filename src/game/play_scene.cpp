@@ -34,7 +34,7 @@ constexpr uint32_t TEXT_BLACK = 0x000000;
 // position that can no longer be cleared and for the one the search gave up on.
 constexpr const char* HINT_NOTES[2][2] = {
     {"もう　クリアできません", "Ｚで戻す／Ｑでやり直し"},
-    {"ヒントが　見つかりません", "Ｚで戻す／Ｑでやり直し"},
+    {"ヒントが　見つかりません", "このまま　続けてください"},
 };
 constexpr int32_t NOTE_LEFT = 18;  // on the board, clear of the side panel
 constexpr int32_t NOTE_TOP = 188;
@@ -191,7 +191,7 @@ void StartStage(int32_t n) {
 void PlayScene() {
   bool idle = MovePhase == MOVE_PHASE_IDLE;
   int32_t facing = Facing;
-  // Polled every frame so that a press during a move or a blocking scene is not kept.
+  // Polled in every play frame, so that only a press made in idle play acts.
   bool undo = Pressed(input::PollButton(KEY_UNDO, BUTTON_UNDO));
   undo = Pressed(input::PollButton(platform::VK_BACK, 0)) || undo;
   bool hint = Pressed(input::PollButton(KEY_HINT, BUTTON_HINT));
