@@ -473,6 +473,24 @@ struct Calendar {
   }
 };
 
+// Plays each move from key in turn with the rules, the live stage set back to key before
+// each, and calls reached(d) with the live stage after every move that moves and delivers
+// no bad cheese. Stops, returning false, as soon as reached returns false. The key is a
+// copy: reached may add nodes, which moves the one it came from.
+template <typename Reached>
+bool ForEachMove(Search& search, const PositionKey key, Reached reached) {
+  bool dirty = true;
+  for (int32_t d = 0; d < 4; ++d) {
+    if (dirty) search.Decode(key);
+    dirty = false;
+    if (TryMove(d) == MOVE_NONE) continue;
+    dirty = true;
+    if (PlayMove(d) == MoveOutcome::WrongDelivery) continue;
+    if (!reached(d)) return false;
+  }
+  return true;
+}
+
 // Open positions by estimated total moves; within one estimate the latest pushed is taken
 // first, which prefers the deepest and reaches the goal sooner.
 struct OpenList {
@@ -556,25 +574,20 @@ SolveResult SolveBreadthFirst(int64_t stateLimit) {
       result.exhausted = true;
       break;
     }
-    const PositionKey key = search.nodes[next].key;
-    bool dirty = true;
-    for (int32_t d = 0; d < 4; ++d) {
-      if (dirty) search.Decode(key);
-      dirty = false;
-      if (TryMove(d) == MOVE_NONE) continue;
-      dirty = true;
-      if (PlayMove(d) == MoveOutcome::WrongDelivery) continue;
+    bool goOn = ForEachMove(search, search.nodes[next].key, [&](int32_t d) {
       if (CheesesToDeliver <= 0) {
         result.solved = true;
         result.moves = search.PathTo(static_cast<uint32_t>(next), static_cast<uint8_t>(d));
         result.statesExplored = static_cast<int64_t>(next) + 1;
-        return result;
+        return false;
       }
-      if (!Search::CanStillClear()) continue;
+      if (!Search::CanStillClear()) return true;
       search.nodes.push_back(
           Node{EncodePosition(), static_cast<uint32_t>(next), static_cast<uint8_t>(d), false, 0});
       search.Insert();
-    }
+      return true;
+    });
+    if (!goOn) return result;
   }
   result.statesExplored = static_cast<int64_t>(search.nodes.size());
   return result;
@@ -598,14 +611,7 @@ HintResult SolvePosition(int64_t stateLimit, const std::atomic<bool>* cancel) {
     }
     if (search.nodes[index].replaced) continue;
     uint16_t cost = search.nodes[index].cost;
-    const PositionKey key = calendar.Real(search.nodes[index].key, cost);
-    bool dirty = true;
-    for (int32_t d = 0; d < 4; ++d) {
-      if (dirty) search.Decode(key);
-      dirty = false;
-      if (TryMove(d) == MOVE_NONE) continue;
-      dirty = true;
-      if (PlayMove(d) == MoveOutcome::WrongDelivery) continue;
+    bool goOn = ForEachMove(search, calendar.Real(search.nodes[index].key, cost), [&](int32_t d) {
       if (CheesesToDeliver <= 0) {
         // The estimate is at least 1 and never above the moves really needed, so this
         // move ends a way of exactly the lowest estimate still open: a shortest one.
@@ -616,21 +622,22 @@ HintResult SolvePosition(int64_t stateLimit, const std::atomic<bool>* cancel) {
               HintStep{calendar.Real(search.nodes[i].key, search.nodes[i].cost), -1});
         }
         result.path.back().move = d;
-        result.statesExplored = static_cast<int64_t>(search.nodes.size());
-        return result;
+        return false;
       }
       PositionKey reached = EncodePosition();
       uint16_t childCost = static_cast<uint16_t>(cost + 1);
       Node child{calendar.Merged(reached), index, static_cast<uint8_t>(d), false, childCost};
       uint32_t known = search.Find(child.key);
-      if (known != Search::NOT_FOUND && search.nodes[known].cost <= childCost) continue;
+      if (known != Search::NOT_FOUND && search.nodes[known].cost <= childCost) return true;
       uint16_t h = bound.Estimate(reached);
-      if (h == NO_WAY) continue;
+      if (h == NO_WAY) return true;
       // A key reached again by fewer moves gets a new node, so that the ways already
       // found through the old one keep their own days.
       if (known != Search::NOT_FOUND) search.nodes[known].replaced = true;
       open.Push(childCost + h, search.Put(child));
-    }
+      return true;
+    });
+    if (!goOn) break;
     if (static_cast<int64_t>(search.nodes.size()) >= stateLimit) {
       result.status = HintStatus::Undecided;
       break;
