@@ -1,4 +1,5 @@
-// The cheese catalogue (names, origins, milk, kinds, fat and ripe windows) and the stage titles.
+// The cheese catalogue (names, origins, milk, kinds, fat and ripe windows), the stage titles and
+// the hint's notes.
 // Every text here is one the player reads, and each is translated where it is shown.
 #include "game/catalogue.h"
 
@@ -59,6 +60,13 @@ const char* const StageTitles[STAGE_COUNT] = {
     "カーヴとしては最低",
     "通れるものと通れないもの",
     "最後のカーヴ",
+};
+
+const char* const HintNotes[2][2] = {
+    // TRANSLATORS: the hint's notes are two lines each over the bottom of the board, from
+    // x 18, each at most 210 pixels wide (docs/translating.md).
+    {"もう　クリアできません", "Ｚで戻す／Ｑでやり直し"},
+    {"ヒントが　見つかりません", "このまま　続けてください"},
 };
 
 }  // namespace game

@@ -30,17 +30,10 @@ constexpr int32_t TEXT_ALIGN_CENTRE_WRAPPED = 24;
 constexpr uint32_t TEXT_WHITE = 0xFFFFFF;
 constexpr uint32_t TEXT_BLACK = 0x000000;
 
-// The note over the board when a hint has no move to give: two lines each, for the
-// position that can no longer be cleared and for the one the search gave up on.
-constexpr const char* HINT_NOTES[2][2] = {
-    {"もう　クリアできません", "Ｚで戻す／Ｑでやり直し"},
-    {"ヒントが　見つかりません", "このまま　続けてください"},
-};
-constexpr int32_t NOTE_LEFT = 18;  // on the board, clear of the side panel
+// The hint's note: on the board, clear of the side panel.
+constexpr int32_t NOTE_LEFT = 18;
 constexpr int32_t NOTE_TOP = 188;
 constexpr int32_t NOTE_NONE = -1;
-constexpr int32_t NOTE_LOST = 0;
-constexpr int32_t NOTE_NO_HINT = 1;
 
 // Keys of the player's help, with their joystick buttons.
 constexpr int32_t KEY_UNDO = 'Z';
@@ -133,7 +126,7 @@ void FollowNote() {
 void DrawNote() {
   if (Note == NOTE_NONE) return;
   for (int32_t line = 0; line < 2; ++line) {
-    gfx::PrintText(NOTE_LEFT, NOTE_TOP + 20 * line, "%s", HINT_NOTES[Note][line]);
+    gfx::PrintText(NOTE_LEFT, NOTE_TOP + 20 * line, "%s", lang::Translate(HintNotes[Note][line]));
   }
 }
 
@@ -155,7 +148,7 @@ void FollowHint(bool asked) {
     Facing = hint;
     MoveResult = MOVE_STEP;
   } else {
-    Note = hint == HINT_LOST ? NOTE_LOST : NOTE_NO_HINT;
+    Note = hint == HINT_LOST ? HINT_NOTE_LOST : HINT_NOTE_NO_HINT;
     NoteArmed = false;
   }
 }

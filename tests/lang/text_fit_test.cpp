@@ -22,6 +22,7 @@ constexpr int32_t NAME_END = 190;                   // information panel: up to 
 constexpr int32_t INFO_LINE_END = 210;              // information panel: the slate's edge
 constexpr int32_t CAVE_LEFT = 248, CAVE_END = 314;  // side panel: the name plate
 constexpr int32_t MENU_LEFT = 150, MENU_END = 227;  // title: the sign board
+constexpr int32_t NOTE_LEFT = 18, NOTE_END = 228;   // hint note: the board, not the panel
 
 class TextFit : public testing::TestWithParam<const char*> {
  protected:
@@ -84,6 +85,12 @@ TEST_P(TextFit, SidePanelAndMenuTextsFitTheirBoards) {
     ExpectEndsBy(Format(Own("CAVE  %2d"), stage), CAVE_LEFT, CAVE_END);
   ExpectEndsBy(Own("START"), MENU_LEFT, MENU_END);
   ExpectEndsBy(Own("CONTINUE"), MENU_LEFT, MENU_END);
+}
+
+TEST_P(TextFit, HintNotesFitTheBoard) {
+  for (const auto& note : game::HintNotes) {
+    for (const char* line : note) ExpectEndsBy(Own(line), NOTE_LEFT, NOTE_END);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TextFit, testing::ValuesIn(lang::Languages()),
