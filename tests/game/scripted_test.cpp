@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "game/save_file.h"
-#include "support/stage_text.h"
 #include "support/run_folder.h"
+#include "support/stage_text.h"
 
 namespace {
 
@@ -340,6 +340,15 @@ TEST(GameRun, LastStageLeadsToTheEndingAndSpaceEndsTheProgram) {
   EXPECT_FALSE(testsupport::FileExists(run.folder + "scr0002.bmp"));
 }
 
+// Script lines: joystick 1 at rest from the start, so that its centre is known.
+constexpr const char* JOYSTICK_AT_REST = "0 joy 32767 32767\n";
+
+// Script lines pressing joystick 1's button n at ms.
+std::string Button(int ms, int n) {
+  return std::to_string(ms) + " button " + std::to_string(n) + " down\n" + std::to_string(ms + 50) +
+         " button " + std::to_string(n) + " up\n";
+}
+
 // Script lines: F9 at ms, so that the next screenshot shows the frame of that moment.
 std::string Shot(int ms) {
   return Tap(ms, "f9");
@@ -380,12 +389,12 @@ TEST(GameRun, UndoTakesALostStageBackMoveByMove) {
 }
 
 // After an over-ripe delivery collapses the cellar, Z brings back the position before the
-// fatal push, and again the one before that.
+// fatal push, and joystick button 3 the one before that.
 TEST(GameRun, UndoAfterAFailedDeliveryGivesASecondChance) {
-  std::string script = Tap(TITLE_MS, "space") + Tap(PLAY_MS + 200, "up", 100) +
+  std::string script = JOYSTICK_AT_REST + Tap(TITLE_MS, "space") + Tap(PLAY_MS + 200, "up", 100) +
                        Shot(PLAY_MS + 600) + Tap(PLAY_MS + 800, "right", 100) +
                        Shot(PLAY_MS + 1200) + Tap(PLAY_MS + 1400, "right", 100) + Shot(15000) +
-                       Tap(15500, "z") + Shot(16000) + Tap(16500, "z") + Shot(17000);
+                       Tap(15500, "z") + Shot(16000) + Button(16500, 3) + Shot(17000);
   Played run = RunGame("second_chance", TwoDeliveriesStage(9), script + Close(18000));
   std::vector<std::string> shots;
   for (int n = 0; n < 5; ++n) shots.push_back(Screenshot(run.folder, n));
@@ -418,13 +427,14 @@ TEST(GameRun, ANewMoveOrGivingUpForgetsTheMoves) {
 }
 
 // H plays the first move of a shortest way, with the same animation as its arrow key:
-// three presses deliver the good cheese and clear the stage, past the over-ripe one.
+// three presses (the last on joystick button 4) deliver the good cheese and clear the
+// stage, past the over-ripe one.
 TEST(GameRun, HintPlaysTheMovesOfAShortestWay) {
-  std::string script = Tap(TITLE_MS, "space") + Tap(PLAY_MS, "h") + Shot(PLAY_MS + 100) +
-                       Tap(PLAY_MS + 500, "h") + Tap(PLAY_MS + 1000, "h");
+  std::string script = JOYSTICK_AT_REST + Tap(TITLE_MS, "space") + Tap(PLAY_MS, "h") +
+                       Shot(PLAY_MS + 100) + Tap(PLAY_MS + 500, "h") + Button(PLAY_MS + 1000, 4);
   Played hinted = RunGame("hint_moves", TwoDeliveriesStage(9), script + Close(12000));
-  std::string arrows = Tap(TITLE_MS, "space") + Tap(PLAY_MS, "down", 50) + Shot(PLAY_MS + 100) +
-                       Close(PLAY_MS + 500);
+  std::string arrows = JOYSTICK_AT_REST + Tap(TITLE_MS, "space") + Tap(PLAY_MS, "down", 50) +
+                       Shot(PLAY_MS + 100) + Close(PLAY_MS + 500);
   Played walked = RunGame("hint_moves_arrow", TwoDeliveriesStage(9), arrows);
   EXPECT_TRUE(SamePicture(Screenshot(hinted.folder, 0), Screenshot(walked.folder, 0)))
       << "the first hint walks down as the arrow key does";
