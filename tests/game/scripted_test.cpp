@@ -459,4 +459,26 @@ TEST(GameRun, HintsInRealTimeClearTheStage) {
   EXPECT_EQ(testsupport::ReadFile(folder + "data/save.dat"), "1 20");
 }
 
+// A cellar far larger than ours (ten cheeses that ripen only after six weeks, all due
+// through one hole, chilled all over): H gives up at the search's limit, says there is no
+// hint, and play goes on.
+TEST(GameRun, HintGivesUpOnACellarFarLargerThanOurs) {
+  CellarPicture picture{{"L........", "L........", "L.01234..", "L........", "L...o....",
+                         "L........", "L.56789..", "L........", "L.......@"},
+                        10,
+                        std::vector<std::pair<int, int>>(10, {1, 10})};
+  std::string script = Tap(TITLE_MS, "space") + Shot(PLAY_MS) + Tap(PLAY_MS + 200, "h") +
+                       Shot(PLAY_MS + 400) + Tap(PLAY_MS + 600, "left", 100) + Shot(PLAY_MS + 1000);
+  Played run =
+      RunGame("hint_gives_up", StageFile({StageBlock(picture)}), script + Close(PLAY_MS + 1500));
+  std::string before = Screenshot(run.folder, 0);
+  std::string noted = Screenshot(run.folder, 1);
+  std::string moved = Screenshot(run.folder, 2);
+  ASSERT_FALSE(moved.empty()) << run.result.err;
+  EXPECT_FALSE(SamePicture(noted, before)) << "the note shows";
+  EXPECT_TRUE(SameRegion(noted, before, 0, 0, 320, 180)) << "nothing moves";
+  EXPECT_FALSE(SameRegion(moved, before, 240, 80, 320, 200)) << "the arrow still walks a day";
+  EXPECT_TRUE(SameRegion(moved, before, 0, 180, 170, 240)) << "and the note is gone";
+}
+
 }  // namespace
