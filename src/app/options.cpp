@@ -28,6 +28,8 @@ const HelpLine HELP_LINES[] = {
     {Key, "arrows", "walk and push; choose in the menus (joystick: the stick)"},
     {Key, "Space", "choose on the title (button 2); cheese browser (button 1)"},
     {Key, "Q", "give up and replay the stage (button 2)"},
+    {Key, "Z, Backspace", "take back the last move, again back to the start (button 3)"},
+    {Key, "H", "hint: make the first move of a shortest way (button 4)"},
     {Key, "Esc, Alt+F4", "close the game"},
     {Key, "F9", "take a screenshot (scrNNNN.bmp)"},
     {Key, "Alt+Enter", "switch between full screen and window"},

@@ -10,6 +10,7 @@
 
 #include "game/data_model.h"
 #include "game/save_file.h"
+#include "game/stage_file.h"
 #include "support/run_folder.h"
 
 namespace {
