@@ -16,9 +16,9 @@ double SceneTimer = 0.0;
 int32_t MenuCursor = 0;
 int32_t StageNumber = 0;
 
-constinit thread_local int32_t Board[BOARD_SIZE][BOARD_SIZE];
-constinit thread_local int32_t ColdMap[BOARD_SIZE][BOARD_SIZE];
-constinit thread_local CheeseSlot CheeseSlots[MAX_CHEESES];
+constinit thread_local int32_t Board[BOARD_SIZE][BOARD_SIZE] = {};
+constinit thread_local int32_t ColdMap[BOARD_SIZE][BOARD_SIZE] = {};
+constinit thread_local CheeseSlot CheeseSlots[MAX_CHEESES] = {};
 constinit thread_local int32_t CheeseCount = 0;
 constinit thread_local int32_t CheesesToDeliver = 0;
 constinit thread_local int32_t PlayerX = 0, PlayerY = 0;
