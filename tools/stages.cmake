@@ -1,4 +1,5 @@
-# The cellar source compiler, the stage solver's command and the playthrough script generator.
+# The cellar source compiler, the stage solver's command, its solution measures and the
+# playthrough script generator.
 add_library(vm_stage_source STATIC ${CMAKE_CURRENT_LIST_DIR}/stages/stage_source.cpp)
 target_include_directories(vm_stage_source PUBLIC ${CMAKE_CURRENT_LIST_DIR} ${CMAKE_SOURCE_DIR}/src)
 
@@ -9,8 +10,12 @@ add_library(vm_playthrough STATIC ${CMAKE_CURRENT_LIST_DIR}/solver/playthrough.c
 target_include_directories(vm_playthrough PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(vm_playthrough PUBLIC vm_game_solver)
 
+add_library(vm_solution_stats STATIC ${CMAKE_CURRENT_LIST_DIR}/solver/solution_stats.cpp)
+target_include_directories(vm_solution_stats PUBLIC ${CMAKE_CURRENT_LIST_DIR})
+target_link_libraries(vm_solution_stats PUBLIC vm_game_solver)
+
 add_executable(vaulmoor-solve ${CMAKE_CURRENT_LIST_DIR}/solver/solve_main.cpp)
-target_link_libraries(vaulmoor-solve PRIVATE vm_game_solver)
+target_link_libraries(vaulmoor-solve PRIVATE vm_solution_stats)
 
 # Regenerates the committed stage file from the source: cmake --build . --target stages
 add_custom_target(stages

@@ -9,6 +9,7 @@
 #include "game/rules.h"
 #include "game/solver.h"
 #include "game/stage_file.h"
+#include "solver/solution_stats.h"
 
 namespace {
 
@@ -33,14 +34,43 @@ void ShowStage(int32_t n) {
   }
 }
 
+// The other stage whose walls and holes stage n shares most, and how much (0..1).
+int32_t MostAlike(int32_t n, double* shared) {
+  int32_t alike = 0;
+  *shared = -1.0;
+  for (int32_t s = 0; s < game::STAGE_COUNT; ++s) {
+    if (s == n) continue;
+    double share = tools::SharedWallsAndHoles(game::StageSet[n], game::StageSet[s]);
+    if (share > *shared) {
+      *shared = share;
+      alike = s;
+    }
+  }
+  return alike;
+}
+
+void PrintStats(int32_t n, const game::SolveResult& result) {
+  tools::SolutionStats stats = tools::MeasureSolution(n, result.moves);
+  double shared = 0.0;
+  int32_t alike = MostAlike(n, &shared);
+  std::printf("%5d %6d %6d %7d %9lld   %2d (%3.0f%%)\n", n + 1, stats.moves, stats.pushes,
+              stats.waiting, static_cast<long long>(result.statesExplored), alike + 1,
+              100.0 * shared);
+}
+
 int Usage() {
-  std::fprintf(stderr,
-               "usage: vaulmoor-solve [--stage N] [--limit STATES] [--write SOLUTIONS] [FILE]\n"
-               "  FILE       the stage file (data/stage.dat by default)\n"
-               "  --stage N  only stage N (1..32)\n"
-               "  --limit    give up on a stage after this many states (default 20000000)\n"
-               "  --write    keep the solutions found in SOLUTIONS, one line per stage\n"
-               "  --show     also print each stage's start with its chilled cells (*)\n");
+  std::fprintf(
+      stderr,
+      "usage: vaulmoor-solve [--stage N] [--limit STATES] [--write SOLUTIONS] [--show] [--stats]\n"
+      "                      [FILE]\n"
+      "  FILE       the stage file (data/stage.dat by default)\n"
+      "  --stage N  only stage N (1..32)\n"
+      "  --limit    give up on a stage after this many states (default 20000000)\n"
+      "  --write    keep the solutions found in SOLUTIONS, one line per stage\n"
+      "  --show     also print each stage's start with its chilled cells (*)\n"
+      "  --stats    print a table of each solution's moves, pushes and waiting moves\n"
+      "             (moves that bring back a position already seen), the states\n"
+      "             explored and the stage whose walls and holes it shares most\n");
   return 2;
 }
 
@@ -52,6 +82,7 @@ int main(int argc, char** argv) {
   int32_t only = 0;
   int64_t limit = 20000000;
   bool show = false;
+  bool stats = false;
   for (int i = 1; i < argc; ++i) {
     bool hasValue = i + 1 < argc;
     if (std::strcmp(argv[i], "--stage") == 0 && hasValue) {
@@ -64,6 +95,8 @@ int main(int argc, char** argv) {
       solutionsPath = argv[++i];
     } else if (std::strcmp(argv[i], "--show") == 0) {
       show = true;
+    } else if (std::strcmp(argv[i], "--stats") == 0) {
+      stats = true;
     } else if (argv[i][0] == '-') {
       return Usage();
     } else {
@@ -78,14 +111,19 @@ int main(int argc, char** argv) {
   }
   std::string kept = "; Shortest solutions: stage, number of moves, moves (U R D L).\n";
   bool allSolved = true;
+  if (stats) std::printf("stage  moves pushes waiting    states   most alike\n");
   for (int32_t s = 1; s <= game::STAGE_COUNT; ++s) {
     if (only != 0 && s != only) continue;
     if (show) ShowStage(s - 1);
     game::SolveResult result = game::SolveStage(s - 1, limit);
     if (result.solved) {
-      std::printf("stage %d: solvable in %zu moves, %lld states explored: %s\n", s,
-                  result.moves.size(), static_cast<long long>(result.statesExplored),
-                  result.moves.c_str());
+      if (stats) {
+        PrintStats(s - 1, result);
+      } else {
+        std::printf("stage %d: solvable in %zu moves, %lld states explored: %s\n", s,
+                    result.moves.size(), static_cast<long long>(result.statesExplored),
+                    result.moves.c_str());
+      }
       kept +=
           std::to_string(s) + " " + std::to_string(result.moves.size()) + " " + result.moves + "\n";
     } else {
