@@ -28,6 +28,21 @@ uint8_t Blue(int i) {
   return static_cast<uint8_t>(i * 7);
 }
 
+// A 3×2 file of the given depth, compression and table size; its table entries are
+// black unless the caller gives their colours.
+BitmapLayout ThreeByTwo(int bits, uint32_t compression, uint32_t tableEntries,
+                        std::vector<uint8_t> rows) {
+  BitmapLayout l;
+  l.width = 3;
+  l.height = 2;
+  l.bitsPerPixel = static_cast<uint16_t>(bits);
+  l.compression = compression;
+  l.tableEntries = tableEntries;
+  l.coloursUsed = tableEntries;
+  l.rows = std::move(rows);
+  return l;
+}
+
 class SlotLoading : public gfxtest::DisplayTest {
  protected:
   void SetUp() override {
@@ -161,15 +176,9 @@ TEST_F(SlotLoading, EveryKindOfBitmapLoads) {
   const std::vector<uint8_t> sixteen(fullTable.begin(), fullTable.begin() + 16 * 3);
   auto layout = [](int bits, uint32_t compression, const std::vector<uint8_t>& table,
                    std::vector<uint8_t> rows) {
-    BitmapLayout l;
-    l.width = 3;
-    l.height = 2;
-    l.bitsPerPixel = static_cast<uint16_t>(bits);
-    l.compression = compression;
+    BitmapLayout l =
+        ThreeByTwo(bits, compression, static_cast<uint32_t>(table.size() / 3), std::move(rows));
     l.tableRgb = table;
-    l.tableEntries = static_cast<uint32_t>(table.size() / 3);
-    l.coloursUsed = l.tableEntries;
-    l.rows = std::move(rows);
     return l;
   };
   std::vector<KindCase> cases;
@@ -259,17 +268,7 @@ TEST_F(SlotLoading, EveryKindOfBitmapLoads) {
 }
 
 TEST_F(SlotLoading, ColourMatchedLoadRefusesWhatItCannotRead) {
-  auto file = [](int bits, uint32_t compression, uint32_t tableEntries, std::vector<uint8_t> rows) {
-    BitmapLayout l;
-    l.width = 3;
-    l.height = 2;
-    l.bitsPerPixel = static_cast<uint16_t>(bits);
-    l.compression = compression;
-    l.tableEntries = tableEntries;
-    l.coloursUsed = tableEntries;
-    l.rows = std::move(rows);
-    return l;
-  };
+  auto file = ThreeByTwo;
   struct Case {
     const char* name;
     std::vector<uint8_t> bytes;
