@@ -245,6 +245,13 @@ int32_t GridWidth(const std::vector<std::string>& rows) {
   return static_cast<int32_t>(rows.front().size());
 }
 
+// A character as faults name it: U+ and its code in hex.
+std::string CodeName(char32_t code) {
+  char name[16];
+  std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(code));
+  return name;
+}
+
 }  // namespace
 
 int32_t LetteringWidth(const std::string& text, int32_t scale) {
@@ -304,12 +311,6 @@ void DrawLetteringCentred(Canvas& canvas, int32_t cx, int32_t y, const std::stri
 }
 
 std::vector<std::string> LetteringFaults;
-
-std::string CodeName(char32_t code) {
-  char name[16];
-  std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(code));
-  return name;
-}
 
 // Scales from the largest down; the smallest is still legible from across the screen.
 constexpr int32_t WORD_SCALES[] = {3, 2};
