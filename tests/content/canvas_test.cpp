@@ -3,10 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <array>
-
 #include "art_palette.h"
+#include "content_test_support.h"
 #include "lettering.h"
 
 namespace {
@@ -80,17 +78,11 @@ TEST(Lettering, OutlineAndShadowStayAroundTheLetters) {
   EXPECT_EQ(PixelAt(c, 0, 0), INK_CLEAR);
 }
 
-// The inked columns and rows of a canvas: left, top, right, bottom (exclusive).
-std::array<int32_t, 4> InkBox(const Canvas& c) {
-  std::array<int32_t, 4> box = {c.width, c.height, 0, 0};
-  for (int32_t y = 0; y < c.height; ++y) {
-    for (int32_t x = 0; x < c.width; ++x) {
-      if (PixelAt(c, x, y) == INK_CLEAR) continue;
-      box = {std::min(box[0], x), std::min(box[1], y), std::max(box[2], x + 1),
-             std::max(box[3], y + 1)};
-    }
-  }
-  return box;
+// The inked columns and rows of a canvas: the shared box counts index 0 as clear.
+static_assert(INK_CLEAR == 0);
+content_test::Bounds InkBox(const Canvas& c) {
+  return content_test::OpaqueBounds(c.width, c.height,
+                                    [&](int32_t x, int32_t y) { return PixelAt(c, x, y); });
 }
 
 // A word of a picture in its box: as large as the box allows, centred both ways.
@@ -98,7 +90,7 @@ TEST(Lettering, WordsTakeTheLargestScaleThatFitsTheirBox) {
   const struct {
     const char* word;
     WordBox box;
-    std::array<int32_t, 4> ink;  // the word's ink with its one-pixel outline
+    content_test::Bounds ink;  // the word's ink with its one-pixel outline
   } cases[] = {
       // Latin capitals stand 7 rows high: at scale 3 "GO" is 33 x 21, at scale 2 22 x 14.
       {"GO", {50, 10, 60, 24}, {34 - 1, 11 - 1, 34 + 33 + 1, 11 + 21 + 1}},

@@ -12,7 +12,9 @@
 #include <vector>
 
 #include "art_palette.h"
+#include "content_test_support.h"
 #include "gfx/bitmap_file.h"
+#include "sheets.h"
 
 namespace {
 
@@ -72,21 +74,8 @@ IndexedPicture ReadIndexedPng(const std::string& path) {
   return picture;
 }
 
-struct Bounds {
-  int32_t left, top, right, bottom;  // right and bottom exclusive
-};
-
-// The rectangle around the pixels that are not index 0.
-template <typename PixelAt>
-Bounds OpaqueBounds(int32_t width, int32_t height, PixelAt pixel) {
-  Bounds box{width, height, 0, 0};
-  for (int32_t y = 0; y < height; ++y)
-    for (int32_t x = 0; x < width; ++x)
-      if (pixel(x, y) != 0)
-        box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1),
-               std::max(box.bottom, y + 1)};
-  return box;
-}
+using content_test::Bounds;
+using content_test::OpaqueBounds;
 
 TEST(Icons, TheBoardSheetsEdamScaledByWholePixels) {
   gfx::BitmapImage sheet;
@@ -102,7 +91,7 @@ TEST(Icons, TheBoardSheetsEdamScaledByWholePixels) {
 
   uint8_t palette[256][3];
   tools::BuildPalette(palette);
-  for (int32_t size : {32, 48, 64, 128, 256}) {
+  for (int32_t size : tools::ICON_SIZES) {
     SCOPED_TRACE(size);
     const IndexedPicture icon =
         ReadIndexedPng(VAULMOOR_ICON_DIR "/icon-" + std::to_string(size) + ".png");

@@ -8,10 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "content_test_support.h"
 #include "gfx/bitmap_file.h"
 #include "lang/language.h"
 
 namespace {
+
+using content_test::WordedPicture;
 
 std::string DataPath(const std::string& name) {
   return std::string(VAULMOOR_DATA_DIR) + "/" + name;
@@ -65,19 +68,13 @@ const std::vector<PictureSize> PICTURES = {
     {"kestrune.bmp", 200, 50},  {"graphic4.bmp", 200, 200}, {"graphic5.bmp", 320, 240},
     {"graphic6.bmp", 200, 200}, {"graphic7.bmp", 200, 80},  {"graphic8.bmp", 320, 80}};
 
-// The banners of one language: data/graphic4.bmp for the source language, else
-// data/<language>/graphic4.bmp.
-std::string Banners(const std::string& language) {
-  return language == lang::SOURCE_LANGUAGE ? "graphic4.bmp" : language + "/graphic4.bmp";
-}
-
 // Every picture: the nine, and the pictures with words of every other language.
 std::vector<PictureSize> AllPictures() {
   std::vector<PictureSize> pictures = PICTURES;
   for (const char* language : lang::Languages()) {
     if (std::string(language) == lang::SOURCE_LANGUAGE) continue;
-    pictures.push_back({Banners(language), 200, 200});
-    pictures.push_back({std::string(language) + "/graphic8.bmp", 320, 80});
+    pictures.push_back({WordedPicture(language, "graphic4.bmp"), 200, 200});
+    pictures.push_back({WordedPicture(language, "graphic8.bmp"), 320, 80});
   }
   return pictures;
 }
@@ -227,7 +224,7 @@ TEST(PanelSheet, KeyedPicturesLeaveTheirSurroundingsClear) {
 TEST(Banners, KeyedBannersHaveClearCornersAndTheRottenOneIsSolid) {
   for (const char* language : lang::Languages()) {
     SCOPED_TRACE(language);
-    const gfx::BitmapImage sheet = Load(Banners(language));
+    const gfx::BitmapImage sheet = Load(WordedPicture(language, "graphic4.bmp"));
     for (int32_t top : {0, 50, 100}) {
       SCOPED_TRACE(top);
       EXPECT_EQ(At(sheet, 0, top), 0);
@@ -240,15 +237,15 @@ TEST(Banners, KeyedBannersHaveClearCornersAndTheRottenOneIsSolid) {
 
 // Each language paints its own words on every banner and under the ending's title.
 TEST(Banners, EachLanguageHasItsOwnWords) {
-  const gfx::BitmapImage source = Load(Banners(lang::SOURCE_LANGUAGE));
-  const gfx::BitmapImage sourceEnding = Load("graphic8.bmp");
+  const gfx::BitmapImage source = Load(WordedPicture(lang::SOURCE_LANGUAGE, "graphic4.bmp"));
+  const gfx::BitmapImage sourceEnding = Load(WordedPicture(lang::SOURCE_LANGUAGE, "graphic8.bmp"));
   for (const char* language : lang::Languages()) {
     if (std::string(language) == lang::SOURCE_LANGUAGE) continue;
     SCOPED_TRACE(language);
-    const gfx::BitmapImage sheet = Load(Banners(language));
+    const gfx::BitmapImage sheet = Load(WordedPicture(language, "graphic4.bmp"));
     for (int32_t top : {0, 50, 100, 150})
       EXPECT_NE(Region(sheet, 0, top, 200, top + 50), Region(source, 0, top, 200, top + 50)) << top;
-    const gfx::BitmapImage ending = Load(std::string(language) + "/graphic8.bmp");
+    const gfx::BitmapImage ending = Load(WordedPicture(language, "graphic8.bmp"));
     EXPECT_NE(Region(ending, 0, 40, 320, 72), Region(sourceEnding, 0, 40, 320, 72));
     EXPECT_EQ(Region(ending, 0, 0, 320, 40), Region(sourceEnding, 0, 0, 320, 40));
   }

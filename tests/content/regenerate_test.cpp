@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "content_test_support.h"
 #include "lang/language.h"
 
 namespace {
@@ -52,7 +53,7 @@ TEST(Regenerate, ArtToolReproducesEveryCommittedPicture) {
   for (const char* language : lang::Languages()) {
     if (std::string(language) == lang::SOURCE_LANGUAGE) continue;
     for (const char* worded : {"graphic4.bmp", "graphic8.bmp"})
-      names.push_back(std::string(language) + "/" + worded);
+      names.push_back(content_test::WordedPicture(language, worded));
   }
   ExpectSameFiles(RunTool(VAULMOOR_ART_TOOL, "art"), names);
 }
