@@ -135,7 +135,7 @@ void DrawCustomerWindow(int32_t face) {
 
 void DrawSidePanel() {
   gfx::BlitOpaque(240, 0, SLOT_PANELS, 0, 0, 80, 240);
-  gfx::PrintText(248, 10, lang::Translate("CAVE  %2d"), StageNumber + 1);
+  gfx::PrintText(CAVE_TEXT_LEFT, 10, lang::Translate("CAVE  %2d"), StageNumber + 1);
   gfx::BlitOpaque(240 + DayMarkerX[DayOfWeek], DayMarkerY[DayOfWeek], SLOT_PANELS, 80, 100, 89,
                   109);
   for (int32_t k = 0; k < CheeseCount; ++k) {

@@ -1,4 +1,4 @@
-// Drawing the cellar: cells, board, player, sinking pieces, the customer window and the panels.
+// Drawing the cellar: cells, board, player, sinking pieces, customer window, panels, texts' places.
 #pragma once
 
 #include <cstdint>
@@ -30,5 +30,11 @@ constexpr int32_t INFO_TEXT_LEFT = 40;  // where every line begins
 int32_t FormatCheeseInfo(int32_t week, const CheeseInfo& info, InfoLine lines[INFO_LINE_COUNT]);
 void DrawCheeseInfo(int32_t week, const CheeseInfo& info);
 void ClearWholeScreen();
+
+// Where the other texts of the screen begin, each clear of the picture around it.
+constexpr int32_t INTRO_HEADING_LEFT = 90;  // the stage heading on the intro card
+constexpr int32_t CAVE_TEXT_LEFT = 248;     // the stage number on the side panel's name plate
+constexpr int32_t MENU_TEXT_LEFT = 150;     // START and CONTINUE on the title's sign board
+constexpr int32_t NOTE_LEFT = 18;           // the hint's note: on the board, clear of the panel
 
 }  // namespace game

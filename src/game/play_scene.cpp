@@ -30,8 +30,7 @@ constexpr int32_t TEXT_ALIGN_CENTRE_WRAPPED = 24;
 constexpr uint32_t TEXT_WHITE = 0xFFFFFF;
 constexpr uint32_t TEXT_BLACK = 0x000000;
 
-// The hint's note: on the board, clear of the side panel.
-constexpr int32_t NOTE_LEFT = 18;
+// The top of the hint's note; its lines begin at NOTE_LEFT.
 constexpr int32_t NOTE_TOP = 188;
 constexpr int32_t NOTE_NONE = -1;
 
@@ -49,7 +48,7 @@ PositionKey HintWantedAt{};  // where it was asked for
 void ShowIntroCard() {
   app::TraceScene("intro", StageNumber + 1);
   gfx::BlitOpaque(20, 80, 8, 0, 0, 200, 80);
-  gfx::PrintText(90, 90, lang::Translate("熟成庫　%d"), StageNumber + 1);
+  gfx::PrintText(INTRO_HEADING_LEFT, 90, lang::Translate("熟成庫　%d"), StageNumber + 1);
   gfx::BeginText(16);
   gfx::SetTextColours(TEXT_WHITE, TEXT_BLACK, 1);
   gfx::DrawTextInRect(20, 110, 220, 130, lang::Translate(StageTitles[StageNumber]),

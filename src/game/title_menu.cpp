@@ -1,4 +1,5 @@
 // The title menu: START or CONTINUE, confirmed by a fresh Space or joystick press.
+#include "game/board_drawing.h"
 #include "game/data_model.h"
 #include "game/save_file.h"
 #include "game/scene_functions.h"
@@ -20,8 +21,8 @@ constexpr int32_t MENU_CONTINUE = 1;
 
 void DrawTitleMenu() {
   gfx::BlitOpaque(0, 0, 6, 0, 0, 320, 240);
-  gfx::PrintText(150, 140, "%s", lang::Translate("START"));
-  gfx::PrintText(150, 170, "%s", lang::Translate("CONTINUE"));
+  gfx::PrintText(MENU_TEXT_LEFT, 140, "%s", lang::Translate("START"));
+  gfx::PrintText(MENU_TEXT_LEFT, 170, "%s", lang::Translate("CONTINUE"));
   gfx::BlitKeyed(118, 137 + 30 * MenuCursor, 3, 80, 200, 110, 222);
   gfx::PresentFrame(1, 0);
 }

@@ -14,15 +14,14 @@ namespace {
 
 constexpr int32_t TEXT_SIZE = 16;  // PrintText's size and the intro card's title size
 
-// Where the texts stand and where their room ends (x, right edge exclusive).
-constexpr int32_t HEADING_LEFT = 90,
-                  HEADING_END = 190;                // intro card: up to the cheese on its right
-constexpr int32_t TITLE_WIDTH = 200;                // intro card: one line of 20..220
-constexpr int32_t NAME_END = 190;                   // information panel: up to its cheese
-constexpr int32_t INFO_LINE_END = 210;              // information panel: the slate's edge
-constexpr int32_t CAVE_LEFT = 248, CAVE_END = 314;  // side panel: the name plate
-constexpr int32_t MENU_LEFT = 150, MENU_END = 227;  // title: the sign board
-constexpr int32_t NOTE_LEFT = 18, NOTE_END = 228;   // hint note: the board, not the panel
+// Where the room of each text ends (exclusive); the game says where the texts begin.
+constexpr int32_t HEADING_END = 190;    // intro card: up to the cheese on its right
+constexpr int32_t TITLE_WIDTH = 200;    // intro card: one line of 20..220
+constexpr int32_t NAME_END = 190;       // information panel: up to its cheese
+constexpr int32_t INFO_LINE_END = 210;  // information panel: the slate's edge
+constexpr int32_t CAVE_END = 314;       // side panel: the name plate
+constexpr int32_t MENU_END = 227;       // title: the sign board
+constexpr int32_t NOTE_END = 228;       // hint note: the board, not the panel
 
 class TextFit : public testing::TestWithParam<const char*> {
  protected:
@@ -53,7 +52,7 @@ std::string Format(const char* format, int32_t number) {
 
 TEST_P(TextFit, IntroCardHeadingAndTitleFitTheCard) {
   for (int32_t stage = 1; stage <= game::STAGE_COUNT; ++stage)
-    ExpectEndsBy(Format(Own("熟成庫　%d"), stage), HEADING_LEFT, HEADING_END);
+    ExpectEndsBy(Format(Own("熟成庫　%d"), stage), game::INTRO_HEADING_LEFT, HEADING_END);
   for (const char* title : game::StageTitles) {
     const char* shown = Own(title);
     EXPECT_EQ(gfx::WrappedLineCount(TEXT_SIZE, shown, TITLE_WIDTH), 1)
@@ -82,14 +81,14 @@ TEST_P(TextFit, InformationPanelLinesEndBeforeItsEdge) {
 
 TEST_P(TextFit, SidePanelAndMenuTextsFitTheirBoards) {
   for (int32_t stage = 1; stage <= game::STAGE_COUNT; ++stage)
-    ExpectEndsBy(Format(Own("CAVE  %2d"), stage), CAVE_LEFT, CAVE_END);
-  ExpectEndsBy(Own("START"), MENU_LEFT, MENU_END);
-  ExpectEndsBy(Own("CONTINUE"), MENU_LEFT, MENU_END);
+    ExpectEndsBy(Format(Own("CAVE  %2d"), stage), game::CAVE_TEXT_LEFT, CAVE_END);
+  ExpectEndsBy(Own("START"), game::MENU_TEXT_LEFT, MENU_END);
+  ExpectEndsBy(Own("CONTINUE"), game::MENU_TEXT_LEFT, MENU_END);
 }
 
 TEST_P(TextFit, HintNotesFitTheBoard) {
   for (const auto& note : game::HintNotes) {
-    for (const char* line : note) ExpectEndsBy(Own(line), NOTE_LEFT, NOTE_END);
+    for (const char* line : note) ExpectEndsBy(Own(line), game::NOTE_LEFT, NOTE_END);
   }
 }
 
