@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // A refused file leaves the slot alone; a picture too large for a surface
     // leaves it empty.
     fuzz::Require(readable ? surface == nullptr : surface == before,
-                  "a refused file leaves the slot untouched");
+                  "a refused file leaves the slot alone, or empty if the file was readable");
     return 0;
   }
   fuzz::Require(readable, "only files the raw reader accepts load");

@@ -107,13 +107,24 @@ std::vector<uint8_t> MakeBitmap(const BitmapLayout& layout) {
   return out;
 }
 
-std::vector<uint8_t> Rows8(const std::vector<std::vector<uint8_t>>& topFirst) {
+std::vector<uint8_t> PaddedRows(int32_t width, int32_t height, bool topDown,
+                                const std::function<std::vector<uint8_t>(size_t pixel)>& encode) {
   std::vector<uint8_t> rows;
-  for (auto row = topFirst.rbegin(); row != topFirst.rend(); ++row) {
-    rows.insert(rows.end(), row->begin(), row->end());
-    rows.resize(rows.size() + (4 - row->size() % 4) % 4, 0);
+  for (int32_t r = 0; r < height; ++r) {
+    const int32_t y = topDown ? r : height - 1 - r;
+    for (int32_t x = 0; x < width; ++x) {
+      const std::vector<uint8_t> bytes = encode(static_cast<size_t>(y) * width + x);
+      rows.insert(rows.end(), bytes.begin(), bytes.end());
+    }
+    rows.resize((rows.size() + 3) / 4 * 4, 0);
   }
   return rows;
+}
+
+std::vector<uint8_t> Rows8(const std::vector<std::vector<uint8_t>>& topFirst) {
+  const size_t width = topFirst[0].size();
+  return PaddedRows(static_cast<int32_t>(width), static_cast<int32_t>(topFirst.size()), false,
+                    [&](size_t p) { return std::vector<uint8_t>{topFirst[p / width][p % width]}; });
 }
 
 void DisplayTest::SetUp() {

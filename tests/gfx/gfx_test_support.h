@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,11 @@ struct BitmapLayout {
   std::vector<uint8_t> rows;      // the stored pixel rows, padding included
 };
 std::vector<uint8_t> MakeBitmap(const BitmapLayout& layout);
+// The stored rows of a width x height picture: each pixel as encode gives its
+// bytes (pixels numbered row by row from the top), each row padded to 4 bytes;
+// bottom row first unless topDown. Pixels are encoded in stored order.
+std::vector<uint8_t> PaddedRows(int32_t width, int32_t height, bool topDown,
+                                const std::function<std::vector<uint8_t>(size_t pixel)>& encode);
 // The stored rows of an 8-bit picture given top row first (bottom row first in
 // the file, each row padded to 4 bytes).
 std::vector<uint8_t> Rows8(const std::vector<std::vector<uint8_t>>& topFirst);

@@ -143,20 +143,14 @@ const std::vector<std::vector<Colour>> TRUE_COLOUR_PICTURE = {{MAGENTA, GREEN, W
                                                               {BLACK, MAGENTA, GREEN}};
 const std::vector<std::vector<int>> TRUE_COLOUR_INDICES = {{50, 0, 51}, {52, 50, 0}};
 
-// The stored rows of a picture, each pixel as encode gives its bytes, padded to
-// 4 bytes; bottom row first unless topDown.
+// The stored rows of the true-colour picture, each pixel as encode gives its
+// bytes; bottom row first unless topDown.
 std::vector<uint8_t> TrueColourRows(
     const std::function<std::vector<uint8_t>(const Colour&)>& encode, bool topDown = false) {
-  std::vector<uint8_t> rows;
-  for (size_t r = 0; r < TRUE_COLOUR_PICTURE.size(); ++r) {
-    const auto& row = TRUE_COLOUR_PICTURE[topDown ? r : TRUE_COLOUR_PICTURE.size() - 1 - r];
-    for (const Colour& colour : row) {
-      const std::vector<uint8_t> bytes = encode(colour);
-      rows.insert(rows.end(), bytes.begin(), bytes.end());
-    }
-    rows.resize((rows.size() + 3) / 4 * 4, 0);
-  }
-  return rows;
+  const size_t width = TRUE_COLOUR_PICTURE[0].size();
+  return gfxtest::PaddedRows(
+      static_cast<int32_t>(width), static_cast<int32_t>(TRUE_COLOUR_PICTURE.size()), topDown,
+      [&](size_t p) { return encode(TRUE_COLOUR_PICTURE[p / width][p % width]); });
 }
 
 std::vector<uint8_t> Little16(uint32_t value) {
@@ -268,7 +262,6 @@ TEST_F(SlotLoading, EveryKindOfBitmapLoads) {
 }
 
 TEST_F(SlotLoading, ColourMatchedLoadRefusesWhatItCannotRead) {
-  auto file = ThreeByTwo;
   struct Case {
     const char* name;
     std::vector<uint8_t> bytes;
@@ -278,26 +271,27 @@ TEST_F(SlotLoading, ColourMatchedLoadRefusesWhatItCannotRead) {
   auto add = [&](const char* name, const BitmapLayout& layout, const char* fault) {
     cases.push_back({name, gfxtest::MakeBitmap(layout), fault});
   };
-  add("run of an index outside the table", file(8, 1, 4, {3, 9, 0, 1}), "outside colour table");
-  add("run-length codes without an end", file(8, 1, 256, {3, 7, 3, 7}), "cannot decode");
-  add("unknown compression", file(8, 4, 256, std::vector<uint8_t>(8, 1)),
+  add("run of an index outside the table", ThreeByTwo(8, 1, 4, {3, 9, 0, 1}),
+      "outside colour table");
+  add("run-length codes without an end", ThreeByTwo(8, 1, 256, {3, 7, 3, 7}), "cannot decode");
+  add("unknown compression", ThreeByTwo(8, 4, 256, std::vector<uint8_t>(8, 1)),
       "unsupported compression 4");
-  add("run-length 8 with 24 bits", file(24, 1, 0, {3, 7, 0, 1}), "does not go with 24 bits");
-  add("bit masks with 8 bits", file(8, 3, 256, std::vector<uint8_t>(8, 1)),
+  add("run-length 8 with 24 bits", ThreeByTwo(24, 1, 0, {3, 7, 0, 1}), "does not go with 24 bits");
+  add("bit masks with 8 bits", ThreeByTwo(8, 3, 256, std::vector<uint8_t>(8, 1)),
       "does not go with 8 bits");
-  add("two bits", file(2, 0, 4, std::vector<uint8_t>(8, 0)), "bits per pixel 2");
-  BitmapLayout topDown = file(8, 1, 256, {3, 7, 0, 0, 3, 7, 0, 1});
+  add("two bits", ThreeByTwo(2, 0, 4, std::vector<uint8_t>(8, 0)), "bits per pixel 2");
+  BitmapLayout topDown = ThreeByTwo(8, 1, 256, {3, 7, 0, 0, 3, 7, 0, 1});
   topDown.height = -2;
   add("run-length with the top row first", topDown, "top row first");
   // A few bytes of codes may claim a huge picture; it is refused before anything
   // is made for it.
-  BitmapLayout huge = file(8, 1, 256, {0, 1});
+  BitmapLayout huge = ThreeByTwo(8, 1, 256, {0, 1});
   huge.width = huge.height = 4097;
   add("run-length picture of too many pixels", huge, "image size 4097x4097");
-  std::vector<uint8_t> cut = gfxtest::MakeBitmap(file(8, 1, 256, {3, 7, 0, 0, 3, 7, 0, 1}));
+  std::vector<uint8_t> cut = gfxtest::MakeBitmap(ThreeByTwo(8, 1, 256, {3, 7, 0, 0, 3, 7, 0, 1}));
   cut.resize(cut.size() - 2);
   cases.push_back({"run-length data cut short", cut, "pixel data runs past the end"});
-  BitmapLayout masks = file(16, 3, 0, std::vector<uint8_t>(16, 1));
+  BitmapLayout masks = ThreeByTwo(16, 3, 0, std::vector<uint8_t>(16, 1));
   masks.masks = {0xF800, 0x07E0, 0x001F};
   std::vector<uint8_t> noMasks = gfxtest::MakeBitmap(masks);
   noMasks.resize(14 + 40 + 8);
@@ -312,19 +306,9 @@ TEST_F(SlotLoading, ColourMatchedLoadRefusesWhatItCannotRead) {
 }
 
 TEST(SlotPicture, EveryTruncationIsRefusedWithNothingDecoded) {
-  BitmapLayout runLength;
-  runLength.width = 3;
-  runLength.height = 2;
-  runLength.compression = 1;
-  runLength.rows = {0, 3, 1, 2, 3, 0, 0, 0, 3, 7, 0, 1};
-  BitmapLayout trueColour;
-  trueColour.width = 3;
-  trueColour.height = 2;
-  trueColour.bitsPerPixel = 32;
-  trueColour.compression = 3;
+  const BitmapLayout runLength = ThreeByTwo(8, 1, 256, {0, 3, 1, 2, 3, 0, 0, 0, 3, 7, 0, 1});
+  BitmapLayout trueColour = ThreeByTwo(32, 3, 0, std::vector<uint8_t>(24, 0x40));
   trueColour.masks = {0xFF0000, 0xFF00, 0xFF};
-  trueColour.tableEntries = 0;
-  trueColour.rows = std::vector<uint8_t>(24, 0x40);
   for (const BitmapLayout& layout : {runLength, trueColour}) {
     const std::vector<uint8_t> whole = gfxtest::MakeBitmap(layout);
     platform::BitmapPicture picture;
@@ -440,11 +424,15 @@ TEST_F(SlotLoading, RawLoadLooksOnlyAtOffsetAndColourCount) {
                         {"24 bits per pixel", 28, {24, 0}},
                         {"run-length compression", 30, {1, 0, 0, 0}},
                         {"a 108-byte header size", 14, {108, 0, 0, 0}}};
-  for (const Case& c : cases) {
+  // Writes the plain file with the case's bytes in place; returns its path.
+  auto patched = [&](const Case& c) {
     std::vector<uint8_t> bytes = plain;
     std::copy(c.bytes.begin(), c.bytes.end(), bytes.begin() + static_cast<ptrdiff_t>(c.offset));
     gfxtest::WriteAll(dir_.File("raw.bmp"), bytes);
-    ASSERT_EQ(gfx::LoadRawBitmapToSlot(7, dir_.File("raw.bmp").c_str()), 1) << c.name;
+    return dir_.File("raw.bmp");
+  };
+  for (const Case& c : cases) {
+    ASSERT_EQ(gfx::LoadRawBitmapToSlot(7, patched(c).c_str()), 1) << c.name;
     const int expected[2][3] = {{1, 2, 3}, {4, 5, 6}};
     for (int y = 0; y < 2; ++y)
       for (int x = 0; x < 3; ++x) EXPECT_EQ(Pixel(7, x, y), expected[y][x]) << c.name;
@@ -454,11 +442,8 @@ TEST_F(SlotLoading, RawLoadLooksOnlyAtOffsetAndColourCount) {
                           {"negative width", 18, {0xFD, 0xFF, 0xFF, 0xFF}},
                           {"rows past the end", 22, {3, 0, 0, 0}}};
   for (const Case& c : refused) {
-    std::vector<uint8_t> bytes = plain;
-    std::copy(c.bytes.begin(), c.bytes.end(), bytes.begin() + static_cast<ptrdiff_t>(c.offset));
-    gfxtest::WriteAll(dir_.File("raw.bmp"), bytes);
     ::testing::internal::CaptureStderr();
-    EXPECT_EQ(gfx::LoadRawBitmapToSlot(7, dir_.File("raw.bmp").c_str()), 0) << c.name;
+    EXPECT_EQ(gfx::LoadRawBitmapToSlot(7, patched(c).c_str()), 0) << c.name;
     ::testing::internal::GetCapturedStderr();
     EXPECT_EQ(Pixel(7, 2, 1), 6) << c.name;
   }

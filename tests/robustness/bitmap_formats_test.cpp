@@ -8,9 +8,12 @@
 #include <functional>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "app/startup_bitmaps.h"
 #include "gfx/bitmap_file.h"
+#include "gfx/gfx_test_support.h"
 #include "robustness/hostile_files.h"
 #include "support/run_folder.h"
 
@@ -18,93 +21,65 @@ namespace {
 
 using testsupport::ReadFile;
 
-const char* const STARTUP_BITMAPS[] = {
-    "data/graphic1.bmp", "data/graphic2.bmp", "data/graphic3.bmp",
-    "data/kestrune.bmp", "data/graphic4.bmp", "data/graphic5.bmp",
-    "data/graphic6.bmp", "data/graphic7.bmp", "data/graphic8.bmp"};
-
 // START and one move that clears the open-floor stage, as in the other bad-input
 // runs, with shots of the title and of the stage before and after the move.
 const char* const SCRIPT =
     "2900 shot\n3000 down space\n3050 up space\n5000 shot\n"
     "6000 down right\n6100 up right\n6500 shot\n12000 close\n";
 
-void Put16(std::string& out, uint32_t value) {
-  out += static_cast<char>(value & 0xFF);
-  out += static_cast<char>(value >> 8 & 0xFF);
-}
-
-void Put32(std::string& out, uint32_t value) {
-  Put16(out, value & 0xFFFF);
-  Put16(out, value >> 16);
-}
-
 // A whole file: headers for the given depth and compression, the image's colour
-// table when there is one, then the pixel data.
+// table when there is one, then the pixel rows.
 std::string File(const gfx::BitmapImage& image, uint16_t bits, uint32_t compression, bool topDown,
-                 const std::string& pixels) {
-  const bool table = bits <= 8;
-  const uint32_t tableBytes = table ? static_cast<uint32_t>(image.colourTable.size() / 3 * 4) : 0;
-  const uint32_t offset = 14 + 40 + tableBytes;
-  std::string out = "BM";
-  Put32(out, offset + static_cast<uint32_t>(pixels.size()));
-  Put32(out, 0);
-  Put32(out, offset);
-  Put32(out, 40);
-  Put32(out, static_cast<uint32_t>(image.width));
-  Put32(out, static_cast<uint32_t>(topDown ? -image.height : image.height));
-  Put16(out, 1);
-  Put16(out, bits);
-  Put32(out, compression);
-  Put32(out, static_cast<uint32_t>(pixels.size()));
-  Put32(out, 0);
-  Put32(out, 0);
-  Put32(out, table ? static_cast<uint32_t>(image.colourTable.size() / 3) : 0);
-  Put32(out, 0);
-  for (size_t i = 0; table && i < image.colourTable.size(); i += 3)
-    out +=
-        {static_cast<char>(image.colourTable[i + 2]), static_cast<char>(image.colourTable[i + 1]),
-         static_cast<char>(image.colourTable[i]), 0};
-  return out + pixels;
-}
-
-// Rows bottom first (or top first) of whole pixels, each padded to 4 bytes.
-std::string Rows(const gfx::BitmapImage& image, bool topDown,
-                 const std::function<std::string(size_t pixel)>& encode) {
-  std::string rows;
-  for (int32_t r = 0; r < image.height; ++r) {
-    const int32_t y = topDown ? r : image.height - 1 - r;
-    for (int32_t x = 0; x < image.width; ++x)
-      rows += encode(static_cast<size_t>(y) * image.width + x);
-    rows.resize((rows.size() + 3) / 4 * 4, '\0');
-  }
-  return rows;
+                 std::vector<uint8_t> rows) {
+  gfxtest::BitmapLayout layout;
+  layout.width = image.width;
+  layout.height = topDown ? -image.height : image.height;
+  layout.bitsPerPixel = bits;
+  layout.compression = compression;
+  if (bits <= 8) layout.tableRgb = image.colourTable;
+  layout.tableEntries = layout.coloursUsed = static_cast<uint32_t>(layout.tableRgb.size() / 3);
+  layout.rows = std::move(rows);
+  const std::vector<uint8_t> bytes = gfxtest::MakeBitmap(layout);
+  return std::string(bytes.begin(), bytes.end());
 }
 
 std::string RunLength8(const gfx::BitmapImage& image) {
-  std::string codes;
+  std::vector<uint8_t> codes;
   for (int32_t y = image.height - 1; y >= 0; --y) {
     const uint8_t* row = &image.indices[static_cast<size_t>(y) * image.width];
     for (int32_t x = 0; x < image.width;) {
       int32_t run = 1;
       while (x + run < image.width && run < 255 && row[x + run] == row[x]) ++run;
-      codes += {static_cast<char>(run), static_cast<char>(row[x])};
+      codes.insert(codes.end(), {static_cast<uint8_t>(run), row[x]});
       x += run;
     }
-    codes += y > 0 ? std::string{0, 0} : std::string{0, 1};  // end of row, of picture
+    codes.insert(codes.end(), {0, static_cast<uint8_t>(y > 0 ? 0 : 1)});  // end of row, of picture
   }
   return File(image, 8, 1, false, codes);
 }
 
 std::string TrueColour(const gfx::BitmapImage& image, uint16_t bits, bool topDown) {
-  return File(image, bits, 0, topDown, Rows(image, topDown, [&](size_t p) {
+  return File(image, bits, 0, topDown,
+              gfxtest::PaddedRows(image.width, image.height, topDown, [&](size_t p) {
                 const uint8_t* rgb = &image.rgb[p * 3];
-                std::string pixel = {static_cast<char>(rgb[2]), static_cast<char>(rgb[1]),
-                                     static_cast<char>(rgb[0])};
+                std::vector<uint8_t> pixel = {rgb[2], rgb[1], rgb[0]};
                 // An alpha channel that varies from pixel to pixel is not used.
-                if (bits == 32) pixel += static_cast<char>(p * 37);
+                if (bits == 32) pixel.push_back(static_cast<uint8_t>(p * 37));
                 return pixel;
               }));
+}
+
+// The run of the unchanged files that every format is held to, made once.
+struct Baseline {
+  std::string folder;
+  testsupport::RunResult run;
+};
+const Baseline& Original() {
+  static const Baseline original = [] {
+    const std::string folder = robustness::MakeOpenFloorFolder("formats_original");
+    return Baseline{folder, testsupport::RunHeadless(folder, SCRIPT)};
+  }();
+  return original;
 }
 
 struct FormatCase {
@@ -120,14 +95,15 @@ class BitmapFormat : public testing::TestWithParam<FormatCase> {};
 
 TEST_P(BitmapFormat, LoadsWithTheSamePictures) {
   const FormatCase& row = GetParam();
-  const std::string original = robustness::MakeOpenFloorFolder("formats_original");
+  const std::string& original = Original().folder;
   const std::string resaved = robustness::MakeOpenFloorFolder(std::string("formats_") + row.name);
-  for (const char* file : STARTUP_BITMAPS) {
+  for (const app::StartupBitmap& bitmap : app::STARTUP_BITMAPS) {
+    const std::string file = std::string("data/") + bitmap.file;
     gfx::BitmapImage image;
     ASSERT_EQ(gfx::ReadBitmapFile((resaved + file).c_str(), &image), "") << file;
     robustness::PutFile(resaved + file, row.save(image));
   }
-  const testsupport::RunResult before = testsupport::RunHeadless(original, SCRIPT);
+  const testsupport::RunResult& before = Original().run;
   const testsupport::RunResult after = testsupport::RunHeadless(resaved, SCRIPT);
   ASSERT_EQ(before.exitStatus, robustness::EXIT_CLOSED) << before.err;
   EXPECT_EQ(after.exitStatus, robustness::EXIT_CLOSED) << after.err;

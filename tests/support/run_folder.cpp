@@ -11,6 +11,7 @@
 #include <functional>
 #include <sstream>
 
+#include "app/startup_bitmaps.h"
 #include "audio/wave_file.h"
 #include "gfx/bitmap_file.h"
 #include "lang/language.h"
@@ -20,19 +21,6 @@ namespace testsupport {
 namespace {
 
 namespace fs = std::filesystem;
-
-struct FixtureBitmap {
-  const char* file;
-  int32_t width, height;
-  bool worded;  // each language has its own, in data/<language>/
-};
-constexpr FixtureBitmap STARTUP_BITMAPS[] = {
-    {"graphic1.bmp", 168, 123, false}, {"graphic2.bmp", 192, 192, false},
-    {"graphic3.bmp", 278, 240, false}, {"kestrune.bmp", 200, 50, false},
-    {"graphic4.bmp", 200, 200, true},  {"graphic5.bmp", 320, 240, false},
-    {"graphic6.bmp", 200, 200, false}, {"graphic7.bmp", 200, 80, false},
-    {"graphic8.bmp", 320, 80, true},
-};
 
 // The folders of the pictures with words other than data/ itself: one per language
 // but the source language.
@@ -130,10 +118,10 @@ std::string MakeRunFolder(const std::string& name, const Fixtures& fixtures) {
     gfx::WriteBitmap8((base + "pal.bmp").c_str(), 16, 16, pixels.data(), 16, palette);
   }
   if (fixtures.bitmaps) {
-    for (const FixtureBitmap& bitmap : STARTUP_BITMAPS) {
+    for (const app::StartupBitmap& bitmap : app::STARTUP_BITMAPS) {
       WriteFixtureBitmap(base + "data/" + bitmap.file, bitmap.width, bitmap.height, palette);
+      if (!bitmap.worded) continue;
       for (const std::string& language : LanguageFolders()) {
-        if (!bitmap.worded) continue;
         fs::create_directories(base + language);
         WriteFixtureBitmap(base + language + bitmap.file, bitmap.width, bitmap.height, palette);
       }
