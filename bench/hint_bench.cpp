@@ -20,6 +20,7 @@
 #include "game/solver.h"
 #include "game/stage_file.h"
 #include "solver/playthrough.h"
+#include "solver/position_walks.h"
 
 // ---- Heap in use, with its peak, from every allocation of this program -------------------
 
@@ -84,33 +85,15 @@ struct Measure {
 };
 
 // One cold search from the live position, which it leaves as it was.
-Measure SearchHere() {
-  game::LiveStage here;
-  game::CaptureLiveStage(&here);
+Measure MeasureSearchHere() {
   int64_t before = HeapInUse;
   HeapPeak = before;
   auto start = Clock::now();
   double cpuStart = ThreadCpuMs();
-  game::HintResult result = game::SolvePosition(game::HINT_STATE_LIMIT, nullptr);
+  game::HintResult result = tools::SearchHere(game::HINT_STATE_LIMIT);
   double cpuMs = ThreadCpuMs() - cpuStart;
   double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-  game::RestoreLiveStage(here);
   return Measure{ms, cpuMs, result.statesExplored, HeapPeak - before, result.status};
-}
-
-// A random walk from the stage's start of 1 to twice the kept solution's moves: a move that
-// would fail a delivery or clear the stage is taken back, since it ends the attempt.
-void RandomWalk(int32_t stage, size_t keptMoves, std::mt19937* random) {
-  game::SetUpStage(stage);
-  size_t steps = 1 + (*random)() % (2 * keptMoves);
-  for (size_t i = 0; i < steps; ++i) {
-    game::LiveStage before;
-    game::CaptureLiveStage(&before);
-    game::MoveOutcome outcome = game::PlayMove(static_cast<int32_t>((*random)() % 4));
-    if (outcome == game::MoveOutcome::WrongDelivery || game::CheesesToDeliver <= 0) {
-      game::RestoreLiveStage(before);
-    }
-  }
 }
 
 double Percentile(std::vector<double> values, double p) {
@@ -126,7 +109,7 @@ void SetUpHugeStage() {
   game::StageRecord& huge = game::StageSet[0];
   for (int32_t x = 0; x < game::BOARD_SIZE; ++x) {
     for (int32_t y = 0; y < game::BOARD_SIZE; ++y) {
-      bool border = x == 0 || y == 0 || x == 10 || y == 10;
+      bool border = x == 0 || y == 0 || x == game::BOARD_SIZE - 1 || y == game::BOARD_SIZE - 1;
       huge.grid[x][y] = border   ? game::CELL_WALL_TOP
                         : x == 1 ? game::CELL_SNOWMAN_LINE
                                  : game::CELL_FLOOR;
@@ -172,12 +155,13 @@ int main(int argc, char** argv) {
     for (size_t done = 0; done < kept[s].size(); ++done) {
       game::SetUpStage(s);
       for (size_t i = 0; i < done; ++i) game::PlayMove(game::MoveDirection(kept[s][i]));
-      measures.push_back(SearchHere());
+      measures.push_back(MeasureSearchHere());
     }
     std::mt19937 random(static_cast<uint32_t>(s + 1));
     for (int w = 0; w < walks; ++w) {
-      RandomWalk(s, kept[s].size(), &random);
-      measures.push_back(SearchHere());
+      // From 1 to twice the kept solution's moves.
+      tools::RandomWalk(s, 1 + random() % (2 * kept[s].size()), &random);
+      measures.push_back(MeasureSearchHere());
     }
     std::vector<double> times, cpuTimes;
     int counts[3] = {0, 0, 0};
@@ -208,7 +192,7 @@ int main(int argc, char** argv) {
 
   SetUpHugeStage();
   game::SetUpStage(0);
-  Measure huge = SearchHere();
+  Measure huge = MeasureSearchHere();
   std::printf(
       "a cellar far larger than ours: %s after %lld states in %.1f ms (CPU %.1f ms), "
       "heap %.1f MB\n",

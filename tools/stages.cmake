@@ -6,16 +6,16 @@ target_include_directories(vm_stage_source PUBLIC ${CMAKE_CURRENT_LIST_DIR} ${CM
 add_executable(vaulmoor-stagec ${CMAKE_CURRENT_LIST_DIR}/stages/stagec_main.cpp)
 target_link_libraries(vaulmoor-stagec PRIVATE vm_stage_source vm_game_rules)
 
-add_library(vm_playthrough STATIC ${CMAKE_CURRENT_LIST_DIR}/solver/playthrough.cpp)
+# The solver's tools over the game's rules: kept solutions and the playthrough script,
+# solution measures, and searches and random walks from the live position.
+add_library(vm_playthrough STATIC ${CMAKE_CURRENT_LIST_DIR}/solver/playthrough.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/solver/solution_stats.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/solver/position_walks.cpp)
 target_include_directories(vm_playthrough PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(vm_playthrough PUBLIC vm_game_solver)
 
-add_library(vm_solution_stats STATIC ${CMAKE_CURRENT_LIST_DIR}/solver/solution_stats.cpp)
-target_include_directories(vm_solution_stats PUBLIC ${CMAKE_CURRENT_LIST_DIR})
-target_link_libraries(vm_solution_stats PUBLIC vm_game_solver)
-
 add_executable(vaulmoor-solve ${CMAKE_CURRENT_LIST_DIR}/solver/solve_main.cpp)
-target_link_libraries(vaulmoor-solve PRIVATE vm_solution_stats)
+target_link_libraries(vaulmoor-solve PRIVATE vm_playthrough)
 
 # Regenerates the committed stage file from the source: cmake --build . --target stages
 add_custom_target(stages

@@ -334,7 +334,7 @@ TEST(MoveHistory, UndoRestoresEachKindOfMove) {
   struct Case {
     const char* what;
     CellarPicture picture;
-    std::string before;  // moves played first (U R D L)
+    std::vector<int32_t> before;  // directions of the moves played first
     int32_t move;
   };
   CellarPicture unchilled{{"@0.......", "A........", ".........", ".........", ".........",
@@ -342,18 +342,19 @@ TEST(MoveHistory, UndoRestoresEachKindOfMove) {
                           1,
                           {{4, 5}}};
   const Case cases[] = {
-      {"step", Chilled("@........"), "", FACING_RIGHT},
-      {"push", Chilled("@0.......", {{4, 5}}), "", FACING_RIGHT},
-      {"snowman into a hole", Chilled("@Lo......"), "", FACING_RIGHT},
-      {"good delivery", Chilled("@0o1.....", {{4, 6}, {4, 6}}), "", FACING_RIGHT},
-      {"the seventh day", Chilled("@.......0", {{4, 5}}), "RRRRRR", FACING_LEFT},
-      {"a push that rots a cheese", unchilled, "", FACING_RIGHT},
+      {"step", Chilled("@........"), {}, FACING_RIGHT},
+      {"push", Chilled("@0.......", {{4, 5}}), {}, FACING_RIGHT},
+      {"snowman into a hole", Chilled("@Lo......"), {}, FACING_RIGHT},
+      {"good delivery", Chilled("@0o1.....", {{4, 6}, {4, 6}}), {}, FACING_RIGHT},
+      {"the seventh day", Chilled("@.......0", {{4, 5}}), std::vector<int32_t>(6, FACING_RIGHT),
+       FACING_LEFT},
+      {"a push that rots a cheese", unchilled, {}, FACING_RIGHT},
   };
   for (const Case& c : cases) {
     Begin(c.picture);
     BeginAttempt();
     Facing = FACING_UP;
-    for (char m : c.before) Play(std::string("URDL").find(m));
+    for (int32_t d : c.before) Play(d);
     std::string before = Seen();
     Play(c.move);
     ASSERT_NE(Seen(), before) << c.what << ": the move must change something";
@@ -408,7 +409,6 @@ TEST(MoveHistory, AFailedDeliveryLeavesASecondChance) {
 TEST(MoveHistory, ANewMoveOrAPlainRestartForgetsTheFailedAttempt) {
   for (bool newMove : {true, false}) {
     Begin(FailingDelivery());
-    BeginAttempt();
     BeginAttempt();
     Play(FACING_RIGHT);
     KeepFailedAttempt();

@@ -11,6 +11,7 @@
 #include "game/data_model.h"
 #include "game/save_file.h"
 #include "game/stage_file.h"
+#include "stages/stage_source.h"
 #include "support/run_folder.h"
 
 namespace {
@@ -72,21 +73,23 @@ TEST(Playthrough, SavesAfterEachClearedStage) {
 // Our stages turned about the diagonal, rows for columns: a stage file that is not ours,
 // with the same rules and the same shortest solutions.
 std::string TransposedStages() {
-  std::ostringstream text;
+  std::vector<tools::SourceStage> turned;
   for (const game::StageRecord& stage : game::StageSet) {
-    text << stage.startY << ' ' << stage.startX << '\n'
-         << stage.toDeliver << '\n'
-         << stage.cheeseCount << '\n';
+    tools::SourceStage& out = turned.emplace_back();
+    out.startX = stage.startY;
+    out.startY = stage.startX;
+    out.toDeliver = stage.toDeliver;
     for (int k = 0; k < stage.cheeseCount; ++k)
-      text << stage.cheeses[k].catalogueIndex << ' ' << stage.cheeses[k].startWeek << '\n';
-    for (int y = 1; y <= 9; ++y) {
-      for (int x = 1; x <= 9; ++x) {
-        int v = stage.grid[y][x];
-        text << (v == game::CELL_WALL_TOP ? game::CELL_WALL_FRONT : v) << (x == 9 ? '\n' : ' ');
+      out.cheeses.push_back({stage.cheeses[k].catalogueIndex, stage.cheeses[k].startWeek});
+    for (int y = game::PLAYFIELD_FIRST; y <= game::PLAYFIELD_LAST; ++y) {
+      for (int x = game::PLAYFIELD_FIRST; x <= game::PLAYFIELD_LAST; ++x) {
+        int v = stage.grid[y][x];  // the loader's split of walls is undone: a wall is 1
+        out.cells[x - game::PLAYFIELD_FIRST][y - game::PLAYFIELD_FIRST] =
+            v == game::CELL_WALL_TOP ? game::CELL_WALL_FRONT : v;
       }
     }
   }
-  return text.str();
+  return tools::FormatStageFile(turned);
 }
 
 // Pressing H every 3 s plays every stage to the ending, where the cheeses parade under

@@ -7,40 +7,22 @@
 #include <vector>
 
 #include "game/stage_file.h"
+#include "support/stage_text.h"
 
 namespace {
 
-// A stage of nine playfield rows: '#' wall, 'O' hole, 'A' and 'L' snowmen, '@' start,
-// 'a' the one cheese (a feta in week 3); one delivery clears it.
+// A stage drawn as in the game's tests ('o' hole, '0' the one cheese, a feta in week 3),
+// loaded as the game loads it; one delivery clears it.
 game::StageRecord Fixture(const std::vector<std::string>& rows) {
-  game::StageRecord stage{};
-  stage.toDeliver = 1;
-  stage.cheeseCount = 1;
-  stage.cheeses[0] = {0, 3};
-  for (int32_t x = 0; x < game::BOARD_SIZE; ++x) {
-    for (int32_t y = 0; y < game::BOARD_SIZE; ++y) stage.grid[x][y] = game::CELL_WALL_TOP;
-  }
-  for (int32_t y = 1; y <= 9; ++y) {
-    for (int32_t x = 1; x <= 9; ++x) {
-      char c = rows[y - 1][x - 1];
-      int32_t& cell = stage.grid[x][y];
-      cell = c == '#'   ? game::CELL_WALL_TOP
-             : c == 'O' ? game::CELL_HOLE
-             : c == 'A' ? game::CELL_SNOWMAN_AREA
-             : c == 'L' ? game::CELL_SNOWMAN_LINE
-             : c == 'a' ? game::CELL_CHEESE_FIRST
-                        : game::CELL_FLOOR;
-      if (c == '@') {
-        stage.startX = x;
-        stage.startY = y;
-      }
-    }
-  }
-  return stage;
+  game::StageRecord stages[game::STAGE_COUNT] = {};
+  game::StageFileError error{};
+  std::string text = game_test::StageFile({game_test::StageBlock({rows, 1, {{0, 3}}})});
+  EXPECT_EQ(game::ParseStageText(text, "fixture", stages, &error), 1) << error.text;
+  return stages[0];
 }
 
 const std::vector<std::string> kRoom = {
-    "#########", "#@..a.O.#", "#...A...#", "#########", "#########",
+    "#########", "#@..0.o.#", "#...A...#", "#########", "#########",
     "#########", "#########", "#########", "#########",
 };
 
@@ -71,7 +53,7 @@ TEST(SolutionStats, CountsPushesAndMovesThatBringBackAPosition) {
 
 TEST(SolutionStats, SharedWallsAndHolesCountOnlyCellsOfTheSameKind) {
   std::vector<std::string> moved = kRoom;
-  moved[1] = "#@..a..O#";  // the hole one cell further right
+  moved[1] = "#@..0..o#";  // the hole one cell further right
   std::vector<std::string> walled = kRoom;
   walled[2] = "#...A..##";  // one wall more
   game::StageRecord room = Fixture(kRoom);

@@ -15,6 +15,7 @@
 #include "game/rules.h"
 #include "game/stage_file.h"
 #include "solver/playthrough.h"
+#include "solver/position_walks.h"
 #include "solver/solution_stats.h"
 #include "stage_table.h"
 
@@ -25,13 +26,8 @@ constexpr int64_t HINT_LIMIT = 2000000;
 class KeptSolutions : public ::testing::TestWithParam<int> {
  protected:
   static void SetUpTestSuite() {
-    game::StageFileError error;
-    ASSERT_TRUE(game::LoadStageFile(VAULMOOR_SOURCE_DIR "/data/stage.dat", game::StageSet, &error))
-        << error.text;
     std::string why;
-    ASSERT_TRUE(
-        tools::ReadSolutions(VAULMOOR_SOURCE_DIR "/tools/stages/solutions.txt", &moves_, &why))
-        << why;
+    ASSERT_TRUE(tools::LoadStagesAndSolutions(VAULMOOR_SOURCE_DIR, &moves_, &why)) << why;
     table_ = stagetable::ReadRows(VAULMOOR_SOURCE_DIR "/docs/stages.md");
   }
   static std::vector<std::string> moves_;
@@ -73,21 +69,12 @@ void ExpectWayClears(const game::HintResult& result) {
   ASSERT_EQ(result.status, game::HintStatus::Found);
   for (size_t i = 0; i < result.path.size(); ++i) {
     ASSERT_TRUE(result.path[i].position == game::EncodePosition()) << "step " << i;
-    ASSERT_EQ(game::CheesesToDeliver > 0, true) << "cleared before step " << i;
+    ASSERT_GT(game::CheesesToDeliver, 0) << "cleared before step " << i;
     game::MoveOutcome outcome = game::PlayMove(result.path[i].move);
     ASSERT_NE(outcome, game::MoveOutcome::Blocked) << "step " << i;
     ASSERT_NE(outcome, game::MoveOutcome::WrongDelivery) << "step " << i;
   }
   EXPECT_LE(game::CheesesToDeliver, 0);
-}
-
-// The hint search from the live position, which it leaves as it was.
-game::HintResult SearchHere(int64_t limit = HINT_LIMIT, const std::atomic<bool>* cancel = nullptr) {
-  game::LiveStage here;
-  game::CaptureLiveStage(&here);
-  game::HintResult result = game::SolvePosition(limit, cancel);
-  game::RestoreLiveStage(here);
-  return result;
 }
 
 TEST_P(KeptSolutions, HintFollowsAShortestWayFromEachOfTheirPositions) {
@@ -96,7 +83,7 @@ TEST_P(KeptSolutions, HintFollowsAShortestWayFromEachOfTheirPositions) {
   for (size_t done = 0; done < kept.size(); ++done) {
     game::SetUpStage(stage);
     for (size_t i = 0; i < done; ++i) game::PlayMove(game::MoveDirection(kept[i]));
-    game::HintResult result = SearchHere();
+    game::HintResult result = tools::SearchHere(HINT_LIMIT);
     ASSERT_EQ(result.status, game::HintStatus::Found) << "after " << done << " moves";
     EXPECT_EQ(result.path.size(), kept.size() - done) << "after " << done << " moves";
     ExpectWayClears(result);
@@ -110,21 +97,8 @@ TEST_P(KeptSolutions, HintAgreesWithBreadthFirstAfterDetours) {
   std::mt19937 random(static_cast<uint32_t>(stage));
   int compared = 0;
   for (int walk = 0; walk < 3; ++walk) {
-    game::SetUpStage(stage);
-    int steps = 2 + static_cast<int>(random() % 10);
-    std::string played;
-    for (int i = 0; i < steps; ++i) {
-      game::LiveStage before;
-      game::CaptureLiveStage(&before);
-      int32_t d = static_cast<int32_t>(random() % 4);
-      game::MoveOutcome outcome = game::PlayMove(d);
-      if (outcome == game::MoveOutcome::WrongDelivery || game::CheesesToDeliver <= 0) {
-        game::RestoreLiveStage(before);  // a detour that fails or clears ends the game
-      } else if (outcome != game::MoveOutcome::Blocked) {
-        played += "URDL"[d];
-      }
-    }
-    game::HintResult hint = SearchHere();
+    std::string played = tools::RandomWalk(stage, 2 + random() % 10, &random);
+    game::HintResult hint = tools::SearchHere(HINT_LIMIT);
     game::SolveResult plain = game::SolveBreadthFirst(1500000);
     if (plain.exhausted) continue;  // too far for the plain search to decide
     ++compared;
@@ -202,7 +176,7 @@ TEST_F(KeptSolutions, HintKnowsLostPositions) {
     if (c.toDeliver >= 0) game::StageSet[c.stage].toDeliver = c.toDeliver;
     game::SetUpStage(c.stage);
     for (char move : c.moves) game::PlayMove(game::MoveDirection(move));
-    game::HintResult result = SearchHere();
+    game::HintResult result = tools::SearchHere(HINT_LIMIT);
     game::StageSet[c.stage] = kept;
     EXPECT_EQ(result.status, game::HintStatus::Lost) << c.what;
     EXPECT_LT(result.statesExplored, 1000) << c.what;
@@ -212,21 +186,21 @@ TEST_F(KeptSolutions, HintKnowsLostPositions) {
 
 TEST_F(KeptSolutions, HintGivesUpAtItsStateLimitOrWhenCancelled) {
   game::SetUpStage(28);
-  game::HintResult limited = SearchHere(1000);
+  game::HintResult limited = tools::SearchHere(1000);
   EXPECT_EQ(limited.status, game::HintStatus::Undecided);
   EXPECT_GE(limited.statesExplored, 1000);
   EXPECT_LT(limited.statesExplored, 1010);
   std::atomic<bool> cancel{true};
-  EXPECT_EQ(SearchHere(HINT_LIMIT, &cancel).status, game::HintStatus::Undecided);
+  EXPECT_EQ(tools::SearchHere(HINT_LIMIT, &cancel).status, game::HintStatus::Undecided);
   cancel = false;
-  EXPECT_EQ(SearchHere(HINT_LIMIT, &cancel).status, game::HintStatus::Found);
+  EXPECT_EQ(tools::SearchHere(HINT_LIMIT, &cancel).status, game::HintStatus::Found);
 }
 
 TEST_F(KeptSolutions, HintClearsANothingToDeliverStageInOneMove) {
   game::StageRecord kept = game::StageSet[0];
   game::StageSet[0].toDeliver = 0;
   game::SetUpStage(0);
-  game::HintResult result = SearchHere();
+  game::HintResult result = tools::SearchHere(HINT_LIMIT);
   game::StageSet[0] = kept;
   ASSERT_EQ(result.status, game::HintStatus::Found);
   EXPECT_EQ(result.path.size(), 1u);

@@ -23,14 +23,9 @@ constexpr double kMaxSharedLayout = 0.95;
 class StageTargets : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    game::StageFileError error;
-    ASSERT_TRUE(game::LoadStageFile(VAULMOOR_SOURCE_DIR "/data/stage.dat", game::StageSet, &error))
-        << error.text;
     std::vector<std::string> moves;
     std::string why;
-    ASSERT_TRUE(
-        tools::ReadSolutions(VAULMOOR_SOURCE_DIR "/tools/stages/solutions.txt", &moves, &why))
-        << why;
+    ASSERT_TRUE(tools::LoadStagesAndSolutions(VAULMOOR_SOURCE_DIR, &moves, &why)) << why;
     stats_.clear();
     for (int s = 0; s < game::STAGE_COUNT; ++s)
       stats_.push_back(tools::MeasureSolution(s, moves[s]));
