@@ -7,13 +7,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <map>
 #include <sstream>
 #include <string>
+#include <vector>
 
+#include "app/shell.h"
 #include "support/run_folder.h"
 
 namespace {
@@ -23,14 +24,14 @@ constexpr int PICTURE_WIDTH = 320, PICTURE_HEIGHT = 240;
 // The size the window is given from the outside while it is a window.
 constexpr int RESIZED_WIDTH = 1000, RESIZED_HEIGHT = 500;
 
-// Run inside xvfb-run with the size to resize the window to as arguments; wm.sh,
-// when there is one, starts a window manager that prints "ready" once it manages
-// the screen. F9 from the script has the
-// program write the title picture to scr0000.bmp; every step then takes the screen and prints the
-// window's real area as "window <step> <x> <y> <width> <height>"; Esc ends the
-// run and its status is printed as "status <n>".
+// Run inside xvfb-run with the size to resize the window to and the window's title
+// as arguments; wm.sh, when there is one, starts a window manager that prints
+// "ready" once it manages the screen. F9 from the script has the program write the
+// title picture to scr0000.bmp; every step then takes the screen and prints the
+// window's real area as "window <step> <x> <y> <width> <height>"; Esc ends the run
+// and its status is printed as "status <n>".
 constexpr const char* SESSION_SCRIPT = R"(
-title='Vaulmoor (Created by Z.Q.ORTHEN)'
+title=$3
 if [ -f wm.sh ]; then
   sh wm.sh >wm.txt 2>&1 &
   wm=$!
@@ -78,23 +79,21 @@ Area PictureArea(const Area& window) {
           PICTURE_HEIGHT * scale};
 }
 
-// What a command prints on standard output and standard error.
-std::string Output(const std::string& command) {
-  std::string text;
-  FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-  if (!pipe) return text;
-  char buffer[256];
-  while (size_t n = fread(buffer, 1, sizeof buffer, pipe)) text.append(buffer, n);
-  pclose(pipe);
-  return text;
+// What a program run in folder prints on standard output, then standard error.
+std::string Output(const std::string& folder, const std::string& program,
+                   const std::vector<std::string>& args) {
+  const testsupport::RunResult run =
+      testsupport::RunCommand(folder, program, args, {}, folder + "tool-");
+  return run.out + run.err;
 }
 
-// The smallest area of the screenshot, within the given area, that holds every
-// pixel that is not black; in screen coordinates.
-Area NonBlackArea(const std::string& shot, const Area& within) {
+// The smallest area of a step's screenshot, within the given area, that holds
+// every pixel that is not black; in screen coordinates.
+Area NonBlackArea(const std::string& folder, const std::string& step, const Area& within) {
   std::istringstream box(
-      Output("convert '" + shot + "' -crop " + within.Geometry() +
-             " +repage -fill white +opaque black -bordercolor black -border 1 -format '%@' info:"));
+      Output(folder, "convert",
+             {step + ".png", "-crop", within.Geometry(), "+repage", "-fill", "white", "+opaque",
+              "black", "-bordercolor", "black", "-border", "1", "-format", "%@", "info:"}));
   Area area;
   char x, plus1, plus2;
   box >> area.width >> x >> area.height >> plus1 >> area.x >> plus2 >> area.y;
@@ -108,12 +107,11 @@ Area NonBlackArea(const std::string& shot, const Area& within) {
 // brought back to one pixel per picture pixel, and the program's own screenshot.
 std::string DifferentPixels(const std::string& folder, const std::string& step,
                             const Area& picture) {
-  std::string sampled = folder + step + "_picture.png";
-  Output("convert '" + folder + step + ".png' -crop " + picture.Geometry() + " +repage -sample " +
-         std::to_string(PICTURE_WIDTH) + "x" + std::to_string(PICTURE_HEIGHT) + "! '" + sampled +
-         "'");
-  std::string count =
-      Output("compare -metric AE '" + sampled + "' '" + folder + "scr0000.bmp' null:");
+  const std::string sampled = step + "_picture.png";
+  Output(folder, "convert",
+         {step + ".png", "-crop", picture.Geometry(), "+repage", "-sample",
+          std::to_string(PICTURE_WIDTH) + "x" + std::to_string(PICTURE_HEIGHT) + "!", sampled});
+  std::string count = Output(folder, "compare", {"-metric", "AE", sampled, "scr0000.bmp", "null:"});
   return count.substr(0, count.find_first_of("\r\n"));
 }
 
@@ -145,12 +143,14 @@ TEST_P(XFullScreen, ScreenShowsTheWholePicture) {
   std::ofstream(folder + "script.txt") << "4000 down f9\n4100 up f9\n";
   std::ofstream(folder + "session.sh") << SESSION_SCRIPT;
   if (!manager.start.empty()) std::ofstream(folder + "wm.sh") << "exec " << manager.start << "\n";
-  std::string command = "cd '" + folder + "' && SDL_AUDIODRIVER=dummy xvfb-run -a -s '-screen 0 " +
-                        std::to_string(SCREEN_WIDTH) + "x" + std::to_string(SCREEN_HEIGHT) +
-                        "x24' sh session.sh " + std::to_string(RESIZED_WIDTH) + " " +
-                        std::to_string(RESIZED_HEIGHT) + " >session.txt 2>&1";
-  std::system(command.c_str());
-  const std::string session = testsupport::ReadFile(folder + "session.txt");
+  const std::string serverArgs =
+      "-screen 0 " + std::to_string(SCREEN_WIDTH) + "x" + std::to_string(SCREEN_HEIGHT) + "x24";
+  const testsupport::RunResult run = testsupport::RunCommand(
+      folder, "xvfb-run",
+      {"-a", "-s", serverArgs, "sh", "session.sh", std::to_string(RESIZED_WIDTH),
+       std::to_string(RESIZED_HEIGHT), app::WINDOW_TITLE},
+      {"SDL_AUDIODRIVER=dummy"}, folder + "session-");
+  const std::string session = run.out + run.err;
   ASSERT_TRUE(testsupport::FileExists(folder + "scr0000.bmp")) << session;
 
   std::map<std::string, Area> windows;
@@ -168,14 +168,14 @@ TEST_P(XFullScreen, ScreenShowsTheWholePicture) {
     ASSERT_TRUE(windows.count(step)) << session;
     const Area window = windows[step];
     const Area picture = PictureArea(window);
-    EXPECT_EQ(NonBlackArea(folder + step + ".png", window), picture) << "window " << window;
+    EXPECT_EQ(NonBlackArea(folder, step, window), picture) << "window " << window;
     EXPECT_EQ(DifferentPixels(folder, step, picture), "0") << "window " << window;
   }
   if (manager.obeys) {
     // Full screen: the non-black area of the screen is the picture at 4x, centred.
     EXPECT_EQ(windows["full"], screen);
     EXPECT_EQ(windows["full_again"], screen);
-    EXPECT_EQ(NonBlackArea(folder + "full.png", screen), (Area{320, 60, 1280, 960}));
+    EXPECT_EQ(NonBlackArea(folder, "full", screen), (Area{320, 60, 1280, 960}));
     EXPECT_EQ(windows["window"].width, 960);
     EXPECT_EQ(windows["window"].height, 720);
     EXPECT_EQ(windows["resized"].width, RESIZED_WIDTH);

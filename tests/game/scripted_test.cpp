@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "game/save_file.h"
 #include "support/run_folder.h"
+#include "support/script_text.h"
 #include "support/stage_text.h"
 
 namespace {
@@ -16,24 +16,16 @@ namespace {
 using game_test::CellarPicture;
 using game_test::StageBlock;
 using game_test::StageFile;
-
-// Script lines pressing key at ms for hold ms.
-std::string Tap(int ms, const char* key, int hold = 50) {
-  return std::to_string(ms) + " down " + key + "\n" + std::to_string(ms + hold) + " up " + key +
-         "\n";
-}
-std::string Close(int ms) {
-  return std::to_string(ms) + " close\n";
-}
+using testsupport::Close;
+using testsupport::SaveText;
+using testsupport::Tap;
 
 // The boot logo ends before 2.4 s; a stage's intro card stands for 2 s after START.
 constexpr int TITLE_MS = 3000;
 constexpr int PLAY_MS = 5500;
 
-std::string Screenshot(const std::string& folder, int n) {
-  char name[32];
-  std::snprintf(name, sizeof name, "scr%04d.bmp", n);
-  return testsupport::ReadFile(folder + name);
+std::string Screenshot(const std::string& folder, size_t n) {
+  return testsupport::ReadFile(testsupport::ScreenshotPath(folder, n));
 }
 
 // True when the screen rectangle [left, right) x [top, bottom) matches in two shots.
@@ -50,10 +42,6 @@ bool SameRegion(const std::string& a, const std::string& b, int left, int top, i
 
 bool SamePicture(const std::string& a, const std::string& b) {
   return SameRegion(a, b, 0, 0, 320, 240);
-}
-
-std::string SaveText(int stage) {
-  return std::to_string(stage) + " " + std::to_string(game::SaveCheck(stage));
 }
 
 struct Played {
@@ -337,7 +325,7 @@ TEST(GameRun, LastStageLeadsToTheEndingAndSpaceEndsTheProgram) {
   ASSERT_FALSE(second.empty());
   EXPECT_TRUE(SameRegion(first, second, 0, 0, 320, 80)) << "the title strip stands";
   EXPECT_FALSE(SameRegion(first, second, 0, 80, 320, 240)) << "the cheeses parade";
-  EXPECT_FALSE(testsupport::FileExists(run.folder + "scr0002.bmp"));
+  EXPECT_FALSE(testsupport::FileExists(testsupport::ScreenshotPath(run.folder, 2)));
 }
 
 // Script lines: joystick 1 at rest from the start, so that its centre is known.

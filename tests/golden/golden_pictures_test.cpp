@@ -8,7 +8,6 @@
 //   VAULMOOR_RECORD_GOLDEN=1 ctest --test-dir build -R GoldenPictures
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -26,12 +25,6 @@ namespace fs = std::filesystem;
 
 std::string GoldenPath(const std::string& picture) {
   return VAULMOOR_SOURCE_DIR "/tests/golden/pictures/" + picture + ".bmp";
-}
-
-std::string ShotPath(const std::string& folder, size_t n) {
-  char name[32];
-  std::snprintf(name, sizeof name, "scr%04zu.bmp", n);
-  return folder + name;
 }
 
 bool Recording() {
@@ -95,7 +88,7 @@ TEST_P(GoldenPictures, MatchTheKeptOnes) {
   golden::RunOutcome outcome = golden::Play(run, language);
   ASSERT_EQ(outcome.exitStatus, 1) << outcome.errors;
   for (size_t n = 0; n < run.shots.size(); ++n) {
-    std::string actual = testsupport::ReadFile(ShotPath(outcome.folder, n));
+    std::string actual = testsupport::ReadFile(testsupport::ScreenshotPath(outcome.folder, n));
     ASSERT_FALSE(actual.empty()) << "no screenshot for " << run.shots[n];
     const Kept kept = KeptPicture(run, run.shots[n], language);
     std::string path = GoldenPath(kept.picture);
@@ -108,7 +101,8 @@ TEST_P(GoldenPictures, MatchTheKeptOnes) {
       ADD_FAILURE() << run.shots[n] << " in " << language << " differs from " << path << "; see "
                     << KeepFailure(run.shots[n] + ("_" + language), keptBytes, actual);
   }
-  EXPECT_FALSE(testsupport::FileExists(ShotPath(outcome.folder, run.shots.size())))
+  EXPECT_FALSE(
+      testsupport::FileExists(testsupport::ScreenshotPath(outcome.folder, run.shots.size())))
       << "more screenshots than golden pictures";
 }
 

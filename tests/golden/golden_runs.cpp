@@ -3,16 +3,22 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <fstream>
 #include <sstream>
 #include <utility>
 
 #include "support/run_folder.h"
+#include "support/script_text.h"
 #include "support/stage_text.h"
 
 namespace golden {
 
 namespace {
+
+// Script times, in virtual milliseconds.
+constexpr uint32_t KEY_HOLD_MS = 50;
+constexpr uint32_t MOVE_GAP_MS = 350;  // between two taps that each make one move
 
 // The showcase cellar: a cheese of each state on a chilled row, each with a hole
 // to its right, and an area snowman beside a hole on the bottom row. The player
@@ -33,10 +39,7 @@ std::string ShowcaseBlock() {
 struct Script {
   std::ostringstream text;
   void Event(uint32_t ms, const std::string& event) { text << ms << ' ' << event << '\n'; }
-  void Tap(uint32_t ms, const char* key) {
-    Event(ms, std::string("down ") + key);
-    Event(ms + KEY_HOLD_MS, std::string("up ") + key);
-  }
+  void Tap(uint32_t ms, const char* key) { text << testsupport::Tap(ms, key, KEY_HOLD_MS); }
   // n moves in one direction, MOVE_GAP_MS apart from ms on; returns the time after them.
   uint32_t Walk(uint32_t ms, const char* key, int n) {
     for (int i = 0; i < n; ++i, ms += MOVE_GAP_MS) Tap(ms, key);
@@ -49,7 +52,7 @@ struct Script {
     Shot(ms + 100);
   }
   std::string Close(uint32_t ms) {
-    Event(ms, "close");
+    text << testsupport::Close(ms);
     return text.str();
   }
 };
@@ -158,25 +161,28 @@ SceneRun EndingRun() {
   return {"ending", s.Close(11000), "31 26", {"ending_parade"}, {"ending_parade"}};
 }
 
-}  // namespace
-
+// Every scene run.
 const std::vector<SceneRun>& SceneRuns() {
   static const std::vector<SceneRun> runs = {TitleRun(),  BrowseRun(), SinkRun(),  OverripeRun(),
                                              RottenRun(), GoodRun(),   EndingRun()};
   return runs;
 }
 
+// The stage file of every run: the showcase cellar as stages 1 and 32, plain
+// cellars between them.
+std::string ShowcaseStageFile() {
+  std::vector<std::string> blocks(32, game_test::PlainStageBlock());
+  blocks.front() = blocks.back() = ShowcaseBlock();
+  return game_test::StageFile(blocks);
+}
+
+}  // namespace
+
 const SceneRun& FindRun(const std::string& name) {
   for (const SceneRun& run : SceneRuns())
     if (name == run.name) return run;
   ADD_FAILURE() << "no scene run named " << name;
   return SceneRuns().front();
-}
-
-std::string ShowcaseStageFile() {
-  std::vector<std::string> blocks(32, game_test::PlainStageBlock());
-  blocks.front() = blocks.back() = ShowcaseBlock();
-  return game_test::StageFile(blocks);
 }
 
 RunOutcome Play(const SceneRun& run, const std::string& language) {

@@ -16,20 +16,11 @@ namespace {
 using testsupport::ReadFile;
 using testsupport::RunCommand;
 
-class InstalledDesktopFiles : public testing::Test {
+class InstalledDesktopFiles : public installtest::InstalledTree {
  protected:
-  void SetUp() override {
-    root_ = installtest::FreshTestFolder();
-    prefix_ = installtest::InstallMovedReadOnly(root_);
-    ASSERT_FALSE(prefix_.empty());
-  }
-  void TearDown() override { installtest::RemoveTree(root_); }
-
   testsupport::RunResult Run(const std::string& program, const std::vector<std::string>& args) {
     return RunCommand(root_, program, args, {}, root_ + "tool-");
   }
-
-  std::string root_, prefix_;
 };
 
 uint32_t Big32(const std::string& bytes, size_t at) {

@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "game/save_file.h"
 #include "install/installed_tree.h"
 #include "solver/playthrough.h"
 #include "support/run_folder.h"
@@ -20,6 +19,7 @@ namespace {
 namespace fs = std::filesystem;
 using testsupport::ReadFile;
 using testsupport::RunResult;
+using testsupport::SaveText;
 
 // The game's own stages and their kept solutions, for scripts that clear the
 // first stage, and the second one through CONTINUE.
@@ -46,23 +46,17 @@ Scripts MakeScripts() {
   return scripts;
 }
 
-std::string SaveText(int stage) {
-  return std::to_string(stage) + " " + std::to_string(game::SaveCheck(stage));
-}
-
-class InstalledGame : public testing::Test {
+class InstalledGame : public installtest::InstalledTree {
  protected:
   void SetUp() override {
-    root_ = installtest::FreshTestFolder();
-    prefix_ = installtest::InstallMovedReadOnly(root_);
-    ASSERT_FALSE(prefix_.empty());
+    InstalledTree::SetUp();
+    if (HasFatalFailure()) return;
     work_ = root_ + "work/";
     home_ = root_ + "home/";
     fs::create_directories(work_);
     fs::create_directories(home_);
     tree_ = installtest::Snapshot(prefix_);
   }
-  void TearDown() override { installtest::RemoveTree(root_); }
 
   // Runs the installed program from the empty working folder; the script and
   // the program's output stay outside it.
@@ -81,7 +75,7 @@ class InstalledGame : public testing::Test {
     EXPECT_EQ(installtest::Snapshot(prefix_), tree_);
   }
 
-  std::string root_, prefix_, work_, home_;
+  std::string work_, home_;
   std::map<std::string, std::string> tree_;
 };
 
@@ -112,8 +106,6 @@ TEST_F(InstalledGame, ClearsAStageSavesInTheDataFolderAndContinuesThere) {
 TEST_F(InstalledGame, XdgVariablesDecideWhereFilesGo) {
   const Scripts scripts = MakeScripts();
   std::ofstream(root_ + "plain-file") << "not a folder";
-  const std::vector<std::string> noXdg = {"-u", "XDG_DATA_HOME", "-u", "XDG_CACHE_HOME",
-                                          "-u", "XDG_STATE_HOME"};
   const struct {
     const char* name;
     std::vector<std::string>
@@ -149,7 +141,7 @@ TEST_F(InstalledGame, XdgVariablesDecideWhereFilesGo) {
     SCOPED_TRACE(c.name);
     for (const char* folder : {"home", "data-home", "cache-home"}) fs::remove_all(root_ + folder);
     fs::create_directories(home_);
-    std::vector<std::string> environment = noXdg;
+    std::vector<std::string> environment = installtest::UNSET_XDG;
     for (std::string setting : c.environment) {
       if (const size_t at = setting.find("{root}"); at != std::string::npos)
         setting.replace(at, 6, root_);

@@ -7,6 +7,9 @@
 #include <filesystem>
 #include <sstream>
 
+#include "support/run_folder.h"
+#include "support/script_text.h"
+
 namespace installtest {
 
 namespace fs = std::filesystem;
@@ -25,14 +28,9 @@ void SetWritable(const std::string& folder, bool writable) {
   if (!writable) fs::permissions(folder, write, change, ignored);
 }
 
-}  // namespace
-
-std::string FreshTestFolder() {
-  std::string folder = testing::TempDir() + "vaulmoor-XXXXXX";
-  EXPECT_NE(mkdtemp(folder.data()), nullptr) << folder;
-  return folder + "/";
-}
-
+// Installs the build into folder + "staged", moves the tree to folder + "moved"
+// and makes it read-only. Returns the moved prefix with a trailing '/'; "" after
+// a failed test assertion.
 std::string InstallMovedReadOnly(const std::string& folder) {
   const testsupport::RunResult install = testsupport::RunCommand(
       folder, VAULMOOR_CMAKE, {"--install", VAULMOOR_BUILD_DIR, "--prefix", folder + "staged"}, {},
@@ -42,6 +40,14 @@ std::string InstallMovedReadOnly(const std::string& folder) {
   fs::rename(folder + "staged", folder + "moved");
   MakeReadOnly(folder + "moved");
   return folder + "moved/";
+}
+
+}  // namespace
+
+std::string FreshTestFolder() {
+  std::string folder = testing::TempDir() + "vaulmoor-XXXXXX";
+  EXPECT_NE(mkdtemp(folder.data()), nullptr) << folder;
+  return folder + "/";
 }
 
 void MakeReadOnly(const std::string& folder) {
@@ -73,8 +79,7 @@ std::vector<std::string> FolderContents(const std::string& folder) {
 }
 
 std::string WithKeyTap(const std::string& script, uint32_t atMs, const std::string& key) {
-  const std::string tap = std::to_string(atMs) + " down " + key + "\n" + std::to_string(atMs + 40) +
-                          " up " + key + "\n";
+  const std::string tap = testsupport::Tap(atMs, key, 40);
   std::istringstream lines(script);
   std::string result;
   bool tapped = false;
@@ -89,7 +94,19 @@ std::string WithKeyTap(const std::string& script, uint32_t atMs, const std::stri
 }
 
 std::vector<std::string> FreshHome(const std::string& home) {
-  return {"-u", "XDG_DATA_HOME", "-u", "XDG_CACHE_HOME", "-u", "XDG_STATE_HOME", "HOME=" + home};
+  std::vector<std::string> environment = UNSET_XDG;
+  environment.push_back("HOME=" + home);
+  return environment;
+}
+
+void InstalledTree::SetUp() {
+  root_ = FreshTestFolder();
+  prefix_ = InstallMovedReadOnly(root_);
+  ASSERT_FALSE(prefix_.empty());
+}
+
+void InstalledTree::TearDown() {
+  RemoveTree(root_);
 }
 
 }  // namespace installtest

@@ -3,12 +3,12 @@
 // moved tree would be.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <map>
 #include <string>
 #include <vector>
-
-#include "support/run_folder.h"
 
 namespace installtest {
 
@@ -16,11 +16,6 @@ namespace installtest {
 // short: fontconfig loses memory (which the sanitizer build reports) when the
 // paths it builds from HOME run long, and the tests put HOME in this folder.
 std::string FreshTestFolder();
-
-// Installs the build into folder + "staged", moves the tree to folder + "moved"
-// and makes it read-only. Returns the moved prefix with a trailing '/'; "" after
-// a failed test assertion.
-std::string InstallMovedReadOnly(const std::string& folder);
 
 // Makes the folder and everything under it read-only.
 void MakeReadOnly(const std::string& folder);
@@ -39,8 +34,23 @@ std::vector<std::string> FolderContents(const std::string& folder);
 // time order.
 std::string WithKeyTap(const std::string& script, uint32_t atMs, const std::string& key);
 
+// The arguments of env(1) that unset the XDG base directory variables the game reads.
+inline const std::vector<std::string> UNSET_XDG = {"-u", "XDG_DATA_HOME", "-u", "XDG_CACHE_HOME",
+                                                   "-u", "XDG_STATE_HOME"};
+
 // The environment of a player whose HOME is home and who has none of the XDG
 // base directory variables set.
 std::vector<std::string> FreshHome(const std::string& home);
+
+// A test with the build installed into a fresh folder of its own, root_: the tree
+// is moved to root_ + "moved/" (prefix_) and made read-only. The whole folder is
+// removed after the test.
+class InstalledTree : public testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  std::string root_, prefix_;
+};
 
 }  // namespace installtest

@@ -3,12 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "lang/language.h"
+#include "support/run_folder.h"
+#include "support/test_temp.h"
 
 namespace {
 
@@ -16,17 +17,14 @@ namespace fs = std::filesystem;
 
 struct Output {
   int status;
-  std::string text;  // standard output and error together
+  std::string text;  // standard output, then standard error
 };
 
-Output RunCommand(const std::string& command) {
-  Output output{-1, ""};
-  FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-  if (pipe == nullptr) return output;
-  char buffer[512];
-  while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) output.text += buffer;
-  output.status = pclose(pipe);
-  return output;
+// Runs one of gettext's tools on its arguments.
+Output RunTool(const char* tool, const std::vector<std::string>& args) {
+  const testsupport::RunResult run = testsupport::RunCommand(testing::TempDir(), tool, args, {},
+                                                             testsupport::TestTempPath("tool-"));
+  return {run.exitStatus, run.out + run.err};
 }
 
 std::vector<fs::path> Catalogues() {
@@ -49,8 +47,8 @@ TEST(Catalogues, AreTheLanguagesOfTheGame) {
 TEST(Catalogues, TranslateEveryMessageWithNothingFuzzy) {
   ASSERT_FALSE(Catalogues().empty());
   for (const fs::path& catalogue : Catalogues()) {
-    const Output output = RunCommand(std::string(MSGFMT) + " -c --statistics -o /dev/null '" +
-                                     catalogue.string() + "'");
+    const Output output =
+        RunTool(MSGFMT, {"-c", "--statistics", "-o", "/dev/null", catalogue.string()});
     EXPECT_EQ(output.status, 0) << output.text;
     // msgfmt counts "N translated messages", then any fuzzy and untranslated ones.
     EXPECT_NE(output.text.find(" translated message"), std::string::npos) << output.text;
@@ -62,8 +60,7 @@ TEST(Catalogues, TranslateEveryMessageWithNothingFuzzy) {
 
 TEST(Catalogues, HoldEveryTextTheSourcesMarkAndNoOther) {
   for (const fs::path& catalogue : Catalogues()) {
-    const Output output =
-        RunCommand(std::string(MSGCMP) + " '" + catalogue.string() + "' '" + VAULMOOR_POT + "'");
+    const Output output = RunTool(MSGCMP, {catalogue.string(), VAULMOOR_POT});
     EXPECT_EQ(output.status, 0) << catalogue << ": " << output.text;
     EXPECT_EQ(output.text.find("not used"), std::string::npos) << catalogue << ": " << output.text;
   }

@@ -3,12 +3,12 @@
 // the previous one intact and says so.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <ostream>
 #include <string>
 
-#include "game/save_file.h"
 #include "robustness/hostile_files.h"
 #include "support/run_folder.h"
 
@@ -16,14 +16,9 @@ namespace {
 
 namespace fs = std::filesystem;
 using testsupport::ReadFile;
+using testsupport::SaveText;
 
 constexpr const char* SAVE = "data/save.dat";
-
-// After CONTINUE and one move on an open-floor stage, the save names the stage
-// after the one CONTINUE started: "1 20" when it started at the first stage.
-std::string SaveFor(int32_t stage) {
-  return std::to_string(stage) + " " + std::to_string(game::SaveCheck(stage));
-}
 
 struct SaveCase {
   const char* name;
@@ -45,7 +40,9 @@ TEST_P(SaveFileContents, ContinueStartsAtAnExistingStage) {
   const testsupport::RunResult run =
       testsupport::RunHeadless(folder, robustness::SCRIPT_CONTINUE_AND_CLEAR);
   EXPECT_EQ(run.exitStatus, robustness::EXIT_CLOSED) << run.err;
-  EXPECT_EQ(ReadFile(folder + SAVE), SaveFor(row.continuesAt + 1));
+  // One move clears the open-floor stage, so the save names the stage after the
+  // one CONTINUE started: "1 20" when it started at the first stage.
+  EXPECT_EQ(ReadFile(folder + SAVE), SaveText(row.continuesAt + 1));
 }
 
 INSTANTIATE_TEST_SUITE_P(SaveFile, SaveFileContents,
@@ -55,9 +52,9 @@ INSTANTIATE_TEST_SUITE_P(SaveFile, SaveFileContents,
                                          SaveCase{"Empty", "", 0}, SaveCase{"OnlyTheStage", "5", 0},
                                          SaveCase{"Words", "five eleven", 0},
                                          SaveCase{"Garbage", robustness::GarbageBytes(300, 4), 0},
-                                         SaveCase{"StageTooLargeWithItsCheck", SaveFor(40), 0},
-                                         SaveCase{"StageNegativeWithItsCheck", SaveFor(-3), 0},
-                                         SaveCase{"StageOfTheEnding", SaveFor(32), 0},
+                                         SaveCase{"StageTooLargeWithItsCheck", SaveText(40), 0},
+                                         SaveCase{"StageNegativeWithItsCheck", SaveText(-3), 0},
+                                         SaveCase{"StageOfTheEnding", SaveText(32), 0},
                                          SaveCase{"NumbersTooLarge", "99999999999 99999999999", 0},
                                          SaveCase{"NulBytes", std::string("5\0 11", 5), 0}),
                          robustness::RowName());
@@ -67,7 +64,7 @@ TEST(SaveFile, MissingStartsTheFirstStage) {
   const testsupport::RunResult run =
       testsupport::RunHeadless(folder, robustness::SCRIPT_CONTINUE_AND_CLEAR);
   EXPECT_EQ(run.exitStatus, robustness::EXIT_CLOSED) << run.err;
-  EXPECT_EQ(ReadFile(folder + SAVE), SaveFor(1));
+  EXPECT_EQ(ReadFile(folder + SAVE), SaveText(1));
 }
 
 // A directory where the save file should be cannot be read or replaced: play

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -13,6 +14,7 @@
 
 #include "app/startup_bitmaps.h"
 #include "audio/wave_file.h"
+#include "game/save_file.h"
 #include "gfx/bitmap_file.h"
 #include "lang/language.h"
 #include "support/test_temp.h"
@@ -185,6 +187,16 @@ RunResult RunHeadless(const std::string& folder, const std::string& script,
   std::vector<std::string> args = {"--headless", "--script", "script.txt"};
   args.insert(args.end(), extraArgs.begin(), extraArgs.end());
   return RunProgram(folder, args, {DESIGNED_LOCALE});
+}
+
+std::string ScreenshotPath(const std::string& folder, size_t n) {
+  char name[32];
+  std::snprintf(name, sizeof name, "scr%04zu.bmp", n);
+  return folder + name;
+}
+
+std::string SaveText(int32_t stage) {
+  return std::to_string(stage) + " " + std::to_string(game::SaveCheck(stage));
 }
 
 std::string ReadFile(const std::string& path) {

@@ -2,6 +2,7 @@
 // program and fixture game files, and headless runs of it from a script.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -60,6 +61,11 @@ RunResult RunProgram(const std::string& folder, const std::vector<std::string>& 
 RunResult RunCommand(const std::string& folder, const std::string& program,
                      const std::vector<std::string>& args,
                      const std::vector<std::string>& environment, const std::string& outputs);
+
+// The path of the program's screenshot n (scr0000.bmp onwards) in folder.
+std::string ScreenshotPath(const std::string& folder, size_t n);
+// The save file's text naming stage: its number and its check value.
+std::string SaveText(int32_t stage);
 
 // The whole file as bytes; empty when it cannot be read.
 std::string ReadFile(const std::string& path);
