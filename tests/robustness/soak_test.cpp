@@ -14,7 +14,6 @@
 #include <string>
 #include <vector>
 
-#include "game/save_file.h"
 #include "robustness/hostile_files.h"
 #include "support/run_folder.h"
 
@@ -241,8 +240,8 @@ TEST(Soak, RandomPlayThroughEveryScene) {
     if (event.what.find("space") == std::string::npos) ending.push_back(event);
   ending.push_back({61000, "down space"});
   int endingStatus = -1;
-  const SoakReport ending_run = RunSoak(
-      "soak_ending", stages, "31 " + std::to_string(game::SaveCheck(31)), ending, &endingStatus);
+  const SoakReport ending_run =
+      RunSoak("soak_ending", stages, testsupport::SaveText(31), ending, &endingStatus);
 
   EXPECT_EQ(playStatus, robustness::EXIT_CLOSED);
   EXPECT_EQ(endingStatus, robustness::EXIT_CLOSED);

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "game/data_model.h"
-#include "game/save_file.h"
 #include "game/stage_file.h"
 #include "stages/stage_source.h"
 #include "support/run_folder.h"
@@ -43,10 +42,6 @@ std::string RealGameFolder(const std::string& name, const std::string& stageText
       stageText.empty() ? testsupport::ReadFile(VAULMOOR_SOURCE_DIR "/data/stage.dat") : stageText);
 }
 
-std::string SaveText(int stage) {
-  return std::to_string(stage) + " " + std::to_string(game::SaveCheck(stage));
-}
-
 TEST(Playthrough, EveryStageToTheEnding) {
   Playthrough play = MakePlaythrough();
   ASSERT_EQ(play.clearTimes.size(), 32u);
@@ -54,7 +49,7 @@ TEST(Playthrough, EveryStageToTheEnding) {
   testsupport::RunResult run = testsupport::RunHeadless(folder, play.script);
   EXPECT_EQ(run.exitStatus, 1) << run.err;
   // The last save is written when stage 31 is cleared; clearing stage 32 writes none.
-  EXPECT_EQ(testsupport::ReadFile(folder + "data/save.dat"), SaveText(31));
+  EXPECT_EQ(testsupport::ReadFile(folder + "data/save.dat"), testsupport::SaveText(31));
 }
 
 TEST(Playthrough, SavesAfterEachClearedStage) {
@@ -65,7 +60,7 @@ TEST(Playthrough, SavesAfterEachClearedStage) {
     std::string folder = RealGameFolder("tools_playthrough_" + std::to_string(cleared));
     testsupport::RunResult run = testsupport::RunHeadless(
         folder, play.script, {"--until", std::to_string(play.clearTimes[cleared - 1])});
-    EXPECT_EQ(testsupport::ReadFile(folder + "data/save.dat"), SaveText(cleared))
+    EXPECT_EQ(testsupport::ReadFile(folder + "data/save.dat"), testsupport::SaveText(cleared))
         << "after stage " << cleared << ": " << run.err;
   }
 }
@@ -116,7 +111,7 @@ TEST_P(HintsAlone, ReachTheEnding) {
   testsupport::RunResult run =
       testsupport::RunHeadless(folder, script.str(), {"--until", std::to_string(end + 1000)});
   EXPECT_EQ(run.exitStatus, 1) << run.err;
-  EXPECT_EQ(testsupport::ReadFile(folder + "data/save.dat"), SaveText(31));
+  EXPECT_EQ(testsupport::ReadFile(folder + "data/save.dat"), testsupport::SaveText(31));
   std::string first = testsupport::ReadFile(folder + "scr0000.bmp");
   std::string second = testsupport::ReadFile(folder + "scr0001.bmp");
   ASSERT_EQ(first.size(), 1078u + 320 * 240);
