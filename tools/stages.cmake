@@ -1,7 +1,7 @@
 # The cellar source compiler, the stage solver's command, its solution measures and the
 # playthrough script generator.
 add_library(vm_stage_source STATIC ${CMAKE_CURRENT_LIST_DIR}/stages/stage_source.cpp)
-target_include_directories(vm_stage_source PUBLIC ${CMAKE_CURRENT_LIST_DIR} ${CMAKE_SOURCE_DIR}/src)
+vaulmoor_headers(vm_stage_source ROOT ${CMAKE_CURRENT_LIST_DIR} PUBLIC stages/stage_source.h)
 
 add_executable(vaulmoor-stagec ${CMAKE_CURRENT_LIST_DIR}/stages/stagec_main.cpp)
 target_link_libraries(vaulmoor-stagec PRIVATE vm_stage_source vm_game_rules)
@@ -11,7 +11,8 @@ target_link_libraries(vaulmoor-stagec PRIVATE vm_stage_source vm_game_rules)
 add_library(vm_playthrough STATIC ${CMAKE_CURRENT_LIST_DIR}/solver/playthrough.cpp
             ${CMAKE_CURRENT_LIST_DIR}/solver/solution_stats.cpp
             ${CMAKE_CURRENT_LIST_DIR}/solver/position_walks.cpp)
-target_include_directories(vm_playthrough PUBLIC ${CMAKE_CURRENT_LIST_DIR})
+vaulmoor_headers(vm_playthrough ROOT ${CMAKE_CURRENT_LIST_DIR}
+  PUBLIC solver/playthrough.h solver/solution_stats.h solver/position_walks.h)
 target_link_libraries(vm_playthrough PUBLIC vm_game_solver)
 
 add_executable(vaulmoor-solve ${CMAKE_CURRENT_LIST_DIR}/solver/solve_main.cpp)

@@ -1,7 +1,7 @@
 // The paced frame loop: one scene call per frame, then the window messages.
 #include "app/frame_loop.h"
 
-#include "app/shell_state.h"
+#include "shared/shell_state.h"
 #include "input/input.h"
 #include "platform/platform.h"
 
@@ -42,9 +42,9 @@ int RunFrameLoop(void (*scene)()) {
     input::PollJoystick();
     scene();
     WaitForFrameTime();
-    FrameStep = static_cast<uint32_t>(FrameStart - PreviousFrameStart) / 1000.0;
+    shared::FrameStep = static_cast<uint32_t>(FrameStart - PreviousFrameStart) / 1000.0;
     PreviousFrameStart = FrameStart;
-    if (FrameStep > MAX_FRAME_STEP) FrameStep = MAX_FRAME_STEP;
+    if (shared::FrameStep > MAX_FRAME_STEP) shared::FrameStep = MAX_FRAME_STEP;
   } while (PumpMessages());
   return 1;
 }

@@ -5,9 +5,9 @@
 #include <string>
 
 #include "app/frame_loop.h"
-#include "app/scene_trace.h"
+#include "shared/scene_trace.h"
 #include "app/shell.h"
-#include "app/shell_state.h"
+#include "shared/shell_state.h"
 #include "audio/music.h"
 #include "audio/sound.h"
 #include "game/scenes.h"
@@ -39,8 +39,8 @@ constexpr int EXIT_STARTUP_FAILED = 2;
 void OpenReport() {
   const std::string path = platform::UserFilePath(platform::UserFile::Log, "./report.txt");
   if (path.empty()) return;
-  ReportFile = std::fopen(path.c_str(), "w");
-  if (!ReportFile)
+  shared::ReportFile = std::fopen(path.c_str(), "w");
+  if (!shared::ReportFile)
     std::fprintf(stderr, "vaulmoor: cannot create %s; the display-memory log is skipped\n",
                  path.c_str());
 }
@@ -65,14 +65,14 @@ int WinMain(int argc, char** argv) {
     std::fputs((StartOptions.help ? HelpText() : VersionText()).c_str(), stdout);
     return 0;
   }
-  if (StartOptions.trace && !OpenSceneTrace(StartOptions.trace)) {
+  if (StartOptions.trace && !shared::OpenSceneTrace(StartOptions.trace)) {
     std::fprintf(stderr, "vaulmoor: %s: cannot create the scene record\n", StartOptions.trace);
     return EXIT_STARTUP_FAILED;
   }
   if (!platform::Init(StartOptions.platform)) return EXIT_STARTUP_FAILED;
   OpenReport();
   EmptyLatchesAndSlots();
-  FillSineTable();
+  shared::FillSineTable();
   if (!platform::CreateMainWindow(WINDOW_TITLE, WindowProc) ||
       gfx::InitDisplay(gfx::SCREEN_WIDTH, gfx::SCREEN_HEIGHT) != 1)
     FailStartup("Can't create DirectDraw Object");

@@ -3,7 +3,7 @@
 #include <ctime>
 
 #include "app/shell.h"
-#include "app/shell_state.h"
+#include "shared/shell_state.h"
 #include "audio/music.h"
 #include "audio/sound.h"
 #include "gfx/present.h"
@@ -16,9 +16,9 @@ namespace {
 
 void OnCreate() {
   // Headless runs must repeat exactly, so their generator starts from a fixed seed.
-  SeedRandom(platform::IsHeadless() ? 0 : static_cast<uint32_t>(std::time(nullptr)));
+  shared::SeedRandom(platform::IsHeadless() ? 0 : static_cast<uint32_t>(std::time(nullptr)));
   if ((platform::GetKeyState(platform::VK_F10) & 0x8000) || StartOptions.platform.pageFlip)
-    PageFlipMode = 1;
+    shared::PageFlipMode = 1;
 }
 
 // Shows the last frame, releases everything in order and ends the window.
@@ -30,8 +30,8 @@ void CloseProgram() {
   gfx::ShutdownFonts();
   audio::CloseMusicDevice();
   platform::DestroyMainWindow();
-  if (ReportFile) std::fclose(ReportFile);
-  ReportFile = nullptr;
+  if (shared::ReportFile) std::fclose(shared::ReportFile);
+  shared::ReportFile = nullptr;
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // The cheese browser: a pointer over the side panel's list and the information panel on Space.
-#include "app/shell_state.h"
+#include "shared/shell_state.h"
 #include "game/board_drawing.h"
 #include "game/scene_functions.h"
 #include "game/scenes.h"
@@ -53,7 +53,7 @@ void BrowseScene() {
   DrawSidePanel();
   gfx::BlitKeyed(242, 89 + 28 * MenuCursor, 3, 112, 200, 138, 226);
   gfx::PresentFrame(0, 0);
-  if (SceneTimer > 0) SceneTimer -= app::FrameStep;
+  if (SceneTimer > 0) SceneTimer -= shared::FrameStep;
 }
 
 }  // namespace game

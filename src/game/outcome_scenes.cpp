@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "app/shell_state.h"
+#include "shared/shell_state.h"
 #include "audio/sound.h"
 #include "game/board_drawing.h"
 #include "game/catalogue.h"
@@ -47,11 +47,11 @@ void CheeseReachesCustomer() {
   GameState = 5;
   int32_t ripeness = DroppedRipeness();
   if (ripeness == RIPENESS_ROTTEN) {
-    audio::PlaySoundEffect(app::SoundRottenDrop, -1);
+    audio::PlaySoundEffect(shared::SoundRottenDrop, -1);
   } else if (ripeness == RIPENESS_GOOD) {
-    audio::PlaySoundEffect(app::SoundGoodDelivery, -1);
+    audio::PlaySoundEffect(shared::SoundGoodDelivery, -1);
   } else {
-    audio::PlaySoundEffect(app::SoundWrongRipeness, -1);
+    audio::PlaySoundEffect(shared::SoundWrongRipeness, -1);
   }
 }
 
@@ -79,7 +79,7 @@ void RottenVerdict(double t) {
   DeliverCheese();
   SceneTimer = 0.0;
   WaitSeconds(1.0);
-  StartCollapse(FAILURE_ROTTEN, app::SoundRottenFailure);
+  StartCollapse(FAILURE_ROTTEN, shared::SoundRottenFailure);
 }
 
 void WrongRipenessVerdict(double t) {
@@ -89,7 +89,7 @@ void WrongRipenessVerdict(double t) {
   if (t <= 1.0) return;
   DeliverCheese();
   SceneTimer = 0.0;
-  StartCollapse(FAILURE_WRONG_RIPENESS, app::SoundFailure);
+  StartCollapse(FAILURE_WRONG_RIPENESS, shared::SoundFailure);
 }
 
 // SceneTimer runs on and MovePhase stays finished, so the next play frame runs the
@@ -105,7 +105,7 @@ void GoodVerdict(double t) {
 
 void MoveParadeCheese(int32_t i) {
   CheeseInfo& info = CheeseCatalogue[i];
-  info.paradeX += (10 * i + 50) * app::FrameStep;
+  info.paradeX += (10 * i + 50) * shared::FrameStep;
   if (info.paradeX > 540) info.paradeX = -50.0;
   int32_t sx = 24 * (i % 7), sy = 24 * (i / 7) + 24;
   gfx::BlitKeyed(static_cast<int32_t>(info.paradeX), 80 + 10 * i, 1, sx, sy, sx + 24, sy + 24);
@@ -131,7 +131,7 @@ void DropScene() {
   } else {
     CheeseReachesCustomer();
   }
-  SceneTimer += app::FrameStep;
+  SceneTimer += shared::FrameStep;
 }
 
 void VerdictScene() {
@@ -147,17 +147,17 @@ void VerdictScene() {
       WrongRipenessVerdict(t);
       break;
   }
-  SceneTimer += app::FrameStep;
+  SceneTimer += shared::FrameStep;
 }
 
 void CollapseScene() {
-  SceneTimer += 2 * app::FrameStep;
+  SceneTimer += 2 * shared::FrameStep;
   double t = SceneTimer;
   // Tiles start falling from the bottom right, one row or half a column per unit of t².
   for (int32_t j = 11; j >= 0; --j) {
     for (int32_t i = 11; i >= 0; --i) {
       double& offset = CollapseOffsets[i][j];
-      if ((11 - j) + 2 * (11 - i) < t * t) offset += app::FrameStep;
+      if ((11 - j) + 2 * (11 - i) < t * t) offset += shared::FrameStep;
       int32_t v = i < BOARD_SIZE && j < BOARD_SIZE && Board[i][j] < CELL_CHEESE_FIRST ? Board[i][j]
                                                                                       : CELL_FLOOR;
       gfx::BlitOpaque(24 * i - 12, 24 * j - 12 + static_cast<int32_t>(400.0 * offset * offset), 1,
@@ -187,7 +187,7 @@ void EndingScene() {
   WalkFrame = quarter == 2 ? 0 : quarter;
   gfx::BlitKeyed(148, 100, 2, 32 * WalkFrame + 36, 144, 32 * WalkFrame + 60, 192);
   for (int32_t i = 5; i < CATALOGUE_SIZE; ++i) MoveParadeCheese(i);  // in front of the player
-  SceneTimer += app::FrameStep;
+  SceneTimer += shared::FrameStep;
   if (IsSpaceDown()) std::exit(1);
   gfx::PresentFrame(1, 0);
 }

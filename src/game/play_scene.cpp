@@ -1,8 +1,8 @@
 // Stage start with its intro card, the play scene (input, moves, clears) and the walk animation.
 #include <cstring>
 
-#include "app/scene_trace.h"
-#include "app/shell_state.h"
+#include "shared/scene_trace.h"
+#include "shared/shell_state.h"
 #include "audio/sound.h"
 #include "game/board_drawing.h"
 #include "game/catalogue.h"
@@ -46,7 +46,7 @@ bool HintWanted = false;     // asked for and not yet answered (real-time runs)
 PositionKey HintWantedAt{};  // where it was asked for
 
 void ShowIntroCard() {
-  app::TraceScene("intro", StageNumber + 1);
+  shared::TraceScene("intro", StageNumber + 1);
   gfx::BlitOpaque(20, 80, 8, 0, 0, 200, 80);
   gfx::PrintText(INTRO_HEADING_LEFT, 90, lang::Translate("熟成庫　%d"), StageNumber + 1);
   gfx::BeginText(16);
@@ -73,12 +73,12 @@ void ReadDirections() {
 }
 
 void ClearStage() {
-  app::TraceScene("clear", StageNumber + 1);
+  shared::TraceScene("clear", StageNumber + 1);
   DrawBoard();
   DrawPlayer(PlayerX, PlayerY, 0.0);
   gfx::BlitKeyed(20, 95, 5, 0, 100, 200, 150);
   gfx::PresentFrame(0, 0);
-  audio::PlaySoundEffect(app::SoundStageClear, -1);
+  audio::PlaySoundEffect(shared::SoundStageClear, -1);
   WaitSeconds(0.5);
   ++StageNumber;
   if (StageNumber == STAGE_COUNT) {
@@ -162,7 +162,7 @@ bool AnyCheeseListed() {
 }  // namespace
 
 void StartStage(int32_t n) {
-  app::TraceScene("stage", n + 1);
+  shared::TraceScene("stage", n + 1);
   SceneTimer = 0.0;
   MovePhase = MOVE_PHASE_IDLE;
   SetUpStage(n);
@@ -226,7 +226,7 @@ void PlayScene() {
   if (input::JoyButton[2] == 1 || IsKeyDown('Q')) {
     PushedPiece = FAILURE_GIVEN_UP;
     GameState = 6;
-    audio::PlaySoundEffect(app::SoundFailure, -1);
+    audio::PlaySoundEffect(shared::SoundFailure, -1);
     std::memset(CollapseOffsets, 0, sizeof CollapseOffsets);
   }
   // With no cheese to list the browser has nothing to show, so it does not open.
@@ -244,9 +244,9 @@ void MoveScene() {
   int32_t quarter = static_cast<int32_t>(SceneTimer / 0.25) % 4 - 1;
   WalkFrame = quarter == 2 ? 0 : quarter;
   gfx::PresentFrame(0, 0);
-  SceneTimer += 4 * app::FrameStep;
+  SceneTimer += 4 * shared::FrameStep;
   // Commit one advance early, so the last drawn offset stays below a whole cell.
-  if (SceneTimer + 4 * app::FrameStep < 1.0) return;
+  if (SceneTimer + 4 * shared::FrameStep < 1.0) return;
   SceneTimer = 0.0;
   MovePhase = MOVE_PHASE_FINISHED;
   GameState = 1;

@@ -1,7 +1,7 @@
 // The scene dispatcher: one call of the current scene's function per frame.
 #include "game/scenes.h"
 
-#include "app/scene_trace.h"
+#include "shared/scene_trace.h"
 #include "game/scene_functions.h"
 
 namespace game {
@@ -13,7 +13,7 @@ int32_t DispatchedState = -1;  // the scene of the last frame, for the scene rec
 void DispatchScene() {
   if (GameState != DispatchedState) {
     DispatchedState = GameState;
-    app::TraceScene("scene", GameState);
+    shared::TraceScene("scene", GameState);
   }
   switch (GameState) {
     case 0:

@@ -2,7 +2,7 @@
 # colour tables, rectangle copies, presentation, screenshots and bitmap files.
 # Bitmap files on their own (no display, no SDL), shared with the art tool.
 add_library(vm_bitmap_file STATIC ${CMAKE_CURRENT_LIST_DIR}/bitmap_file.cpp)
-target_include_directories(vm_bitmap_file PUBLIC ${CMAKE_SOURCE_DIR}/src)
+vaulmoor_headers(vm_bitmap_file PUBLIC gfx/bitmap_file.h)
 
 add_library(vm_gfx STATIC
   ${CMAKE_CURRENT_LIST_DIR}/ddraw.cpp
@@ -11,9 +11,11 @@ add_library(vm_gfx STATIC
   ${CMAKE_CURRENT_LIST_DIR}/palette.cpp
   ${CMAKE_CURRENT_LIST_DIR}/blit.cpp
   ${CMAKE_CURRENT_LIST_DIR}/present.cpp)
-target_include_directories(vm_gfx PUBLIC ${CMAKE_SOURCE_DIR}/src)
+vaulmoor_headers(vm_gfx
+  PUBLIC gfx/ddraw.h gfx/surfaces.h gfx/slot_loading.h gfx/palette.h gfx/blit.h gfx/present.h
+  PRIVATE gfx/slot_log.h)
 target_link_libraries(vm_gfx PUBLIC vm_bitmap_file vm_platform vm_platform_bitmap
-  vm_platform_files vm_shell_state)
+  vm_platform_files vm_shared)
 # Pixel loops (keyed copies, conversions) are worth vectorising with loop
 # epilogues, which GCC's default -O2 cost model leaves out.
 target_compile_options(vm_gfx PRIVATE $<$<CXX_COMPILER_ID:GNU>:-fvect-cost-model=dynamic>)

@@ -6,5 +6,6 @@ add_library(vm_gfx_draw STATIC
   ${CMAKE_CURRENT_LIST_DIR}/pixels.cpp
   ${CMAKE_CURRENT_LIST_DIR}/effects.cpp
   ${CMAKE_CURRENT_LIST_DIR}/particles.cpp)
-target_include_directories(vm_gfx_draw PUBLIC ${CMAKE_SOURCE_DIR}/src)
+vaulmoor_headers(vm_gfx_draw
+  PUBLIC gfx/text.h gfx/shapes.h gfx/pixels.h gfx/effects.h gfx/particles.h)
 target_link_libraries(vm_gfx_draw PUBLIC vm_gfx vm_platform_font)

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "app/shell_state.h"
+#include "shared/shell_state.h"
 #include "gfx/ddraw.h"
 #include "gfx/palette.h"
 #include "gfx/pixels.h"
@@ -296,7 +296,7 @@ int32_t BlitRotated(int32_t dx1, int32_t dy1, int32_t dx2, int32_t dy2, int32_t 
   }
   // Angles outside 0..359 are taken modulo 360 so the cosine stays inside the table.
   const int32_t degrees = (angle % 360 + 360) % 360;
-  const int64_t sn = app::SineTable[degrees], cs = app::SineTable[degrees + 90];
+  const int64_t sn = shared::SineTable[degrees], cs = shared::SineTable[degrees + 90];
   const int64_t hw = W >> 1, hh = H >> 1, ox = (W - SW) >> 1, oy = (H - SH) >> 1;
   const int64_t uStart = 360 * hw - hw * cs + hh * sn;
   const int64_t vStart = 360 * hh - hw * sn - hh * cs;

@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "app/shell_state.h"
+#include "shared/shell_state.h"
 #include "gfx/ddraw.h"
 #include "gfx/pixels.h"
 #include "gfx/surfaces.h"
@@ -17,7 +17,7 @@ namespace {
 
 // A random velocity in -spread/2 .. spread - 1 - spread/2 (halves rounded down).
 double RandomVelocity(int32_t spread) {
-  return static_cast<double>(app::NextRandom() % spread - spread / 2);
+  return static_cast<double>(shared::NextRandom() % spread - spread / 2);
 }
 
 }  // namespace
@@ -55,8 +55,8 @@ void DrawParticles() {
   for (int32_t i = 0; i < ParticleCount; ++i) {
     Particle& particle = ParticleTable[i];
     if (particle.active != 1) continue;
-    particle.x = particle.x + app::FrameStep * particle.vx;
-    particle.y = particle.y + app::FrameStep * particle.vy;
+    particle.x = particle.x + shared::FrameStep * particle.vx;
+    particle.y = particle.y + shared::FrameStep * particle.vy;
     // Truncation toward zero: -0.5 still lands in column 0, -1.0 is off the
     // screen. Far-off positions are not converted to integers at all.
     if (locked && particle.x > -1.0 && particle.x < SCREEN_WIDTH && particle.y > -1.0 &&

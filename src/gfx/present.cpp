@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/shell_state.h"
+#include "shared/shell_state.h"
 #include "gfx/bitmap_file.h"
 #include "gfx/ddraw.h"
 #include "gfx/palette.h"
@@ -103,7 +103,7 @@ void WatchScreenshotKey() {
 void PresentFrame(int32_t clear, int32_t colour) {
   WatchScreenshotKey();
   if (!PrimarySurface || !BackSurface) return;
-  if (app::PageFlipMode == 0)
+  if (shared::PageFlipMode == 0)
     BltFast(PrimarySurface, 0, 0, BackSurface, SCREEN_RECT, false);
   else
     Flip(PrimarySurface, BackSurface);

@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "app/shell_state.h"
+#include "shared/shell_state.h"
 #include "gfx/palette.h"
 #include "gfx/present.h"
 #include "gfx/slot_log.h"
@@ -29,7 +29,7 @@ double Kilobytes(uint32_t bytes) {
 
 // One display-memory line of the log, with the free memory (or the total).
 void LogMemory(const char* format, uint32_t bytes) {
-  if (app::ReportFile) std::fprintf(app::ReportFile, format, Kilobytes(bytes));
+  if (shared::ReportFile) std::fprintf(shared::ReportFile, format, Kilobytes(bytes));
 }
 
 // Releases the slot's surface, if any, and leaves the slot empty.
@@ -42,8 +42,8 @@ void EmptySlot(int32_t slot) {
 }  // namespace
 
 void LogSlotCreated(int32_t slot) {
-  if (app::ReportFile)
-    std::fprintf(app::ReportFile, "VRAM空き容量   %9.2lf KB スプライト番号 %2d\n",
+  if (shared::ReportFile)
+    std::fprintf(shared::ReportFile, "VRAM空き容量   %9.2lf KB スプライト番号 %2d\n",
                  Kilobytes(platform::DisplayMemoryFree()), slot);
 }
 

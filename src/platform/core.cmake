@@ -13,5 +13,6 @@ add_library(vm_platform STATIC
   ${CMAKE_CURRENT_LIST_DIR}/script_player.cpp
   ${CMAKE_CURRENT_LIST_DIR}/window.cpp
   ${CMAKE_CURRENT_LIST_DIR}/window_system.cpp)
-target_include_directories(vm_platform PUBLIC ${PROJECT_SOURCE_DIR}/src)
+vaulmoor_headers(vm_platform PUBLIC platform/platform.h platform/script.h
+  PRIVATE platform/core_internal.h)
 target_link_libraries(vm_platform PUBLIC SDL2::SDL2 PRIVATE X11::X11)

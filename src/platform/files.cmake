@@ -6,7 +6,7 @@ add_library(vm_platform_files STATIC
   ${CMAKE_CURRENT_LIST_DIR}/file_locations.cpp
   ${CMAKE_CURRENT_LIST_DIR}/program_directory.cpp
   ${CMAKE_CURRENT_LIST_DIR}/replace_file.cpp)
-target_include_directories(vm_platform_files PUBLIC ${PROJECT_SOURCE_DIR}/src)
+vaulmoor_headers(vm_platform_files PUBLIC platform/files.h)
 # The share folder relative to the program's folder: no absolute install path
 # is compiled in, so an installed tree works wherever it is unpacked or moved.
 target_compile_definitions(vm_platform_files PRIVATE

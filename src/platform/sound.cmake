@@ -4,5 +4,5 @@ add_library(vm_platform_sound STATIC
   ${CMAKE_CURRENT_LIST_DIR}/mci.cpp
   ${CMAKE_CURRENT_LIST_DIR}/mixer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sound_device.cpp)
-target_include_directories(vm_platform_sound PUBLIC ${PROJECT_SOURCE_DIR}/src)
+vaulmoor_headers(vm_platform_sound PUBLIC platform/mci.h platform/mixer.h platform/sound_device.h)
 target_link_libraries(vm_platform_sound PUBLIC vm_platform PRIVATE SDL2::SDL2 PkgConfig::FLUIDSYNTH)

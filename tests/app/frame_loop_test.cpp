@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "app/shell_state.h"
+#include "shared/shell_state.h"
 #include "platform/platform.h"
 #include "support/test_temp.h"
 
@@ -22,7 +22,7 @@ int QuitAfter = 0;
 int BlockAtFrame = -1;
 
 void RecordingScene() {
-  Frames.push_back({app::FrameStart, app::FrameStep,
+  Frames.push_back({app::FrameStart, shared::FrameStep,
                     (platform::GetKeyState(platform::VK_LEFT) & 0x8000) != 0,
                     (platform::GetAsyncKeyState(platform::VK_LEFT) & 0x8000) != 0});
   if (static_cast<int>(Frames.size()) == BlockAtFrame)
@@ -42,7 +42,7 @@ class FrameLoop : public testing::Test {
     Frames.clear();
     QuitAfter = frames;
     BlockAtFrame = blockAt;
-    app::FrameStep = 0;
+    shared::FrameStep = 0;
     EXPECT_EQ(app::RunFrameLoop(RecordingScene), 1);
     platform::Shutdown();
   }

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/shell.h"
-#include "app/shell_state.h"
+#include "shared/shell_state.h"
 #include "platform/platform.h"
 #include "support/test_temp.h"
 
@@ -21,9 +21,9 @@ class WindowProcedure : public testing::Test {
     app::StartOptions.platform.headless = true;
     app::StartOptions.platform.scriptPath = path_.c_str();
     app::StartOptions.platform.pageFlip = pageFlipOption;
-    app::PageFlipMode = 0;
+    shared::PageFlipMode = 0;
     ASSERT_TRUE(platform::Init(app::StartOptions.platform));
-    app::SeedRandom(12345);
+    shared::SeedRandom(12345);
     ASSERT_TRUE(platform::CreateMainWindow(app::WINDOW_TITLE, app::WindowProc));
   }
   void TearDown() override { platform::Shutdown(); }
@@ -42,8 +42,8 @@ class WindowProcedure : public testing::Test {
 
 TEST_F(WindowProcedure, CreationSeedsTheGeneratorWithZeroInHeadlessRuns) {
   Start("");
-  EXPECT_EQ(app::NextRandom(), 38);  // the first value after a seed of 0
-  EXPECT_EQ(app::PageFlipMode, 0);
+  EXPECT_EQ(shared::NextRandom(), 38);  // the first value after a seed of 0
+  EXPECT_EQ(shared::PageFlipMode, 0);
 }
 
 TEST_F(WindowProcedure, FlipPresentationFromF10HeldAtCreationOrTheOption) {
@@ -59,7 +59,7 @@ TEST_F(WindowProcedure, FlipPresentationFromF10HeldAtCreationOrTheOption) {
   };
   for (const auto& c : cases) {
     Start(c.script, c.option);
-    EXPECT_EQ(app::PageFlipMode, c.flip) << c.script << c.option;
+    EXPECT_EQ(shared::PageFlipMode, c.flip) << c.script << c.option;
     platform::Shutdown();
   }
 }

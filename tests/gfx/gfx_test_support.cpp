@@ -6,7 +6,7 @@
 #include <iterator>
 #include <random>
 
-#include "app/shell_state.h"
+#include "shared/shell_state.h"
 #include "gfx/palette.h"
 #include "gfx/present.h"
 #include "gfx/surfaces.h"
@@ -132,9 +132,9 @@ void DisplayTest::SetUp() {
   options.headless = true;
   ASSERT_TRUE(platform::Init(options));
   reportPath_ = dir_.File("report.txt");
-  app::ReportFile = std::fopen(reportPath_.c_str(), "w");
-  ASSERT_NE(app::ReportFile, nullptr);
-  app::PageFlipMode = 0;
+  shared::ReportFile = std::fopen(reportPath_.c_str(), "w");
+  ASSERT_NE(shared::ReportFile, nullptr);
+  shared::PageFlipMode = 0;
   for (auto& entry : gfx::PaletteEntries) entry = {};
   gfx::ResetDrawTarget();
   gfx::ScreenshotKeyLatch = 0;
@@ -145,13 +145,13 @@ void DisplayTest::SetUp() {
 void DisplayTest::TearDown() {
   if (displayUp_) gfx::ShutdownDisplay();
   gfx::ResetDrawTarget();
-  if (app::ReportFile) std::fclose(app::ReportFile);
-  app::ReportFile = nullptr;
+  if (shared::ReportFile) std::fclose(shared::ReportFile);
+  shared::ReportFile = nullptr;
   platform::Shutdown();
 }
 
 std::string DisplayTest::Report() {
-  std::fflush(app::ReportFile);
+  std::fflush(shared::ReportFile);
   return ReadText(reportPath_);
 }
 

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <filesystem>
 
-#include "app/shell_state.h"
+#include "shared/shell_state.h"
 #include "gfx/palette.h"
 #include "gfx/surfaces.h"
 #include "gfx_test_support.h"
@@ -44,7 +44,7 @@ TEST_F(Presentation, CopyModeShowsTheFrameAndKeepsTheBackBuffer) {
 }
 
 TEST_F(Presentation, FlipModeLeavesTheFrameShownBeforeInTheBackBuffer) {
-  app::PageFlipMode = 1;
+  shared::PageFlipMode = 1;
   At(gfx::BackSurface, 0, 0) = 1;
   gfx::PresentFrame(0, 0);
   At(gfx::BackSurface, 0, 0) = 2;
@@ -54,7 +54,7 @@ TEST_F(Presentation, FlipModeLeavesTheFrameShownBeforeInTheBackBuffer) {
   gfx::PresentFrame(1, 9);
   EXPECT_EQ(At(gfx::PrimarySurface, 0, 0), 1);
   EXPECT_EQ(At(gfx::BackSurface, 0, 0), 9);
-  app::PageFlipMode = 0;
+  shared::PageFlipMode = 0;
 }
 
 TEST_F(Presentation, ScreenshotFileHoldsTheDrawTargetAndPalette) {

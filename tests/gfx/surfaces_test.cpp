@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/shell_state.h"
+#include "shared/shell_state.h"
 #include "gfx_test_support.h"
 #include "platform/platform.h"
 
@@ -97,13 +97,13 @@ TEST_F(Slots, RefusedSurfaceLeavesTheSlotEmpty) {
 }
 
 TEST_F(Slots, NoReportFileMeansNoLines) {
-  std::FILE* report = app::ReportFile;
-  app::ReportFile = nullptr;
+  std::FILE* report = shared::ReportFile;
+  shared::ReportFile = nullptr;
   gfx::CreateSlotSurface(5, 4, 4);
   gfx::ReleaseSlotSurface(5);
   gfx::ShutdownDisplay();
   displayUp_ = false;
-  app::ReportFile = report;
+  shared::ReportFile = report;
   EXPECT_EQ(Report().find("スプライト番号"), std::string::npos);
   EXPECT_EQ(Report().find("全解放後"), std::string::npos);
 }

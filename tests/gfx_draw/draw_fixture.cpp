@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "app/shell_state.h"
+#include "shared/shell_state.h"
 #include "gfx/palette.h"
 #include "gfx/surfaces.h"
 #include "platform/platform.h"
@@ -21,8 +21,8 @@ void DrawTest::SetUp() {
   platform::Options options;
   options.headless = true;
   ASSERT_TRUE(platform::Init(options));
-  app::ReportFile = nullptr;
-  app::FillSineTable();
+  shared::ReportFile = nullptr;
+  shared::FillSineTable();
   gfx::ResetDrawTarget();
   for (int32_t i = 0; i < 256; ++i) {
     const auto grey = static_cast<uint8_t>(i);

@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "app/shell_state.h"
+#include "shared/shell_state.h"
 #include "draw_fixture.h"
 #include "gfx/surfaces.h"
 

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "app/shell_state.h"
+#include "shared/shell_state.h"
 #include "draw_fixture.h"
 #include "gfx/surfaces.h"
 
@@ -19,8 +19,8 @@ class ParticlesTest : public DrawTest {
     DrawTest::SetUp();
     picture_ = gfx::SlotSurface(gfx::BufferSlot);
     Fill(picture_, KEY);
-    app::SeedRandom(1);
-    app::FrameStep = 0.0;
+    shared::SeedRandom(1);
+    shared::FrameStep = 0.0;
   }
   // A picture where every pixel but the key is (x + y) mod 250 + 1.
   void FillWholePicture() {
@@ -35,7 +35,7 @@ class ParticlesTest : public DrawTest {
 TEST_F(ParticlesTest, AllKeyPictureGivesNoParticles) {
   gfx::MakeParticles(gfx::BufferSlot, KEY, 1.0, 10, 10, 1);
   EXPECT_EQ(gfx::ParticleCount, 0);
-  app::FrameStep = 0.05;
+  shared::FrameStep = 0.05;
   gfx::DrawParticles();
   EXPECT_TRUE(PixelsNot(gfx::BackSurface, BACKGROUND).empty());
   ExpectReleased(picture_);
@@ -113,7 +113,7 @@ void ExpectPictureRedrawn(gfx::Surface* picture) {
 TEST_F(ParticlesTest, StillParticlesRedrawThePictureWithoutItsBorder) {
   FillWholePicture();
   gfx::MakeParticles(gfx::BufferSlot, KEY, 3.0, 0, 0, 0);
-  app::FrameStep = 0.1;
+  shared::FrameStep = 0.1;
   gfx::DrawParticles();
   ExpectPictureRedrawn(picture_);
   EXPECT_EQ(Back(0, 0), BACKGROUND);
@@ -123,7 +123,7 @@ TEST_F(ParticlesTest, StillParticlesRedrawThePictureWithoutItsBorder) {
 TEST_F(ParticlesTest, AssemblyCompletesAfterTSeconds) {
   FillWholePicture();
   gfx::MakeParticles(gfx::BufferSlot, KEY, 2.0, 10, 10, 0);
-  app::FrameStep = 0.5;
+  shared::FrameStep = 0.5;
   for (int32_t frame = 0; frame < 3; ++frame) gfx::DrawParticles();
   Fill(gfx::BackSurface, BACKGROUND);
   gfx::DrawParticles();  // 4 x 0.5 = 2 seconds
@@ -135,7 +135,7 @@ TEST_F(ParticlesTest, BurstStartsHomeAndMovesByFrameStep) {
   gfx::MakeParticles(gfx::BufferSlot, KEY, 5.0, 10, 10, 1);  // vx 3, vy 4 (seed 1)
   ASSERT_EQ(gfx::ParticleCount, 1);
   EXPECT_EQ(gfx::ParticleTable[0].x, 100.0);
-  app::FrameStep = 1.0;
+  shared::FrameStep = 1.0;
   gfx::DrawParticles();
   EXPECT_EQ(Back(103, 104), 77);
   EXPECT_EQ(PixelsNot(gfx::BackSurface, BACKGROUND).size(), 1u);
@@ -166,7 +166,7 @@ TEST_F(ParticlesTest, FailedLockStillMovesTheParticles) {
   At(picture_, 10, 10) = 60;
   gfx::MakeParticles(gfx::BufferSlot, KEY, 0.0, 10, 10, 1);
   gfx::SetDrawTarget(7);  // an empty slot cannot be locked
-  app::FrameStep = 1.0;
+  shared::FrameStep = 1.0;
   gfx::DrawParticles();
   EXPECT_EQ(gfx::ParticleTable[0].x, 13.0);
   EXPECT_EQ(gfx::ParticleTable[0].y, 14.0);

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/options.h"
-#include "install/installed_tree.h"
+#include "installed_tree.h"
 #include "support/run_folder.h"
 
 namespace {

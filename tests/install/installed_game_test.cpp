@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "install/installed_tree.h"
+#include "installed_tree.h"
 #include "solver/playthrough.h"
 #include "support/run_folder.h"
 

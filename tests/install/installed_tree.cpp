@@ -1,5 +1,5 @@
 // An installed copy of the build, moved and made read-only.
-#include "install/installed_tree.h"
+#include "installed_tree.h"
 
 #include <gtest/gtest.h>
 

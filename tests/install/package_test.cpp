@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "install/installed_tree.h"
+#include "installed_tree.h"
 #include "support/run_folder.h"
 
 namespace {

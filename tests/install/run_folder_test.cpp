@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "install/installed_tree.h"
+#include "installed_tree.h"
 #include "robustness/hostile_files.h"
 
 namespace {

@@ -1,10 +1,10 @@
 // The shell's globals that the rest of the program reads, and their helpers.
-#include "app/shell_state.h"
+#include "shared/shell_state.h"
 
 #include <cmath>
 #include <numbers>
 
-namespace app {
+namespace shared {
 
 std::FILE* ReportFile = nullptr;
 double FrameStep = 0.0;
@@ -39,4 +39,4 @@ int32_t NextRandom() {
   return static_cast<int32_t>((RandomState >> 16) & 0x7FFF);
 }
 
-}  // namespace app
+}  // namespace shared

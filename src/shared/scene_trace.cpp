@@ -1,11 +1,11 @@
 // The scene record: one line per scene that begins, with the clock's milliseconds.
-#include "app/scene_trace.h"
+#include "shared/scene_trace.h"
 
 #include <cstdio>
 
 #include "platform/platform.h"
 
-namespace app {
+namespace shared {
 
 namespace {
 std::FILE* TraceFile = nullptr;
@@ -19,6 +19,8 @@ bool OpenSceneTrace(const char* path) {
 void TraceScene(const char* event, int32_t number) {
   if (!TraceFile) return;
   std::fprintf(TraceFile, "%u %s %d\n", platform::timeGetTime(), event, number);
+  // At once, so that whoever watches a real-time run sees the scene as it begins.
+  std::fflush(TraceFile);
 }
 
-}  // namespace app
+}  // namespace shared

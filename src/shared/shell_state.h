@@ -1,11 +1,13 @@
-// Shell globals that the other subsystems read: the log, the frame step, the
-// sine table, the presentation mode and the sound handles.
+// The shell's globals that the other subsystems read: the log, the frame step, the
+// sine table, the presentation mode, the random generator and the sound handles. The
+// shell sets them; they sit below every subsystem so that the engine and the game
+// read them without depending on the shell.
 #pragma once
 
 #include <cstdint>
 #include <cstdio>
 
-namespace app {
+namespace shared {
 
 // "./report.txt", open for writing from start-up to window close; null when it
 // could not be created (the display layer then skips its log lines).
@@ -34,4 +36,4 @@ extern int SoundWrongRipeness;
 extern int SoundRottenDrop;
 extern int SoundFailure;
 
-}  // namespace app
+}  // namespace shared

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-namespace app {
+namespace shared {
 
 // Starts writing the record to path ("-" is not special). False when the file
 // cannot be created.
@@ -12,4 +12,4 @@ bool OpenSceneTrace(const char* path);
 // Writes "<ms> <event> <number>" when a record is open; does nothing otherwise.
 void TraceScene(const char* event, int32_t number);
 
-}  // namespace app
+}  // namespace shared
