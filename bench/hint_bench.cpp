@@ -29,13 +29,23 @@ namespace {
 std::atomic<int64_t> HeapInUse{0};
 std::atomic<int64_t> HeapPeak{0};
 
-void* Allocate(size_t size) {
-  void* p = std::malloc(size == 0 ? 1 : size);
+void* Counted(void* p) {
   if (p == nullptr) throw std::bad_alloc();
   int64_t now = HeapInUse += static_cast<int64_t>(malloc_usable_size(p));
   for (int64_t peak = HeapPeak; now > peak && !HeapPeak.compare_exchange_weak(peak, now);) {
   }
   return p;
+}
+
+void* Allocate(size_t size) {
+  return Counted(std::malloc(size == 0 ? 1 : size));
+}
+
+// For types aligned beyond malloc's guarantee, such as the solver's nodes.
+void* AllocateAligned(size_t size, std::align_val_t alignment) {
+  size_t align = static_cast<size_t>(alignment);
+  return Counted(
+      std::aligned_alloc(align, (std::max<size_t>(size, 1) + align - 1) / align * align));
 }
 
 void Release(void* p) {
@@ -62,6 +72,24 @@ void operator delete(void* p, size_t) noexcept {
   Release(p);
 }
 void operator delete[](void* p, size_t) noexcept {
+  Release(p);
+}
+void* operator new(size_t size, std::align_val_t alignment) {
+  return AllocateAligned(size, alignment);
+}
+void* operator new[](size_t size, std::align_val_t alignment) {
+  return AllocateAligned(size, alignment);
+}
+void operator delete(void* p, std::align_val_t) noexcept {
+  Release(p);
+}
+void operator delete[](void* p, std::align_val_t) noexcept {
+  Release(p);
+}
+void operator delete(void* p, size_t, std::align_val_t) noexcept {
+  Release(p);
+}
+void operator delete[](void* p, size_t, std::align_val_t) noexcept {
   Release(p);
 }
 
