@@ -11,7 +11,7 @@ const int32_t StepDY[4] = {-1, 0, 1, 0};
 const int32_t DayMarkerX[7] = {7, 26, 45, 64, 17, 36, 53};
 const int32_t DayMarkerY[7] = {51, 51, 51, 51, 74, 74, 74};
 
-int32_t GameState = 0;
+int32_t GameState = SCENE_BOOT;
 double SceneTimer = 0.0;
 int32_t MenuCursor = 0;
 int32_t StageNumber = 0;

@@ -90,6 +90,8 @@ int32_t StartMove(Position& p) {
   return p.moveResult;
 }
 
+// The cold map follows the board alone, and a step leaves the board as it was: only a
+// push rebuilds it. The solver plays millions of moves, most of them steps.
 int32_t CommitMove(Position& p) {
   p.playerX += StepDX[p.facing];
   p.playerY += StepDY[p.facing];
@@ -100,8 +102,8 @@ int32_t CommitMove(Position& p) {
     } else {
       Ahead(p) = p.pushedPiece;
     }
+    ComputeColdMap(p);
   }
-  if (p.moveResult == MOVE_PUSH) ComputeColdMap(p);
   AdvanceDay(p);
   return dropped;
 }

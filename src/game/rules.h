@@ -26,7 +26,8 @@ int32_t StartMove(Position& p);
 
 // The commit of the move started by StartMove: the player advances, a pushed piece
 // lands in front of the player or, on a hole, stays the pushed piece; then the cold
-// map is rebuilt and the day passes. Returns 1 when the piece fell into a hole.
+// map is rebuilt and the day passes. Returns 1 when the piece fell into a hole. The
+// cold map must be p's own when the move starts, as every function here leaves it.
 int32_t CommitMove(Position& p);
 
 // Rebuilds the cold map from the board: area snowmen chill their 3x3 block, line

@@ -54,7 +54,8 @@ class KeyDecoder {
   // pieces are the keys' to place.
   explicit KeyDecoder(const Position& any);
 
-  // The position of key, as the rules would have left it.
+  // The position of key, as the rules would have left it: with its cold map, which the
+  // rules keep through a step.
   Position Decode(const PositionKey& key) const;
 
   // The stage's walls and holes alone, with its cheese records.
