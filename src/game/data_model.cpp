@@ -17,17 +17,6 @@ int32_t MenuCursor = 0;
 int32_t StageNumber = 0;
 
 constinit Position LivePosition{};
-constinit int32_t (&Board)[BOARD_SIZE][BOARD_SIZE] = LivePosition.board;
-constinit int32_t (&ColdMap)[BOARD_SIZE][BOARD_SIZE] = LivePosition.coldMap;
-constinit CheeseSlot (&CheeseSlots)[MAX_CHEESES] = LivePosition.cheeseSlots;
-constinit int32_t& CheeseCount = LivePosition.cheeseCount;
-constinit int32_t& CheesesToDeliver = LivePosition.cheesesToDeliver;
-constinit int32_t& PlayerX = LivePosition.playerX;
-constinit int32_t& PlayerY = LivePosition.playerY;
-constinit int32_t& Facing = LivePosition.facing;
-constinit int32_t& DayOfWeek = LivePosition.dayOfWeek;
-constinit int32_t& MoveResult = LivePosition.moveResult;
-constinit int32_t& PushedPiece = LivePosition.pushedPiece;
 int32_t WalkFrame = 0;
 int32_t& MovePhase = MenuCursor;
 int32_t IntroShown = 0;

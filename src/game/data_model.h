@@ -111,18 +111,20 @@ struct Position {
 };
 
 // ---- Live stage state -------------------------------------------------------------
-// The stage in play, owned by the frame thread. The scenes know its fields by these names.
+// The stage in play, owned by the frame thread. The scenes know its fields by these names,
+// which every file sees bound to the fields themselves, as fixed addresses.
 extern Position LivePosition;
-extern int32_t (&Board)[BOARD_SIZE][BOARD_SIZE];
-extern int32_t (&ColdMap)[BOARD_SIZE][BOARD_SIZE];
-extern CheeseSlot (&CheeseSlots)[MAX_CHEESES];
-extern int32_t& CheeseCount;
-extern int32_t& CheesesToDeliver;
-extern int32_t &PlayerX, &PlayerY;
-extern int32_t& Facing;
-extern int32_t& DayOfWeek;
-extern int32_t& MoveResult;
-extern int32_t& PushedPiece;
+inline constexpr int32_t (&Board)[BOARD_SIZE][BOARD_SIZE] = LivePosition.board;
+inline constexpr int32_t (&ColdMap)[BOARD_SIZE][BOARD_SIZE] = LivePosition.coldMap;
+inline constexpr CheeseSlot (&CheeseSlots)[MAX_CHEESES] = LivePosition.cheeseSlots;
+inline constexpr int32_t& CheeseCount = LivePosition.cheeseCount;
+inline constexpr int32_t& CheesesToDeliver = LivePosition.cheesesToDeliver;
+inline constexpr int32_t& PlayerX = LivePosition.playerX;
+inline constexpr int32_t& PlayerY = LivePosition.playerY;
+inline constexpr int32_t& Facing = LivePosition.facing;
+inline constexpr int32_t& DayOfWeek = LivePosition.dayOfWeek;
+inline constexpr int32_t& MoveResult = LivePosition.moveResult;
+inline constexpr int32_t& PushedPiece = LivePosition.pushedPiece;
 extern int32_t WalkFrame;   // -1, 0 (standing) or 1: the walk animation, not the rules'
 extern int32_t& MovePhase;  // the same integer as MenuCursor
 extern int32_t IntroShown;
