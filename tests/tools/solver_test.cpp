@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
+#include <cstring>
 #include <random>
 #include <string>
 #include <vector>
@@ -110,6 +112,30 @@ TEST_P(KeptSolutions, HintAgreesWithBreadthFirstAfterDetours) {
     }
   }
   EXPECT_GT(compared, 0);
+}
+
+// The searches see positions only through their keys: a key turns back into the position
+// the rules left, cold map included, wherever random walks from the start end.
+TEST_P(KeptSolutions, KeysGiveBackThePositionsTheRulesLeave) {
+  int stage = GetParam();
+  std::mt19937 random(static_cast<uint32_t>(stage) + 100);
+  game::KeyDecoder decoder(game::StageStart(game::StageSet[stage]));
+  for (int walk = 0; walk < 20; ++walk) {
+    tools::Walk detour = tools::RandomWalk(game::StageSet[stage], random() % 40, &random);
+    const game::Position& p = detour.end;
+    game::Position back = decoder.Decode(game::EncodePosition(p));
+    std::string where = "stage " + std::to_string(stage + 1) + " after " + detour.moves;
+    EXPECT_EQ(std::memcmp(back.board, p.board, sizeof p.board), 0) << where;
+    EXPECT_EQ(std::memcmp(back.coldMap, p.coldMap, sizeof p.coldMap), 0) << where;
+    EXPECT_EQ(back.playerX, p.playerX) << where;
+    EXPECT_EQ(back.playerY, p.playerY) << where;
+    EXPECT_EQ(back.dayOfWeek, p.dayOfWeek) << where;
+    EXPECT_EQ(back.cheesesToDeliver, p.cheesesToDeliver) << where;
+    for (int32_t k = 0; k < p.cheeseCount; ++k) {
+      int32_t lastGood = p.cheeseSlots[k].info->ripeTo;
+      EXPECT_EQ(back.cheeseSlots[k].week, std::min(p.cheeseSlots[k].week, lastGood + 1)) << where;
+    }
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(AllStages, KeptSolutions, ::testing::Range(0, 32));
