@@ -33,6 +33,8 @@ SolveResult SolveBreadthFirst(const Position& from, int64_t stateLimit) {
       result.exhausted = true;
       break;
     }
+    // The positions a node reaches are keyed first and added after, so that their table
+    // slots are fetched from memory together.
     Node children[4];
     uint32_t tags[4];
     int32_t count = 0;
