@@ -29,13 +29,23 @@ namespace {
 std::atomic<int64_t> HeapInUse{0};
 std::atomic<int64_t> HeapPeak{0};
 
-void* Allocate(size_t size) {
-  void* p = std::malloc(size == 0 ? 1 : size);
+void* Counted(void* p) {
   if (p == nullptr) throw std::bad_alloc();
   int64_t now = HeapInUse += static_cast<int64_t>(malloc_usable_size(p));
   for (int64_t peak = HeapPeak; now > peak && !HeapPeak.compare_exchange_weak(peak, now);) {
   }
   return p;
+}
+
+void* Allocate(size_t size) {
+  return Counted(std::malloc(size == 0 ? 1 : size));
+}
+
+// For types aligned beyond malloc's guarantee, such as the solver's nodes.
+void* AllocateAligned(size_t size, std::align_val_t alignment) {
+  size_t align = static_cast<size_t>(alignment);
+  return Counted(
+      std::aligned_alloc(align, (std::max<size_t>(size, 1) + align - 1) / align * align));
 }
 
 void Release(void* p) {
@@ -64,6 +74,24 @@ void operator delete(void* p, size_t) noexcept {
 void operator delete[](void* p, size_t) noexcept {
   Release(p);
 }
+void* operator new(size_t size, std::align_val_t alignment) {
+  return AllocateAligned(size, alignment);
+}
+void* operator new[](size_t size, std::align_val_t alignment) {
+  return AllocateAligned(size, alignment);
+}
+void operator delete(void* p, std::align_val_t) noexcept {
+  Release(p);
+}
+void operator delete[](void* p, std::align_val_t) noexcept {
+  Release(p);
+}
+void operator delete(void* p, size_t, std::align_val_t) noexcept {
+  Release(p);
+}
+void operator delete[](void* p, size_t, std::align_val_t) noexcept {
+  Release(p);
+}
 
 namespace {
 
@@ -84,13 +112,13 @@ struct Measure {
   game::HintStatus status;
 };
 
-// One cold search from the live position, which it leaves as it was.
-Measure MeasureSearchHere() {
+// One cold search from here.
+Measure MeasureSearch(const game::Position& here) {
   int64_t before = HeapInUse;
   HeapPeak = before;
   auto start = Clock::now();
   double cpuStart = ThreadCpuMs();
-  game::HintResult result = tools::SearchHere(game::HINT_STATE_LIMIT);
+  game::HintResult result = game::SolvePosition(here, game::HINT_STATE_LIMIT);
   double cpuMs = ThreadCpuMs() - cpuStart;
   double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
   return Measure{ms, cpuMs, result.statesExplored, HeapPeak - before, result.status};
@@ -105,8 +133,8 @@ double Percentile(std::vector<double> values, double p) {
 // An open cellar chilled all over by a column of line snowmen, with ten cheeses that ripen
 // only after six weeks, all due through one hole: far more positions than any of our
 // cellars, so the search stops at its limit.
-void SetUpHugeStage() {
-  game::StageRecord& huge = game::StageSet[0];
+game::StageRecord HugeStage() {
+  game::StageRecord huge{};
   for (int32_t x = 0; x < game::BOARD_SIZE; ++x) {
     for (int32_t y = 0; y < game::BOARD_SIZE; ++y) {
       bool border = x == 0 || y == 0 || x == game::BOARD_SIZE - 1 || y == game::BOARD_SIZE - 1;
@@ -123,6 +151,7 @@ void SetUpHugeStage() {
   }
   huge.startX = 9;
   huge.startY = 9;
+  return huge;
 }
 
 }  // namespace
@@ -153,15 +182,14 @@ int main(int argc, char** argv) {
   for (int32_t s = 0; s < game::STAGE_COUNT; ++s) {
     std::vector<Measure> measures;
     for (size_t done = 0; done < kept[s].size(); ++done) {
-      game::SetUpStage(s);
-      for (size_t i = 0; i < done; ++i) game::PlayMove(game::MoveDirection(kept[s][i]));
-      measures.push_back(MeasureSearchHere());
+      measures.push_back(
+          MeasureSearch(tools::AfterMoves(game::StageSet[s], kept[s].substr(0, done))));
     }
     std::mt19937 random(static_cast<uint32_t>(s + 1));
     for (int w = 0; w < walks; ++w) {
       // From 1 to twice the kept solution's moves.
-      tools::RandomWalk(s, 1 + random() % (2 * kept[s].size()), &random);
-      measures.push_back(MeasureSearchHere());
+      size_t steps = 1 + random() % (2 * kept[s].size());
+      measures.push_back(MeasureSearch(tools::RandomWalk(game::StageSet[s], steps, &random).end));
     }
     std::vector<double> times, cpuTimes;
     int counts[3] = {0, 0, 0};
@@ -190,9 +218,7 @@ int main(int argc, char** argv) {
       static_cast<long long>(worst.states), Percentile(allCpu, 0.95), Percentile(allCpu, 1.0),
       mostHeap / 1048576.0);
 
-  SetUpHugeStage();
-  game::SetUpStage(0);
-  Measure huge = MeasureSearchHere();
+  Measure huge = MeasureSearch(game::StageStart(HugeStage()));
   std::printf(
       "a cellar far larger than ours: %s after %lld states in %.1f ms (CPU %.1f ms), "
       "heap %.1f MB\n",

@@ -7,7 +7,7 @@ add_executable(vaulmoor-stagec ${CMAKE_CURRENT_LIST_DIR}/stages/stagec_main.cpp)
 target_link_libraries(vaulmoor-stagec PRIVATE vm_stage_source vm_game_rules)
 
 # The solver's tools over the game's rules: kept solutions and the playthrough script,
-# solution measures, and searches and random walks from the live position.
+# solution measures, and positions reached by given moves or random walks.
 add_library(vm_playthrough STATIC ${CMAKE_CURRENT_LIST_DIR}/solver/playthrough.cpp
             ${CMAKE_CURRENT_LIST_DIR}/solver/solution_stats.cpp
             ${CMAKE_CURRENT_LIST_DIR}/solver/position_walks.cpp)

@@ -26,13 +26,11 @@ CommandLine StartOptions;
 
 namespace {
 
-constexpr int EXIT_STARTUP_FAILED = 2;
+using platform::EXIT_STARTUP_FAILED;
 
-// A start-up step the game cannot run without has failed: tell the user and stop.
+// The platform's failure path, for the messages put together here.
 [[noreturn]] void FailStartup(const std::string& text) {
-  platform::MessageBoxA(text.c_str(), "error");
-  platform::Shutdown();
-  std::exit(EXIT_STARTUP_FAILED);
+  platform::FailStartup(text.c_str());
 }
 
 // Without a place for the log (the platform layer has said why) the game runs without it.

@@ -106,7 +106,7 @@ void DrawPlayer(int32_t x, int32_t y, double t) {
   int32_t offset = static_cast<int32_t>(SPRITE_CELL * t);
   int32_t sx = CellLeft(x) + offset * StepDX[Facing];
   int32_t sy = CellTop(y) + offset * StepDY[Facing];
-  if (GameState == 4 && MoveResult == MOVE_PUSH) {
+  if (GameState == SCENE_MOVE && MoveResult == MOVE_PUSH) {
     DrawPiece(sx + SPRITE_CELL * StepDX[Facing], sy + SPRITE_CELL * StepDY[Facing], PushedPiece);
   }
   gfx::BlitKeyed(sx, sy - SPRITE_CELL, SLOT_FIGURES, 36 + 32 * WalkFrame, 48 * Facing,
@@ -146,7 +146,7 @@ void DrawSidePanel() {
     int32_t iconLeft = 90 + 14 * ripeness;  // icons in class order: rotten, unripe, good, over-ripe
     gfx::BlitOpaque(300, 95 + 28 * k, SLOT_PANELS, iconLeft, 100, iconLeft + 14, 114);
     if (ripeness == RIPENESS_UNRIPE || ripeness == RIPENESS_GOOD)
-      gfx::PrintText(272, 94 + 28 * k, "%3d", DaysLeft(slot.week, *slot.info));
+      gfx::PrintText(272, 94 + 28 * k, "%3d", DaysLeft(slot.week, *slot.info, DayOfWeek));
   }
   gfx::PrintText(278, 211, ": %d", CheesesToDeliver);
 }

@@ -1,6 +1,4 @@
 // The boot scene: the stage file is read and checked, then the logo plays before the title.
-#include <cstdlib>
-
 #include "game/logo.h"
 #include "game/scene_functions.h"
 #include "game/scenes.h"
@@ -13,11 +11,10 @@ namespace game {
 // A stage file that does not hold 32 sound stages stops the program here, before
 // anything is shown, naming the file, the stage and the offending number.
 void BootScene() {
-  GameState = 2;
+  GameState = SCENE_TITLE;
   StageFileError error{};
   if (!LoadStageFile(platform::GameFilePath(STAGE_FILE_PATH).c_str(), StageSet, &error)) {
-    platform::MessageBoxA(error.text, "error");
-    std::exit(2);
+    platform::FailStartup(error.text);
   }
   PlayLogoSequence();
   MenuCursor = 0;

@@ -30,7 +30,7 @@ void ShowCheeseInfo() {
   WaitWhileSpaceDown();
   WaitUntilSpaceDown();
   WaitWhileSpaceDown();
-  GameState = 1;
+  GameState = SCENE_PLAY;
   MenuCursor = 0;
 }
 

@@ -5,8 +5,8 @@
 
 namespace game {
 
-// 14 cheeses and a trailing all-zero record; only paradeX ever changes.
-extern CheeseInfo CheeseCatalogue[CATALOGUE_SIZE + 1];
+// 14 cheeses and a trailing all-zero record.
+extern const CheeseInfo CheeseCatalogue[CATALOGUE_SIZE + 1];
 extern const char* const StageTitles[STAGE_COUNT];
 
 // The note over the board when the hint has no move to give, two lines each: the stage

@@ -11,22 +11,13 @@ const int32_t StepDY[4] = {-1, 0, 1, 0};
 const int32_t DayMarkerX[7] = {7, 26, 45, 64, 17, 36, 53};
 const int32_t DayMarkerY[7] = {51, 51, 51, 51, 74, 74, 74};
 
-int32_t GameState = 0;
+int32_t GameState = SCENE_BOOT;
 double SceneTimer = 0.0;
 int32_t MenuCursor = 0;
 int32_t StageNumber = 0;
 
-constinit thread_local int32_t Board[BOARD_SIZE][BOARD_SIZE] = {};
-constinit thread_local int32_t ColdMap[BOARD_SIZE][BOARD_SIZE] = {};
-constinit thread_local CheeseSlot CheeseSlots[MAX_CHEESES] = {};
-constinit thread_local int32_t CheeseCount = 0;
-constinit thread_local int32_t CheesesToDeliver = 0;
-constinit thread_local int32_t PlayerX = 0, PlayerY = 0;
-constinit thread_local int32_t Facing = FACING_UP;
-constinit thread_local int32_t WalkFrame = 0;
-constinit thread_local int32_t DayOfWeek = 0;
-constinit thread_local int32_t MoveResult = MOVE_NONE;
-constinit thread_local int32_t PushedPiece = 0;
+constinit Position LivePosition{};
+int32_t WalkFrame = 0;
 int32_t& MovePhase = MenuCursor;
 int32_t IntroShown = 0;
 double CollapseOffsets[12][12];

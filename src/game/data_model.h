@@ -1,5 +1,5 @@
-// The cellar game's data: cell values, directions, ripeness classes, records and the live stage
-// state.
+// The cellar game's data: cell values, directions, ripeness classes, records, positions and the
+// live stage state.
 #pragma once
 
 #include <cstdint>
@@ -69,13 +69,14 @@ struct CheeseInfo {
   int32_t fatPercent;
   int32_t ripeFrom;  // first week of the ripe window
   int32_t ripeTo;    // last week of the ripe window
-  double paradeX;    // x in the ending parade; moved only by the ending
 };
 
 struct CheeseSlot {
   int32_t catalogueIndex;
-  CheeseInfo* info;  // the catalogue record of catalogueIndex, set at stage start
-  int32_t week;      // WEEK_NONE, WEEK_ROTTEN or the week of ripening
+  const CheeseInfo* info;  // the catalogue record of catalogueIndex, set at stage start
+  int32_t week;            // WEEK_NONE, WEEK_ROTTEN or the week of ripening
+
+  bool operator==(const CheeseSlot&) const = default;
 };
 
 struct StageCheese {
@@ -91,21 +92,41 @@ struct StageRecord {
   int32_t grid[BOARD_SIZE][BOARD_SIZE];  // [x][y], border included
 };
 
+// ---- Positions ----------------------------------------------------------------------
+// Everything the rules read and change. The stage on screen is one Position; a copy is a
+// position of its own, to try moves on, to keep for taking moves back or to search from.
+struct Position {
+  int32_t board[BOARD_SIZE][BOARD_SIZE] = {};    // [x][y]
+  int32_t coldMap[BOARD_SIZE][BOARD_SIZE] = {};  // [x][y], 1 where chilled
+  CheeseSlot cheeseSlots[MAX_CHEESES] = {};
+  int32_t cheeseCount = 0;
+  int32_t cheesesToDeliver = 0;
+  int32_t playerX = 0, playerY = 0;
+  int32_t facing = FACING_UP;
+  int32_t dayOfWeek = 0;           // 0..6
+  int32_t moveResult = MOVE_NONE;  // MOVE_NONE, MOVE_STEP or MOVE_PUSH
+  int32_t pushedPiece = 0;         // the piece in flight; the failure kind later
+
+  bool operator==(const Position&) const = default;
+};
+
 // ---- Live stage state -------------------------------------------------------------
-// What the rules read and change is per thread: the frame thread's copy is the game on
-// screen, and the hint worker plays its trial moves on a copy of its own.
-extern constinit thread_local int32_t Board[BOARD_SIZE][BOARD_SIZE];    // [x][y]
-extern constinit thread_local int32_t ColdMap[BOARD_SIZE][BOARD_SIZE];  // [x][y], 1 where chilled
-extern constinit thread_local CheeseSlot CheeseSlots[MAX_CHEESES];
-extern constinit thread_local int32_t CheeseCount;
-extern constinit thread_local int32_t CheesesToDeliver;
-extern constinit thread_local int32_t PlayerX, PlayerY;
-extern constinit thread_local int32_t Facing;
-extern constinit thread_local int32_t WalkFrame;    // -1, 0 (standing) or 1
-extern constinit thread_local int32_t DayOfWeek;    // 0..6
-extern constinit thread_local int32_t MoveResult;   // MOVE_NONE, MOVE_STEP or MOVE_PUSH
-extern constinit thread_local int32_t PushedPiece;  // the piece in flight; the failure kind later
-extern int32_t& MovePhase;                          // the same integer as MenuCursor
+// The stage in play, owned by the frame thread. The scenes know its fields by these names,
+// which every file sees bound to the fields themselves, as fixed addresses.
+extern Position LivePosition;
+inline constexpr int32_t (&Board)[BOARD_SIZE][BOARD_SIZE] = LivePosition.board;
+inline constexpr int32_t (&ColdMap)[BOARD_SIZE][BOARD_SIZE] = LivePosition.coldMap;
+inline constexpr CheeseSlot (&CheeseSlots)[MAX_CHEESES] = LivePosition.cheeseSlots;
+inline constexpr int32_t& CheeseCount = LivePosition.cheeseCount;
+inline constexpr int32_t& CheesesToDeliver = LivePosition.cheesesToDeliver;
+inline constexpr int32_t& PlayerX = LivePosition.playerX;
+inline constexpr int32_t& PlayerY = LivePosition.playerY;
+inline constexpr int32_t& Facing = LivePosition.facing;
+inline constexpr int32_t& DayOfWeek = LivePosition.dayOfWeek;
+inline constexpr int32_t& MoveResult = LivePosition.moveResult;
+inline constexpr int32_t& PushedPiece = LivePosition.pushedPiece;
+extern int32_t WalkFrame;   // -1, 0 (standing) or 1: the walk animation, not the rules'
+extern int32_t& MovePhase;  // the same integer as MenuCursor
 extern int32_t IntroShown;
 extern double CollapseOffsets[12][12];
 

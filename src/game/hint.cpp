@@ -9,7 +9,6 @@
 #include <thread>
 #include <vector>
 
-#include "game/rules.h"
 #include "game/scenes.h"
 #include "game/solver.h"
 #include "platform/platform.h"
@@ -60,8 +59,8 @@ void Learn(int32_t stage, const PositionKey& asked, const HintResult& result) {
 // ---- The worker (real-time runs) --------------------------------------------------------
 
 struct Job {
-  LiveStage stage;
-  PositionKey position;
+  Position position;
+  PositionKey key;
   int32_t stageNumber;
 };
 
@@ -86,8 +85,7 @@ void Work(std::stop_token stop) {
     HasJob = false;
     Cancel = false;
     lock.unlock();
-    RestoreLiveStage(job.stage);  // this thread's own live stage
-    HintResult result = SolvePosition(HINT_STATE_LIMIT, &Cancel);
+    HintResult result = SolvePosition(job.position, HINT_STATE_LIMIT, &Cancel);
     lock.lock();
     if (HasJob || stop.stop_requested()) continue;  // out of date, or cut short
     Solved = job;
@@ -99,44 +97,36 @@ void Work(std::stop_token stop) {
 // Declared last: at the program's end it stops and joins first, before the rest goes.
 std::jthread Worker;
 
-void Post(const PositionKey& position) {
-  Job job;
-  CaptureLiveStage(&job.stage);
-  job.position = position;
-  job.stageNumber = StageNumber;
+void Post(const PositionKey& key) {
   {
     std::lock_guard<std::mutex> guard(Lock);
-    Posted = job;
+    Posted = Job{LivePosition, key, StageNumber};
     HasJob = true;
     Cancel = true;
   }
   JobPosted.notify_one();
   if (!Worker.joinable()) Worker = std::jthread(Work);
   Waiting = true;
-  WaitingFor = position;
+  WaitingFor = key;
 }
 
 void CollectResult() {
   std::lock_guard<std::mutex> guard(Lock);
   if (!HasResult) return;
   HasResult = false;
-  Learn(Solved.stageNumber, Solved.position, Result);
-  if (Solved.position == WaitingFor) Waiting = false;
+  Learn(Solved.stageNumber, Solved.key, Result);
+  if (Solved.key == WaitingFor) Waiting = false;
 }
 
 }  // namespace
 
 int32_t AskHint() {
   HintsAsked = true;
-  PositionKey here = EncodePosition();
+  PositionKey here = EncodePosition(LivePosition);
   int32_t hint = HINT_WORKING;
   if (platform::IsHeadless()) {
     if (Look(here, &hint)) return hint;
-    LiveStage saved;
-    CaptureLiveStage(&saved);
-    HintResult result = SolvePosition(HINT_STATE_LIMIT, nullptr);
-    RestoreLiveStage(saved);
-    Learn(StageNumber, here, result);
+    Learn(StageNumber, here, SolvePosition(LivePosition, HINT_STATE_LIMIT));
     Look(here, &hint);
     return hint;
   }
@@ -149,7 +139,7 @@ int32_t AskHint() {
 void PrepareHint() {
   if (!HintsAsked || platform::IsHeadless()) return;
   CollectResult();
-  PositionKey here = EncodePosition();
+  PositionKey here = EncodePosition(LivePosition);
   int32_t hint = HINT_WORKING;
   if (Look(here, &hint) || (Waiting && WaitingFor == here)) return;
   Post(here);

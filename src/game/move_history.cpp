@@ -1,17 +1,15 @@
-// The moves of the stage in play: the live stage before each, taken back by undo.
+// The moves of the stage in play: the position before each, taken back by undo.
 #include "game/move_history.h"
 
 #include <vector>
-
-#include "game/rules.h"
 
 namespace game {
 
 namespace {
 
-std::vector<LiveStage> Before;  // the live stage before each move kept, oldest first
-bool KeepNextAttempt = false;   // the coming restart follows a failed delivery
-bool FailedAttempt = false;     // Before holds the failed attempt; the live stage is its restart
+std::vector<Position> Before;  // the position before each move kept, oldest first
+bool KeepNextAttempt = false;  // the coming restart follows a failed delivery
+bool FailedAttempt = false;    // Before holds the failed attempt; the stage is its restart
 
 }  // namespace
 
@@ -25,17 +23,16 @@ void KeepFailedAttempt() {
   KeepNextAttempt = true;
 }
 
-void RecordMove(int32_t facing) {
+void RecordMove(const Position& here, int32_t facing) {
   if (FailedAttempt) Before.clear();
   FailedAttempt = false;
-  Before.emplace_back();
-  CaptureLiveStage(&Before.back());
+  Before.push_back(here);
   Before.back().facing = facing;
 }
 
-bool UndoMove() {
+bool UndoMove(Position& here) {
   if (Before.empty()) return false;
-  RestoreLiveStage(Before.back());
+  here = Before.back();
   Before.pop_back();
   FailedAttempt = false;
   return true;

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "game/data_model.h"
+
 namespace game {
 
 // Begins the history of an attempt at the stage (StartStage): empty, unless the attempt
@@ -13,12 +15,12 @@ void BeginAttempt();
 // moves, so that until the first new move undoing takes back its fatal push and more.
 void KeepFailedAttempt();
 
-// Called as a move starts, while the live stage is still as it was before it; facing is
-// the direction the player faced before the key turned it.
-void RecordMove(int32_t facing);
+// Called as a move starts from here, which is still as it was before the move; facing
+// is the direction the player faced before the key turned it.
+void RecordMove(const Position& here, int32_t facing);
 
-// Puts the live stage back as it was before the last move kept and forgets that move.
-// False when there is none.
-bool UndoMove();
+// Puts here back as it was before the last move kept and forgets that move. False
+// when there is none.
+bool UndoMove(Position& here);
 
 }  // namespace game

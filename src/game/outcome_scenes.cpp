@@ -6,7 +6,6 @@
 #include "shared/shell_state.h"
 #include "audio/sound.h"
 #include "game/board_drawing.h"
-#include "game/catalogue.h"
 #include "game/move_history.h"
 #include "game/rules.h"
 #include "game/scene_functions.h"
@@ -19,6 +18,8 @@
 namespace game {
 
 namespace {
+
+double ParadeX[CATALOGUE_SIZE];  // each catalogue cheese's x in the ending parade
 
 const CheeseSlot& DroppedSlot() {
   return CheeseSlots[PushedPiece - CELL_CHEESE_FIRST];
@@ -44,7 +45,7 @@ void CheeseReachesCustomer() {
   gfx::PresentFrame(0, 0);
   WaitSeconds(0.5);
   SceneTimer = 0.0;
-  GameState = 5;
+  GameState = SCENE_VERDICT;
   int32_t ripeness = DroppedRipeness();
   if (ripeness == RIPENESS_ROTTEN) {
     audio::PlaySoundEffect(shared::SoundRottenDrop, -1);
@@ -59,7 +60,7 @@ void CheeseReachesCustomer() {
 void StartCollapse(int32_t failureKind, int32_t sound) {
   KeepFailedAttempt();
   std::memset(CollapseOffsets, 0, sizeof CollapseOffsets);
-  GameState = 6;
+  GameState = SCENE_COLLAPSE;
   audio::PlaySoundEffect(sound, -1);
   PushedPiece = failureKind;
 }
@@ -76,7 +77,7 @@ void RottenVerdict(double t) {
   }
   gfx::PresentFrame(0, 0);
   if (t <= 2.0) return;
-  DeliverCheese();
+  DeliverCheese(LivePosition);
   SceneTimer = 0.0;
   WaitSeconds(1.0);
   StartCollapse(FAILURE_ROTTEN, shared::SoundRottenFailure);
@@ -87,7 +88,7 @@ void WrongRipenessVerdict(double t) {
   gfx::BlitKeyed(110, 80, 3, 80, 145, 130, 170);
   gfx::PresentFrame(0, 0);
   if (t <= 1.0) return;
-  DeliverCheese();
+  DeliverCheese(LivePosition);
   SceneTimer = 0.0;
   StartCollapse(FAILURE_WRONG_RIPENESS, shared::SoundFailure);
 }
@@ -99,19 +100,22 @@ void GoodVerdict(double t) {
   gfx::BlitKeyed(110, 80, 3, 80, 120, 130, 145);
   gfx::PresentFrame(0, 0);
   if (t <= 1.0) return;
-  DeliverCheese();
-  GameState = 1;
+  DeliverCheese(LivePosition);
+  GameState = SCENE_PLAY;
 }
 
 void MoveParadeCheese(int32_t i) {
-  CheeseInfo& info = CheeseCatalogue[i];
-  info.paradeX += (10 * i + 50) * shared::FrameStep;
-  if (info.paradeX > 540) info.paradeX = -50.0;
+  ParadeX[i] += (10 * i + 50) * shared::FrameStep;
+  if (ParadeX[i] > 540) ParadeX[i] = -50.0;
   int32_t sx = 24 * (i % 7), sy = 24 * (i / 7) + 24;
-  gfx::BlitKeyed(static_cast<int32_t>(info.paradeX), 80 + 10 * i, 1, sx, sy, sx + 24, sy + 24);
+  gfx::BlitKeyed(static_cast<int32_t>(ParadeX[i]), 80 + 10 * i, 1, sx, sy, sx + 24, sy + 24);
 }
 
 }  // namespace
+
+void LineUpParade() {
+  for (int32_t i = 0; i < CATALOGUE_SIZE; ++i) ParadeX[i] = (i * i * 70) % 500;
+}
 
 void DropScene() {
   double t = SceneTimer;
@@ -122,8 +126,8 @@ void DropScene() {
     DrawFallingPiece(PlayerX + StepDX[Facing], PlayerY + StepDY[Facing], sunk);
     DrawPlayer(PlayerX, PlayerY, 0.0);
     gfx::PresentFrame(0, 0);
-  } else if (!PushedPieceIsCheese()) {
-    GameState = 1;  // a snowman is simply gone
+  } else if (!PushedPieceIsCheese(LivePosition)) {
+    GameState = SCENE_PLAY;  // a snowman is simply gone
   } else if (fallen < 45.0) {
     DrawCustomerWindow(0);
     DrawFallingCheese(75 + static_cast<int32_t>(fallen));
@@ -175,7 +179,7 @@ void CollapseScene() {
   }
   gfx::PresentFrame(1, 0);
   if (t > 8.0) {
-    GameState = 1;
+    GameState = SCENE_PLAY;
     StartStage(StageNumber);
   }
 }

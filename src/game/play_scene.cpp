@@ -13,6 +13,7 @@
 #include "game/scene_functions.h"
 #include "game/scenes.h"
 #include "game/solver.h"
+#include "game/stage_file.h"
 #include "game/waits.h"
 #include "gfx/blit.h"
 #include "gfx/present.h"
@@ -82,8 +83,8 @@ void ClearStage() {
   WaitSeconds(0.5);
   ++StageNumber;
   if (StageNumber == STAGE_COUNT) {
-    GameState = 9;
-    for (int32_t i = 0; i < CATALOGUE_SIZE; ++i) CheeseCatalogue[i].paradeX = (i * i * 70) % 500;
+    GameState = SCENE_ENDING;
+    LineUpParade();
     SceneTimer = 0.0;
     return;
   }
@@ -133,10 +134,10 @@ void DrawNote() {
 void FollowHint(bool asked) {
   if (asked) {
     HintWanted = true;
-    HintWantedAt = EncodePosition();
+    HintWantedAt = EncodePosition(LivePosition);
   }
   if (!HintWanted) return;
-  if (!(EncodePosition() == HintWantedAt)) {
+  if (!(EncodePosition(LivePosition) == HintWantedAt)) {
     HintWanted = false;
     return;
   }
@@ -165,7 +166,8 @@ void StartStage(int32_t n) {
   shared::TraceScene("stage", n + 1);
   SceneTimer = 0.0;
   MovePhase = MOVE_PHASE_IDLE;
-  SetUpStage(n);
+  SetUpStage(StageSet[n], LivePosition);
+  WalkFrame = 0;
   BeginAttempt();
   PrepareHint();
   // Play frames redraw only columns 0..9; column 10 keeps what is drawn here.
@@ -188,7 +190,7 @@ void PlayScene() {
   undo = Pressed(input::PollButton(platform::VK_BACK, 0)) || undo;
   bool hint = Pressed(input::PollButton(KEY_HINT, BUTTON_HINT));
   FollowNote();
-  if (idle && undo && UndoMove()) {
+  if (idle && undo && UndoMove(LivePosition)) {
     facing = Facing;
     DrawSidePanel();
     PrepareHint();
@@ -197,18 +199,18 @@ void PlayScene() {
   ReadDirections();
   if (idle && MoveResult == MOVE_NONE) FollowHint(hint);
   if (MovePhase != MOVE_PHASE_FINISHED && MoveResult == MOVE_STEP) {
-    if (TryMove(Facing) != MOVE_NONE) RecordMove(facing);
-    if (StartMove() != MOVE_NONE) {
-      GameState = 4;
+    if (TryMove(LivePosition, Facing) != MOVE_NONE) RecordMove(LivePosition, facing);
+    if (StartMove(LivePosition) != MOVE_NONE) {
+      GameState = SCENE_MOVE;
       MovePhase = MOVE_PHASE_ANIMATING;
       SceneTimer = 0.0;
     }
   }
-  if (GameState != 1) return;
+  if (GameState != SCENE_PLAY) return;
 
   if (MovePhase == MOVE_PHASE_FINISHED) {
     MovePhase = MOVE_PHASE_IDLE;
-    ComputeColdMap();
+    ComputeColdMap(LivePosition);
     DrawSidePanel();
     if (CheesesToDeliver == 0) {
       ClearStage();
@@ -221,11 +223,11 @@ void PlayScene() {
   DrawNote();
   gfx::PresentFrame(0, 0);
   // After the last stage the ending stands whatever else is pressed.
-  if (GameState == 9) return;
+  if (GameState == SCENE_ENDING) return;
 
   if (input::JoyButton[2] == 1 || IsKeyDown('Q')) {
     PushedPiece = FAILURE_GIVEN_UP;
-    GameState = 6;
+    GameState = SCENE_COLLAPSE;
     audio::PlaySoundEffect(shared::SoundFailure, -1);
     std::memset(CollapseOffsets, 0, sizeof CollapseOffsets);
   }
@@ -233,7 +235,7 @@ void PlayScene() {
   if ((input::JoyButton[1] == 1 || IsSpaceDown()) && AnyCheeseListed()) {
     MovePhase = MOVE_PHASE_IDLE;
     SceneTimer = 0.0;
-    GameState = 7;
+    GameState = SCENE_BROWSE;
     WaitSeconds(0.2);
   }
 }
@@ -249,8 +251,9 @@ void MoveScene() {
   if (SceneTimer + 4 * shared::FrameStep < 1.0) return;
   SceneTimer = 0.0;
   MovePhase = MOVE_PHASE_FINISHED;
-  GameState = 1;
-  if (CommitMove()) GameState = 3;
+  GameState = SCENE_PLAY;
+  WalkFrame = 0;
+  if (CommitMove(LivePosition)) GameState = SCENE_DROP;
   DrawSidePanel();
 }
 

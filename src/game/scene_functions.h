@@ -9,14 +9,18 @@ namespace game {
 // waits for Space to be released. GameState is left to the caller.
 void StartStage(int32_t n);
 
-void BootScene();      // 0
-void PlayScene();      // 1
-void TitleScene();     // 2
-void DropScene();      // 3
-void MoveScene();      // 4
-void VerdictScene();   // 5
-void CollapseScene();  // 6
-void BrowseScene();    // 7
-void EndingScene();    // 9
+// Puts every cheese of the ending's parade at its starting place, as the last stage
+// is cleared.
+void LineUpParade();
+
+void BootScene();      // SCENE_BOOT
+void PlayScene();      // SCENE_PLAY
+void TitleScene();     // SCENE_TITLE
+void DropScene();      // SCENE_DROP
+void MoveScene();      // SCENE_MOVE
+void VerdictScene();   // SCENE_VERDICT
+void CollapseScene();  // SCENE_COLLAPSE
+void BrowseScene();    // SCENE_BROWSE
+void EndingScene();    // SCENE_ENDING
 
 }  // namespace game

@@ -16,34 +16,34 @@ void DispatchScene() {
     shared::TraceScene("scene", GameState);
   }
   switch (GameState) {
-    case 0:
+    case SCENE_BOOT:
       BootScene();
       break;
-    case 1:
+    case SCENE_PLAY:
       PlayScene();
       break;
-    case 2:
+    case SCENE_TITLE:
       TitleScene();
       break;
-    case 3:
+    case SCENE_DROP:
       DropScene();
       break;
-    case 4:
+    case SCENE_MOVE:
       MoveScene();
       break;
-    case 5:
+    case SCENE_VERDICT:
       VerdictScene();
       break;
-    case 6:
+    case SCENE_COLLAPSE:
       CollapseScene();
       break;
-    case 7:
+    case SCENE_BROWSE:
       BrowseScene();
       break;
-    case 9:
+    case SCENE_ENDING:
       EndingScene();
       break;
-    default:  // 8 and unknown states have no scene
+    default:  // SCENE_NONE and unknown states have no scene
       break;
   }
 }

@@ -1,5 +1,6 @@
 // Shortest solutions of the cellars over the game's own rules: breadth-first from a stage's start
-// for the stage tools, and A* from any live position for the player's hint.
+// for the stage tools, and A* from any position for the player's hint. Both work on positions of
+// their own and touch nothing else, so any thread may search.
 #pragma once
 
 #include <atomic>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "game/data_model.h"
+#include "game/solver/position_key.h"
 
 namespace game {
 
@@ -18,53 +20,24 @@ struct SolveResult {
   std::string moves;  // one letter per move: U, R, D, L
 };
 
-// What one move did to the live stage state.
-enum class MoveOutcome {
-  Blocked,         // nothing moved and no day passed; the player only turned
-  Moved,           // a step or a push onto the floor
-  SnowmanDropped,  // a snowman was pushed into a hole
-  Delivered,       // a cheese fell to the customer and was good
-  WrongDelivery,   // a cheese fell to the customer unripe, over-ripe or rotten
-};
-
-// Plays one move in direction d (a Facing value) with the game's rules on the live
-// stage state, including the customer's verdict on a dropped cheese.
-MoveOutcome PlayMove(int32_t d);
+// The letter of direction d (a Facing value): U, R, D or L.
+char MoveLetter(int32_t d);
 
 // The direction of a move letter U, R, D or L; -1 for any other character.
 int32_t MoveDirection(char letter);
 
-// Finds a shortest sequence of moves that clears stage n (0-based) of StageSet:
-// every delivery on the way is judged good and the deliveries due reach 0. A wrong or
-// rotten delivery is a dead end. Uses and leaves changed the game's live stage state.
-SolveResult SolveStage(int32_t n, int64_t stateLimit);
+// Finds a shortest sequence of moves that clears the stage from its start: every delivery
+// on the way is judged good and the deliveries due reach 0. A wrong or rotten delivery is
+// a dead end.
+SolveResult SolveStage(const StageRecord& stage, int64_t stateLimit);
 
-// The same from the calling thread's live position.
-SolveResult SolveBreadthFirst(int64_t stateLimit);
+// The same from any position.
+SolveResult SolveBreadthFirst(const Position& from, int64_t stateLimit);
 
-// Plays moves from the start of stage n with the game's rules. Returns 1 when the last
-// move clears the stage and no move before it did, every move moves, and every delivery
-// is good; otherwise 0, with why naming the first fault.
-int32_t ReplaySolution(int32_t n, const std::string& moves, std::string* why);
-
-// Everything about a position of one stage that the rules can still tell apart. Snowmen
-// of one kind are interchangeable, so they are sets of cells; a week past the ripe window
-// is kept as the first over-ripe week, since the class can no longer change; deliveries
-// due beyond the cheeses there are count as one more than there can be.
-struct PositionKey {
-  uint64_t area[2];
-  uint64_t line[2];
-  uint8_t cheeseCell[MAX_CHEESES];
-  int8_t week[MAX_CHEESES];
-  uint8_t player;
-  uint8_t dayOfWeek;
-  uint8_t toDeliver;
-  uint8_t phase;  // 0 for a position; the hint search's own marks in its table
-};
-bool operator==(const PositionKey& a, const PositionKey& b);
-
-// The key of the calling thread's live stage.
-PositionKey EncodePosition();
+// Plays moves from the start of stage with the game's rules. Returns 1 when the last move
+// clears the stage and no move before it did, every move moves, and every delivery is
+// good; otherwise 0, with why naming the first fault.
+int32_t ReplaySolution(const StageRecord& stage, const std::string& moves, std::string* why);
 
 enum class HintStatus {
   Found,      // path holds a shortest way to clear the stage
@@ -80,13 +53,14 @@ struct HintStep {
 struct HintResult {
   HintStatus status = HintStatus::Lost;
   int64_t statesExplored = 0;
-  std::vector<HintStep> path;  // from the live position to the move that clears the stage
+  std::vector<HintStep> path;  // from the search's start to the move that clears the stage
 };
 
-// Finds a shortest way to clear the stage from the calling thread's live position by A*
-// over the game's rules, with a lower bound on the moves still needed that also recognises
-// positions already lost. Stops as undecided once stateLimit positions are known or when
-// cancel (may be null) becomes true. Leaves the live stage state changed.
-HintResult SolvePosition(int64_t stateLimit, const std::atomic<bool>* cancel);
+// Finds a shortest way to clear the stage from a position by A* over the game's rules,
+// with a lower bound on the moves still needed that also recognises positions already
+// lost. Stops as undecided once stateLimit positions are known or when cancel (may be
+// null) becomes true.
+HintResult SolvePosition(const Position& from, int64_t stateLimit,
+                         const std::atomic<bool>* cancel = nullptr);
 
 }  // namespace game

@@ -46,9 +46,9 @@ void TitleScene() {
   if (button / 10 == 1) {
     StageNumber = MenuCursor == MENU_START ? 0 : ReadSaveFile(SaveFilePath().c_str());
     StartStage(StageNumber);
-    GameState = 1;
+    GameState = SCENE_PLAY;
   }
-  if (GameState == 2) DrawTitleMenu();
+  if (GameState == SCENE_TITLE) DrawTitleMenu();
 }
 
 }  // namespace game

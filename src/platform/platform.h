@@ -79,6 +79,12 @@ intptr_t DefWindowProcA(uint32_t message, uintptr_t wParam, intptr_t lParam);
 void HidePointer();
 // The start-up failure box (also printed on standard error).
 void MessageBoxA(const char* text, const char* caption);
+// The exit status of a run that could not start.
+constexpr int EXIT_STARTUP_FAILED = 2;
+// A start-up step the game cannot run without has failed: shows text in the failure box
+// (caption "error"), shuts the platform down and ends the program with
+// EXIT_STARTUP_FAILED.
+[[noreturn]] void FailStartup(const char* text);
 
 // ---- Keys: virtual-key codes ------------------------------------------------
 constexpr int VK_BACK = 0x08;

@@ -8,31 +8,25 @@
 #include <string>
 #include <vector>
 
-#include "game/catalogue.h"
 #include "game/move_history.h"
-#include "game/stage_file.h"
-#include "support/stage_text.h"
+#include "support/stage_record.h"
 
 namespace game {
 namespace {
 
 using game_test::CellarPicture;
+using game_test::StageRecordOf;
 
-// Loads the picture as stage 1 through the stage file text and starts it.
-void Begin(const CellarPicture& picture) {
-  StageFileError error{};
-  ASSERT_EQ(ParseStageText(game_test::StageFile({game_test::StageBlock(picture)}), "test", StageSet,
-                           &error),
-            1)
-      << error.text;
-  SetUpStage(0);
+// The start of the picture loaded as a stage.
+Position Begin(const CellarPicture& picture) {
+  return StageStart(StageRecordOf(picture));
 }
 
 // One whole move in direction d; -1 when the move is refused, else whether a piece dropped.
-int Move(int d) {
-  Facing = d;
-  if (StartMove() == MOVE_NONE) return -1;
-  return CommitMove();
+int Move(Position& p, int d) {
+  p.facing = d;
+  if (StartMove(p) == MOVE_NONE) return -1;
+  return CommitMove(p);
 }
 
 struct TryMoveCase {
@@ -62,160 +56,160 @@ TEST(TryMove, StepsPushesAndRefusals) {
     picture.rows.resize(9, "AAAAAAAAA");  // chill everything so nothing rots
     for (char cell : c.rows[0])
       if (cell >= '0' && cell <= '9') picture.cheeses.push_back({0, 5});
-    Begin(picture);
+    Position p = Begin(picture);
     int before[BOARD_SIZE][BOARD_SIZE];
-    std::memcpy(before, Board, sizeof Board);
-    EXPECT_EQ(TryMove(c.direction), c.expected) << c.name;
-    EXPECT_EQ(std::memcmp(before, Board, sizeof Board), 0) << c.name;
+    std::memcpy(before, p.board, sizeof p.board);
+    EXPECT_EQ(TryMove(p, c.direction), c.expected) << c.name;
+    EXPECT_EQ(std::memcmp(before, p.board, sizeof p.board), 0) << c.name;
   }
 }
 
 TEST(Moves, RefusedDirectionOnlyTurnsThePlayer) {
-  Begin({{"#@.......", "AAAAAAAAA", ".........", ".........", ".........", ".........", ".........",
-          ".........", "........."}});
-  Facing = FACING_UP;
-  EXPECT_EQ(Move(FACING_LEFT), -1);
-  EXPECT_EQ(Facing, FACING_LEFT);
-  EXPECT_EQ(PlayerX, 2);
-  EXPECT_EQ(DayOfWeek, 0);
+  Position p = Begin({{"#@.......", "AAAAAAAAA", ".........", ".........", ".........", ".........",
+                       ".........", ".........", "........."}});
+  p.facing = FACING_UP;
+  EXPECT_EQ(Move(p, FACING_LEFT), -1);
+  EXPECT_EQ(p.facing, FACING_LEFT);
+  EXPECT_EQ(p.playerX, 2);
+  EXPECT_EQ(p.dayOfWeek, 0);
 }
 
 TEST(Moves, PushedCheeseLeavesTheBoardUntilTheCommit) {
   CellarPicture picture{{"@0.......", "AAAAAAAAA", ".........", ".........", ".........",
                          ".........", ".........", ".........", "........."}};
   picture.cheeses = {{4, 5}};
-  Begin(picture);
-  Facing = FACING_RIGHT;
-  ASSERT_EQ(StartMove(), MOVE_PUSH);
-  EXPECT_EQ(PushedPiece, CELL_CHEESE_FIRST);
-  EXPECT_EQ(Board[2][1], CELL_FLOOR);
-  EXPECT_EQ(CommitMove(), 0);
-  EXPECT_EQ(PlayerX, 2);
-  EXPECT_EQ(Board[3][1], CELL_CHEESE_FIRST);
-  EXPECT_EQ(DayOfWeek, 1);
+  Position p = Begin(picture);
+  p.facing = FACING_RIGHT;
+  ASSERT_EQ(StartMove(p), MOVE_PUSH);
+  EXPECT_EQ(p.pushedPiece, CELL_CHEESE_FIRST);
+  EXPECT_EQ(p.board[2][1], CELL_FLOOR);
+  EXPECT_EQ(CommitMove(p), 0);
+  EXPECT_EQ(p.playerX, 2);
+  EXPECT_EQ(p.board[3][1], CELL_CHEESE_FIRST);
+  EXPECT_EQ(p.dayOfWeek, 1);
 }
 
 TEST(Moves, OnlyAPushOntoTheHoleDropsThePiece) {
   CellarPicture picture{{"@0.o.....", "AAAAAAAAA", ".........", ".........", ".........",
                          ".........", ".........", ".........", "........."}};
   picture.cheeses = {{4, 5}};
-  Begin(picture);
-  EXPECT_EQ(Move(FACING_RIGHT), 0);  // lands next to the hole
-  EXPECT_EQ(Board[3][1], CELL_CHEESE_FIRST);
-  EXPECT_EQ(Move(FACING_RIGHT), 1);  // onto the hole
-  EXPECT_EQ(PushedPiece, CELL_CHEESE_FIRST);
-  EXPECT_EQ(Board[4][1], CELL_HOLE);
-  EXPECT_EQ(PlayerX, 3);
-  EXPECT_EQ(CheeseSlots[0].week, 5) << "a falling cheese cannot rot";
+  Position p = Begin(picture);
+  EXPECT_EQ(Move(p, FACING_RIGHT), 0);  // lands next to the hole
+  EXPECT_EQ(p.board[3][1], CELL_CHEESE_FIRST);
+  EXPECT_EQ(Move(p, FACING_RIGHT), 1);  // onto the hole
+  EXPECT_EQ(p.pushedPiece, CELL_CHEESE_FIRST);
+  EXPECT_EQ(p.board[4][1], CELL_HOLE);
+  EXPECT_EQ(p.playerX, 3);
+  EXPECT_EQ(p.cheeseSlots[0].week, 5) << "a falling cheese cannot rot";
 }
 
 TEST(Moves, SnowmanIntoHoleTakesItsChillAndTheCheeseRotsThatMove) {
   CellarPicture picture{{"@Ao......", "..0......", ".........", ".........", ".........",
                          ".........", ".........", ".........", "........."}};
   picture.cheeses = {{4, 5}};
-  Begin(picture);
-  ASSERT_EQ(CheeseSlots[0].week, 5);
-  EXPECT_EQ(Move(FACING_RIGHT), 1);
-  EXPECT_EQ(PushedPiece, CELL_SNOWMAN_AREA);
-  EXPECT_EQ(Board[3][1], CELL_HOLE);
-  EXPECT_EQ(ColdMap[3][2], 0);
-  EXPECT_EQ(CheeseSlots[0].week, WEEK_ROTTEN);
-  EXPECT_EQ(PushedPieceIsCheese(), 0);
+  Position p = Begin(picture);
+  ASSERT_EQ(p.cheeseSlots[0].week, 5);
+  EXPECT_EQ(Move(p, FACING_RIGHT), 1);
+  EXPECT_EQ(p.pushedPiece, CELL_SNOWMAN_AREA);
+  EXPECT_EQ(p.board[3][1], CELL_HOLE);
+  EXPECT_EQ(p.coldMap[3][2], 0);
+  EXPECT_EQ(p.cheeseSlots[0].week, WEEK_ROTTEN);
+  EXPECT_EQ(PushedPieceIsCheese(p), 0);
 }
 
 TEST(ColdMap, AreaSnowmanChillsItsBlockThroughWalls) {
-  Begin({{"@........", ".###.....", ".#A#.....", ".###.....", ".........", ".........", ".........",
-          ".........", "........."}});
+  Position p = Begin({{"@........", ".###.....", ".#A#.....", ".###.....", ".........", ".........",
+                       ".........", ".........", "........."}});
   for (int x = 0; x < BOARD_SIZE; ++x) {
     for (int y = 0; y < BOARD_SIZE; ++y) {
       bool inBlock = x >= 2 && x <= 4 && y >= 2 && y <= 4;
-      EXPECT_EQ(ColdMap[x][y], inBlock ? 1 : 0) << x << "," << y;
+      EXPECT_EQ(p.coldMap[x][y], inBlock ? 1 : 0) << x << "," << y;
     }
   }
 }
 
 TEST(ColdMap, LineSnowmanStopsAtWallsAndCrossesEverythingElse) {
-  Begin({{".....#...", ".....0...", ".o.A.L1.#", ".....o...", ".........", ".....#...", "@........",
-          ".........", "........."},
-         0,
-         {{4, 5}, {4, 5}}});
+  Position p = Begin({{".....#...", ".....0...", ".o.A.L1.#", ".....o...", ".........", ".....#...",
+                       "@........", ".........", "........."},
+                      0,
+                      {{4, 5}, {4, 5}}});
   // Row 3: leftwards past the area snowman and across the hole to the border,
   // rightwards across a cheese up to the wall at x = 9.
-  for (int x = 1; x <= 8; ++x) EXPECT_EQ(ColdMap[x][3], 1) << x;
-  EXPECT_EQ(ColdMap[9][3], 0);
-  EXPECT_EQ(ColdMap[1][2], 0);
+  for (int x = 1; x <= 8; ++x) EXPECT_EQ(p.coldMap[x][3], 1) << x;
+  EXPECT_EQ(p.coldMap[9][3], 0);
+  EXPECT_EQ(p.coldMap[1][2], 0);
   // Column 6: up across a cheese to the wall in row 1, down across the hole to the
   // wall in row 6.
-  EXPECT_EQ(ColdMap[6][1], 0);
-  for (int y = 2; y <= 5; ++y) EXPECT_EQ(ColdMap[6][y], 1) << y;
-  EXPECT_EQ(ColdMap[6][6], 0);
-  EXPECT_EQ(ColdMap[6][7], 0);
+  EXPECT_EQ(p.coldMap[6][1], 0);
+  for (int y = 2; y <= 5; ++y) EXPECT_EQ(p.coldMap[6][y], 1) << y;
+  EXPECT_EQ(p.coldMap[6][6], 0);
+  EXPECT_EQ(p.coldMap[6][7], 0);
 }
 
 TEST(ColdMap, LineSnowmanBesideAWallChillsNothingOnThatSide) {
-  Begin({{"@........", "#L.......", ".........", ".........", ".........", ".........", ".........",
-          ".........", "#########"}});
-  EXPECT_EQ(ColdMap[1][2], 0);
-  EXPECT_EQ(ColdMap[2][2], 1);
-  EXPECT_EQ(ColdMap[2][1], 1);
-  EXPECT_EQ(ColdMap[2][0], 0);
-  EXPECT_EQ(ColdMap[2][8], 1);
-  EXPECT_EQ(ColdMap[2][9], 0);
+  Position p = Begin({{"@........", "#L.......", ".........", ".........", ".........", ".........",
+                       ".........", ".........", "#########"}});
+  EXPECT_EQ(p.coldMap[1][2], 0);
+  EXPECT_EQ(p.coldMap[2][2], 1);
+  EXPECT_EQ(p.coldMap[2][1], 1);
+  EXPECT_EQ(p.coldMap[2][0], 0);
+  EXPECT_EQ(p.coldMap[2][8], 1);
+  EXPECT_EQ(p.coldMap[2][9], 0);
 }
 
 TEST(Ripening, CheeseOutsideTheChillIsRottenAtStageStart) {
   CellarPicture picture{{"@0....A..", "......1..", ".........", ".........", ".........",
                          ".........", ".........", ".........", "........."}};
   picture.cheeses = {{4, 5}, {4, 5}};
-  Begin(picture);
-  EXPECT_EQ(CheeseSlots[0].week, WEEK_ROTTEN);
-  EXPECT_EQ(CheeseSlots[1].week, 5);
-  EXPECT_EQ(DayOfWeek, 0);
+  Position p = Begin(picture);
+  EXPECT_EQ(p.cheeseSlots[0].week, WEEK_ROTTEN);
+  EXPECT_EQ(p.cheeseSlots[1].week, 5);
+  EXPECT_EQ(p.dayOfWeek, 0);
 }
 
 TEST(Ripening, LeavingTheChillRotsForGood) {
   CellarPicture picture{{"@0.......", "A........", ".........", ".........", ".........",
                          ".........", ".........", ".........", "........."}};
   picture.cheeses = {{4, 5}};
-  Begin(picture);
-  ASSERT_EQ(CheeseSlots[0].week, 5);
-  EXPECT_EQ(Move(FACING_RIGHT), 0);  // the cheese reaches (3, 1), outside the block
-  EXPECT_EQ(CheeseSlots[0].week, WEEK_ROTTEN);
-  for (int d : {FACING_DOWN, FACING_RIGHT, FACING_RIGHT, FACING_UP}) EXPECT_EQ(Move(d), 0);
-  EXPECT_EQ(Move(FACING_LEFT), 0);  // pushed back onto the chilled cell (2, 1)
-  EXPECT_EQ(Board[2][1], CELL_CHEESE_FIRST);
-  EXPECT_EQ(ColdMap[2][1], 1);
-  EXPECT_EQ(CheeseSlots[0].week, WEEK_ROTTEN);
+  Position p = Begin(picture);
+  ASSERT_EQ(p.cheeseSlots[0].week, 5);
+  EXPECT_EQ(Move(p, FACING_RIGHT), 0);  // the cheese reaches (3, 1), outside the block
+  EXPECT_EQ(p.cheeseSlots[0].week, WEEK_ROTTEN);
+  for (int d : {FACING_DOWN, FACING_RIGHT, FACING_RIGHT, FACING_UP}) EXPECT_EQ(Move(p, d), 0);
+  EXPECT_EQ(Move(p, FACING_LEFT), 0);  // pushed back onto the chilled cell (2, 1)
+  EXPECT_EQ(p.board[2][1], CELL_CHEESE_FIRST);
+  EXPECT_EQ(p.coldMap[2][1], 1);
+  EXPECT_EQ(p.cheeseSlots[0].week, WEEK_ROTTEN);
 }
 
 TEST(Ripening, TheSeventhMoveAgesEveryCheeseInPlay) {
   CellarPicture picture{{"@........", "AAAAAAAAA", "0123.....", "AAAAAAAAA", ".........",
                          ".........", ".........", ".........", "........."}};
   picture.cheeses = {{2, 2}, {4, -1}, {4, 0}, {4, 7}};
-  Begin(picture);
+  Position p = Begin(picture);
   for (int move = 1; move <= 6; ++move) {
-    ASSERT_EQ(Move(move % 2 ? FACING_RIGHT : FACING_LEFT), 0);
-    EXPECT_EQ(DayOfWeek, move);
-    EXPECT_EQ(CheeseSlots[0].week, 2);
-    EXPECT_EQ(ClassifyCheese(CheeseSlots[0].week, *CheeseSlots[0].info), RIPENESS_GOOD);
+    ASSERT_EQ(Move(p, move % 2 ? FACING_RIGHT : FACING_LEFT), 0);
+    EXPECT_EQ(p.dayOfWeek, move);
+    EXPECT_EQ(p.cheeseSlots[0].week, 2);
+    EXPECT_EQ(ClassifyCheese(p.cheeseSlots[0].week, *p.cheeseSlots[0].info), RIPENESS_GOOD);
   }
-  ASSERT_EQ(Move(FACING_RIGHT), 0);
-  EXPECT_EQ(DayOfWeek, 0);
-  EXPECT_EQ(CheeseSlots[0].week, 3);
-  EXPECT_EQ(ClassifyCheese(CheeseSlots[0].week, *CheeseSlots[0].info), RIPENESS_OVERRIPE);
-  EXPECT_EQ(CheeseSlots[1].week, WEEK_ROTTEN);
-  EXPECT_EQ(CheeseSlots[2].week, WEEK_NONE);
-  EXPECT_EQ(CheeseSlots[3].week, 8);
+  ASSERT_EQ(Move(p, FACING_RIGHT), 0);
+  EXPECT_EQ(p.dayOfWeek, 0);
+  EXPECT_EQ(p.cheeseSlots[0].week, 3);
+  EXPECT_EQ(ClassifyCheese(p.cheeseSlots[0].week, *p.cheeseSlots[0].info), RIPENESS_OVERRIPE);
+  EXPECT_EQ(p.cheeseSlots[1].week, WEEK_ROTTEN);
+  EXPECT_EQ(p.cheeseSlots[2].week, WEEK_NONE);
+  EXPECT_EQ(p.cheeseSlots[3].week, 8);
 }
 
 TEST(Ripening, AFallingCheeseStillAgesWhenTheWeekEnds) {
   CellarPicture picture{{"@0o......", "AAAAAAAAA", ".........", ".........", ".........",
                          ".........", ".........", ".........", "........."}};
   picture.cheeses = {{4, 5}};
-  Begin(picture);
-  DayOfWeek = 6;
-  EXPECT_EQ(Move(FACING_RIGHT), 1);
-  EXPECT_EQ(CheeseSlots[0].week, 6);
+  Position p = Begin(picture);
+  p.dayOfWeek = 6;
+  EXPECT_EQ(Move(p, FACING_RIGHT), 1);
+  EXPECT_EQ(p.cheeseSlots[0].week, 6);
 }
 
 TEST(Ripening, ClassesAndDaysLeft) {
@@ -229,12 +223,11 @@ TEST(Ripening, ClassesAndDaysLeft) {
       {2, 1, 2, 0, RIPENESS_GOOD, 7},     {101, 16, 100, 0, RIPENESS_OVERRIPE, 0},
   };
   for (const Case& c : cases) {
-    CheeseInfo info{"", "", "", "", 0, c.from, c.to, 0.0};
-    DayOfWeek = c.day;
+    CheeseInfo info{"", "", "", "", 0, c.from, c.to};
     EXPECT_EQ(ClassifyCheese(c.week, info), c.ripeness)
         << c.week << " in " << c.from << ".." << c.to;
     if (c.ripeness == RIPENESS_UNRIPE || c.ripeness == RIPENESS_GOOD) {
-      EXPECT_EQ(DaysLeft(c.week, info), c.daysLeft) << c.week;
+      EXPECT_EQ(DaysLeft(c.week, info, c.day), c.daysLeft) << c.week;
     }
   }
 }
@@ -250,14 +243,14 @@ TEST(Verdict, EveryDeliveryCountsAndEmptiesItsSlot) {
                            ".........", ".........", ".........", "........."}};
     picture.toDeliver = 2;
     picture.cheeses = {{13, 5}};
-    Begin(picture);
-    CheeseSlots[0].week = c.week;
-    EXPECT_EQ(Move(FACING_RIGHT), 0);
-    EXPECT_EQ(Move(FACING_RIGHT), 1);
-    ASSERT_EQ(PushedPieceIsCheese(), 1);
-    EXPECT_EQ(DeliverCheese(), c.ripeness) << c.week;
-    EXPECT_EQ(CheesesToDeliver, 1);
-    EXPECT_EQ(CheeseSlots[0].week, WEEK_NONE);
+    Position p = Begin(picture);
+    p.cheeseSlots[0].week = c.week;
+    EXPECT_EQ(Move(p, FACING_RIGHT), 0);
+    EXPECT_EQ(Move(p, FACING_RIGHT), 1);
+    ASSERT_EQ(PushedPieceIsCheese(p), 1);
+    EXPECT_EQ(DeliverCheese(p), c.ripeness) << c.week;
+    EXPECT_EQ(p.cheesesToDeliver, 1);
+    EXPECT_EQ(p.cheeseSlots[0].week, WEEK_NONE);
   }
 }
 
@@ -266,52 +259,52 @@ TEST(Stage, RestartRestoresTheStageButKeepsFacing) {
                          ".........", ".........", ".........", "........."}};
   picture.toDeliver = 1;
   picture.cheeses = {{4, 5}};
-  Begin(picture);
-  Move(FACING_RIGHT);
-  DeliverCheese();
-  Move(FACING_DOWN);
-  ASSERT_EQ(Facing, FACING_DOWN);
-  SetUpStage(0);
-  EXPECT_EQ(Facing, FACING_DOWN);
-  EXPECT_EQ(PlayerX, 1);
-  EXPECT_EQ(PlayerY, 1);
-  EXPECT_EQ(Board[2][1], CELL_CHEESE_FIRST);
-  EXPECT_EQ(CheeseSlots[0].week, 5);
-  EXPECT_EQ(CheesesToDeliver, 1);
-  EXPECT_EQ(DayOfWeek, 0);
-  EXPECT_EQ(Board[1][0], CELL_WALL_FRONT);
+  const StageRecord stage = StageRecordOf(picture);
+  Position p = StageStart(stage);
+  Move(p, FACING_RIGHT);
+  DeliverCheese(p);
+  Move(p, FACING_DOWN);
+  ASSERT_EQ(p.facing, FACING_DOWN);
+  SetUpStage(stage, p);
+  EXPECT_EQ(p.facing, FACING_DOWN);
+  EXPECT_EQ(p.playerX, 1);
+  EXPECT_EQ(p.playerY, 1);
+  EXPECT_EQ(p.board[2][1], CELL_CHEESE_FIRST);
+  EXPECT_EQ(p.cheeseSlots[0].week, 5);
+  EXPECT_EQ(p.cheesesToDeliver, 1);
+  EXPECT_EQ(p.dayOfWeek, 0);
+  EXPECT_EQ(p.board[1][0], CELL_WALL_FRONT);
 }
 
-TEST(Stage, CaptureAndRestoreUndoATrialMove) {
+TEST(Stage, ACopyTakesATrialMoveBack) {
   CellarPicture picture{{"@0o......", "AAAAAAAAA", ".........", ".........", ".........",
                          ".........", ".........", ".........", "........."}};
   picture.toDeliver = 1;
   picture.cheeses = {{4, 5}};
-  Begin(picture);
-  Facing = FACING_UP;
-  LiveStage saved;
-  CaptureLiveStage(&saved);
-  Move(FACING_RIGHT);
-  DeliverCheese();
-  RestoreLiveStage(saved);
-  EXPECT_EQ(PlayerX, 1);
-  EXPECT_EQ(Board[2][1], CELL_CHEESE_FIRST);
-  EXPECT_EQ(CheeseSlots[0].week, 5);
-  EXPECT_EQ(CheesesToDeliver, 1);
-  EXPECT_EQ(DayOfWeek, 0);
-  EXPECT_EQ(Facing, FACING_UP);
+  Position p = Begin(picture);
+  p.facing = FACING_UP;
+  const Position saved = p;
+  Move(p, FACING_RIGHT);
+  DeliverCheese(p);
+  EXPECT_FALSE(p == saved);
+  p = saved;
+  EXPECT_TRUE(p == saved);
+  EXPECT_EQ(p.playerX, 1);
+  EXPECT_EQ(p.board[2][1], CELL_CHEESE_FIRST);
+  EXPECT_EQ(p.cheeseSlots[0].week, 5);
+  EXPECT_EQ(p.cheesesToDeliver, 1);
+  EXPECT_EQ(p.dayOfWeek, 0);
+  EXPECT_EQ(p.facing, FACING_UP);
 }
 
 // One move as the play scene makes it: kept first, with the facing before the key.
-void Play(int32_t d) {
-  RecordMove(Facing);
-  if (Move(d) == 1 && PushedPieceIsCheese()) DeliverCheese();
+void Play(Position& p, int32_t d) {
+  RecordMove(p, p.facing);
+  if (Move(p, d) == 1 && PushedPieceIsCheese(p)) DeliverCheese(p);
 }
 
-// What a player sees of the live stage (the rest is set again by the next move).
-std::string Seen() {
-  LiveStage s;
-  CaptureLiveStage(&s);
+// What a player sees of a position (the rest is set again by the next move).
+std::string Seen(const Position& s) {
   std::string text(reinterpret_cast<const char*>(s.board), sizeof s.board);
   text.append(reinterpret_cast<const char*>(s.coldMap), sizeof s.coldMap);
   for (const CheeseSlot& slot : s.cheeseSlots) text += std::to_string(slot.week) + ",";
@@ -351,35 +344,35 @@ TEST(MoveHistory, UndoRestoresEachKindOfMove) {
       {"a push that rots a cheese", unchilled, {}, FACING_RIGHT},
   };
   for (const Case& c : cases) {
-    Begin(c.picture);
+    Position p = Begin(c.picture);
     BeginAttempt();
-    Facing = FACING_UP;
-    for (int32_t d : c.before) Play(d);
-    std::string before = Seen();
-    Play(c.move);
-    ASSERT_NE(Seen(), before) << c.what << ": the move must change something";
-    ASSERT_TRUE(UndoMove()) << c.what;
-    EXPECT_EQ(Seen(), before) << c.what;
+    p.facing = FACING_UP;
+    for (int32_t d : c.before) Play(p, d);
+    std::string before = Seen(p);
+    Play(p, c.move);
+    ASSERT_NE(Seen(p), before) << c.what << ": the move must change something";
+    ASSERT_TRUE(UndoMove(p)) << c.what;
+    EXPECT_EQ(Seen(p), before) << c.what;
   }
 }
 
 TEST(MoveHistory, UndoesBackToTheStartAndNoFurther) {
-  Begin(Chilled("@.0..o...", {{4, 5}}));
+  Position p = Begin(Chilled("@.0..o...", {{4, 5}}));
   BeginAttempt();
-  Facing = FACING_DOWN;
-  std::string start = Seen();
+  p.facing = FACING_DOWN;
+  std::string start = Seen(p);
   std::vector<std::string> seen;
   for (int32_t d : {FACING_RIGHT, FACING_RIGHT, FACING_LEFT, FACING_RIGHT, FACING_RIGHT}) {
-    seen.push_back(Seen());
-    Play(d);
+    seen.push_back(Seen(p));
+    Play(p, d);
   }
   for (size_t i = seen.size(); i-- > 0;) {
-    ASSERT_TRUE(UndoMove());
-    EXPECT_EQ(Seen(), seen[i]) << "undo back to before move " << i + 1;
+    ASSERT_TRUE(UndoMove(p));
+    EXPECT_EQ(Seen(p), seen[i]) << "undo back to before move " << i + 1;
   }
-  EXPECT_EQ(Seen(), start);
-  EXPECT_FALSE(UndoMove());
-  EXPECT_EQ(Seen(), start);
+  EXPECT_EQ(Seen(p), start);
+  EXPECT_FALSE(UndoMove(p));
+  EXPECT_EQ(Seen(p), start);
 }
 
 // Cheese 0 is over-ripe beside the hole; cheese 1 is good.
@@ -388,42 +381,44 @@ CellarPicture FailingDelivery() {
 }
 
 TEST(MoveHistory, AFailedDeliveryLeavesASecondChance) {
-  Begin(FailingDelivery());
+  const StageRecord stage = StageRecordOf(FailingDelivery());
+  Position p = StageStart(stage);
   BeginAttempt();
-  Play(FACING_DOWN);
-  std::string beforeStep = Seen();
-  Play(FACING_UP);
-  std::string beforeFatal = Seen();
-  Play(FACING_RIGHT);  // delivers the over-ripe cheese: the stage collapses and restarts
+  Play(p, FACING_DOWN);
+  std::string beforeStep = Seen(p);
+  Play(p, FACING_UP);
+  std::string beforeFatal = Seen(p);
+  Play(p, FACING_RIGHT);  // delivers the over-ripe cheese: the stage collapses and restarts
   KeepFailedAttempt();
-  SetUpStage(0);
+  SetUpStage(stage, p);
   BeginAttempt();
-  std::string restart = Seen();
-  ASSERT_TRUE(UndoMove());
-  EXPECT_EQ(Seen(), beforeFatal);
-  ASSERT_TRUE(UndoMove());
-  EXPECT_EQ(Seen(), beforeStep);
-  EXPECT_NE(Seen(), restart);
+  std::string restart = Seen(p);
+  ASSERT_TRUE(UndoMove(p));
+  EXPECT_EQ(Seen(p), beforeFatal);
+  ASSERT_TRUE(UndoMove(p));
+  EXPECT_EQ(Seen(p), beforeStep);
+  EXPECT_NE(Seen(p), restart);
 }
 
 TEST(MoveHistory, ANewMoveOrAPlainRestartForgetsTheFailedAttempt) {
   for (bool newMove : {true, false}) {
-    Begin(FailingDelivery());
+    const StageRecord stage = StageRecordOf(FailingDelivery());
+    Position p = StageStart(stage);
     BeginAttempt();
-    Play(FACING_RIGHT);
+    Play(p, FACING_RIGHT);
     KeepFailedAttempt();
-    SetUpStage(0);
+    SetUpStage(stage, p);
     BeginAttempt();
-    std::string restart = Seen();
+    std::string restart = Seen(p);
     if (newMove) {
-      Play(FACING_DOWN);
-      ASSERT_TRUE(UndoMove());
+      Play(p, FACING_DOWN);
+      ASSERT_TRUE(UndoMove(p));
     } else {
-      SetUpStage(0);  // given up: the restart keeps nothing
+      SetUpStage(stage, p);  // given up: the restart keeps nothing
       BeginAttempt();
     }
-    EXPECT_EQ(Seen(), restart);
-    EXPECT_FALSE(UndoMove()) << (newMove ? "after a new move" : "after giving up");
+    EXPECT_EQ(Seen(p), restart);
+    EXPECT_FALSE(UndoMove(p)) << (newMove ? "after a new move" : "after giving up");
   }
 }
 

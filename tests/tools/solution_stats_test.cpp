@@ -6,19 +6,14 @@
 #include <string>
 #include <vector>
 
-#include "game/stage_file.h"
-#include "support/stage_text.h"
+#include "support/stage_record.h"
 
 namespace {
 
 // A stage drawn as in the game's tests ('o' hole, '0' the one cheese, a feta in week 3),
 // loaded as the game loads it; one delivery clears it.
 game::StageRecord Fixture(const std::vector<std::string>& rows) {
-  game::StageRecord stages[game::STAGE_COUNT] = {};
-  game::StageFileError error{};
-  std::string text = game_test::StageFile({game_test::StageBlock({rows, 1, {{0, 3}}})});
-  EXPECT_EQ(game::ParseStageText(text, "fixture", stages, &error), 1) << error.text;
-  return stages[0];
+  return game_test::StageRecordOf({rows, 1, {{0, 3}}});
 }
 
 const std::vector<std::string> kRoom = {
@@ -40,15 +35,13 @@ TEST(SolutionStats, CountsPushesAndMovesThatBringBackAPosition) {
       {"DRULRRRR", 2, 2},
       {"RRRLRR", 2, 1},
   };
-  game::StageRecord kept = game::StageSet[0];
-  game::StageSet[0] = Fixture(kRoom);
+  const game::StageRecord room = Fixture(kRoom);
   for (const Case& c : cases) {
-    tools::SolutionStats stats = tools::MeasureSolution(0, c.moves);
+    tools::SolutionStats stats = tools::MeasureSolution(room, c.moves);
     EXPECT_EQ(stats.moves, static_cast<int32_t>(std::string(c.moves).size())) << c.moves;
     EXPECT_EQ(stats.pushes, c.pushes) << c.moves;
     EXPECT_EQ(stats.waiting, c.waiting) << c.moves;
   }
-  game::StageSet[0] = kept;
 }
 
 TEST(SolutionStats, SharedWallsAndHolesCountOnlyCellsOfTheSameKind) {

@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
+#include <cstring>
 #include <random>
 #include <string>
 #include <vector>
@@ -39,54 +41,53 @@ std::vector<stagetable::Row> KeptSolutions::table_;
 TEST_P(KeptSolutions, ClearTheStage) {
   int stage = GetParam();
   std::string why;
-  EXPECT_EQ(game::ReplaySolution(stage, moves_[stage], &why), 1)
+  EXPECT_EQ(game::ReplaySolution(game::StageSet[stage], moves_[stage], &why), 1)
       << "stage " << stage + 1 << ": " << why;
 }
 
 TEST_P(KeptSolutions, AreShortest) {
   int stage = GetParam();
-  game::SolveResult result = game::SolveStage(stage, 20000000);
+  game::SolveResult result = game::SolveStage(game::StageSet[stage], 20000000);
   ASSERT_TRUE(result.solved) << "stage " << stage + 1;
   EXPECT_EQ(result.moves.size(), moves_[stage].size()) << "stage " << stage + 1;
   EXPECT_EQ(result.statesExplored, table_[stage].states) << "stage " << stage + 1;
   std::string why;
-  EXPECT_EQ(game::ReplaySolution(stage, result.moves, &why), 1) << why;
+  EXPECT_EQ(game::ReplaySolution(game::StageSet[stage], result.moves, &why), 1) << why;
 }
 
 TEST_P(KeptSolutions, StageTableGivesTheirFigures) {
   int stage = GetParam();
   const stagetable::Row& row = table_[stage];
   ASSERT_TRUE(row.listed) << "stage " << stage + 1;
-  tools::SolutionStats stats = tools::MeasureSolution(stage, moves_[stage]);
+  tools::SolutionStats stats = tools::MeasureSolution(game::StageSet[stage], moves_[stage]);
   EXPECT_EQ(row.moves, stats.moves) << "stage " << stage + 1;
   EXPECT_EQ(row.pushes, stats.pushes) << "stage " << stage + 1;
   EXPECT_EQ(row.waiting, stats.waiting) << "stage " << stage + 1;
 }
 
-// Plays the way found from the live position: every step starts where the way says, every
-// move moves, every delivery is good, and the last move clears the stage.
-void ExpectWayClears(const game::HintResult& result) {
+// Plays the way found from here: every step starts where the way says, every move moves,
+// every delivery is good, and the last move clears the stage.
+void ExpectWayClears(game::Position here, const game::HintResult& result) {
   ASSERT_EQ(result.status, game::HintStatus::Found);
   for (size_t i = 0; i < result.path.size(); ++i) {
-    ASSERT_TRUE(result.path[i].position == game::EncodePosition()) << "step " << i;
-    ASSERT_GT(game::CheesesToDeliver, 0) << "cleared before step " << i;
-    game::MoveOutcome outcome = game::PlayMove(result.path[i].move);
+    ASSERT_TRUE(result.path[i].position == game::EncodePosition(here)) << "step " << i;
+    ASSERT_GT(here.cheesesToDeliver, 0) << "cleared before step " << i;
+    game::MoveOutcome outcome = game::PlayMove(here, result.path[i].move);
     ASSERT_NE(outcome, game::MoveOutcome::Blocked) << "step " << i;
     ASSERT_NE(outcome, game::MoveOutcome::WrongDelivery) << "step " << i;
   }
-  EXPECT_LE(game::CheesesToDeliver, 0);
+  EXPECT_LE(here.cheesesToDeliver, 0);
 }
 
 TEST_P(KeptSolutions, HintFollowsAShortestWayFromEachOfTheirPositions) {
   int stage = GetParam();
   const std::string& kept = moves_[stage];
   for (size_t done = 0; done < kept.size(); ++done) {
-    game::SetUpStage(stage);
-    for (size_t i = 0; i < done; ++i) game::PlayMove(game::MoveDirection(kept[i]));
-    game::HintResult result = tools::SearchHere(HINT_LIMIT);
+    game::Position here = tools::AfterMoves(game::StageSet[stage], kept.substr(0, done));
+    game::HintResult result = game::SolvePosition(here, HINT_LIMIT);
     ASSERT_EQ(result.status, game::HintStatus::Found) << "after " << done << " moves";
     EXPECT_EQ(result.path.size(), kept.size() - done) << "after " << done << " moves";
-    ExpectWayClears(result);
+    ExpectWayClears(here, result);
   }
 }
 
@@ -97,12 +98,12 @@ TEST_P(KeptSolutions, HintAgreesWithBreadthFirstAfterDetours) {
   std::mt19937 random(static_cast<uint32_t>(stage));
   int compared = 0;
   for (int walk = 0; walk < 3; ++walk) {
-    std::string played = tools::RandomWalk(stage, 2 + random() % 10, &random);
-    game::HintResult hint = tools::SearchHere(HINT_LIMIT);
-    game::SolveResult plain = game::SolveBreadthFirst(1500000);
+    tools::Walk detour = tools::RandomWalk(game::StageSet[stage], 2 + random() % 10, &random);
+    game::HintResult hint = game::SolvePosition(detour.end, HINT_LIMIT);
+    game::SolveResult plain = game::SolveBreadthFirst(detour.end, 1500000);
     if (plain.exhausted) continue;  // too far for the plain search to decide
     ++compared;
-    std::string where = "stage " + std::to_string(stage + 1) + " after " + played;
+    std::string where = "stage " + std::to_string(stage + 1) + " after " + detour.moves;
     if (plain.solved) {
       ASSERT_EQ(hint.status, game::HintStatus::Found) << where;
       EXPECT_EQ(hint.path.size(), plain.moves.size()) << where;
@@ -111,6 +112,30 @@ TEST_P(KeptSolutions, HintAgreesWithBreadthFirstAfterDetours) {
     }
   }
   EXPECT_GT(compared, 0);
+}
+
+// The searches see positions only through their keys: a key turns back into the position
+// the rules left, cold map included, wherever random walks from the start end.
+TEST_P(KeptSolutions, KeysGiveBackThePositionsTheRulesLeave) {
+  int stage = GetParam();
+  std::mt19937 random(static_cast<uint32_t>(stage) + 100);
+  game::KeyDecoder decoder(game::StageStart(game::StageSet[stage]));
+  for (int walk = 0; walk < 20; ++walk) {
+    tools::Walk detour = tools::RandomWalk(game::StageSet[stage], random() % 40, &random);
+    const game::Position& p = detour.end;
+    game::Position back = decoder.Decode(game::EncodePosition(p));
+    std::string where = "stage " + std::to_string(stage + 1) + " after " + detour.moves;
+    EXPECT_EQ(std::memcmp(back.board, p.board, sizeof p.board), 0) << where;
+    EXPECT_EQ(std::memcmp(back.coldMap, p.coldMap, sizeof p.coldMap), 0) << where;
+    EXPECT_EQ(back.playerX, p.playerX) << where;
+    EXPECT_EQ(back.playerY, p.playerY) << where;
+    EXPECT_EQ(back.dayOfWeek, p.dayOfWeek) << where;
+    EXPECT_EQ(back.cheesesToDeliver, p.cheesesToDeliver) << where;
+    for (int32_t k = 0; k < p.cheeseCount; ++k) {
+      int32_t lastGood = p.cheeseSlots[k].info->ripeTo;
+      EXPECT_EQ(back.cheeseSlots[k].week, std::min(p.cheeseSlots[k].week, lastGood + 1)) << where;
+    }
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(AllStages, KeptSolutions, ::testing::Range(0, 32));
@@ -130,17 +155,16 @@ TEST_F(KeptSolutions, ReplayRefusesMovesThatDoNotClear) {
   };
   for (const Case& c : cases) {
     std::string why;
-    EXPECT_EQ(game::ReplaySolution(c.stage, c.moves, &why), 0) << c.moves;
+    EXPECT_EQ(game::ReplaySolution(game::StageSet[c.stage], c.moves, &why), 0) << c.moves;
     EXPECT_NE(why.find(c.why), std::string::npos) << c.moves << ": " << why;
   }
 }
 
 TEST_F(KeptSolutions, AStageWithAnExpiredCheeseIsNotSolvable) {
   // Stage 1 with its cheese past its window can never be cleared.
-  game::StageRecord kept = game::StageSet[0];
-  game::StageSet[0].cheeses[0] = {6, 15};
-  game::SolveResult result = game::SolveStage(0, 1000000);
-  game::StageSet[0] = kept;
+  game::StageRecord expired = game::StageSet[0];
+  expired.cheeses[0] = {6, 15};
+  game::SolveResult result = game::SolveStage(expired, 1000000);
   EXPECT_FALSE(result.solved);
   EXPECT_FALSE(result.exhausted);
   EXPECT_GT(result.statesExplored, 0);
@@ -149,7 +173,7 @@ TEST_F(KeptSolutions, AStageWithAnExpiredCheeseIsNotSolvable) {
 TEST_F(KeptSolutions, AWrongDeliveryIsADeadEnd) {
   // Stage 6's cheese is ripe only from the seventh move; delivering it at once fails,
   // so the shortest solution waits.
-  game::SolveResult result = game::SolveStage(5, 1000000);
+  game::SolveResult result = game::SolveStage(game::StageSet[5], 1000000);
   ASSERT_TRUE(result.solved);
   EXPECT_GE(result.moves.size(), 7u);
 }
@@ -171,13 +195,10 @@ TEST_F(KeptSolutions, HintKnowsLostPositions) {
       {"the mozzarella waited past its last ripe day", 8, "DUDUDUDUDUDUDU"},
   };
   for (const Case& c : cases) {
-    game::StageRecord kept = game::StageSet[c.stage];
-    if (c.catalogueIndex >= 0) game::StageSet[c.stage].cheeses[0] = {c.catalogueIndex, c.startWeek};
-    if (c.toDeliver >= 0) game::StageSet[c.stage].toDeliver = c.toDeliver;
-    game::SetUpStage(c.stage);
-    for (char move : c.moves) game::PlayMove(game::MoveDirection(move));
-    game::HintResult result = tools::SearchHere(HINT_LIMIT);
-    game::StageSet[c.stage] = kept;
+    game::StageRecord stage = game::StageSet[c.stage];
+    if (c.catalogueIndex >= 0) stage.cheeses[0] = {c.catalogueIndex, c.startWeek};
+    if (c.toDeliver >= 0) stage.toDeliver = c.toDeliver;
+    game::HintResult result = game::SolvePosition(tools::AfterMoves(stage, c.moves), HINT_LIMIT);
     EXPECT_EQ(result.status, game::HintStatus::Lost) << c.what;
     EXPECT_LT(result.statesExplored, 1000) << c.what;
     EXPECT_TRUE(result.path.empty()) << c.what;
@@ -185,23 +206,21 @@ TEST_F(KeptSolutions, HintKnowsLostPositions) {
 }
 
 TEST_F(KeptSolutions, HintGivesUpAtItsStateLimitOrWhenCancelled) {
-  game::SetUpStage(28);
-  game::HintResult limited = tools::SearchHere(1000);
+  const game::Position start = game::StageStart(game::StageSet[28]);
+  game::HintResult limited = game::SolvePosition(start, 1000);
   EXPECT_EQ(limited.status, game::HintStatus::Undecided);
   EXPECT_GE(limited.statesExplored, 1000);
   EXPECT_LT(limited.statesExplored, 1010);
   std::atomic<bool> cancel{true};
-  EXPECT_EQ(tools::SearchHere(HINT_LIMIT, &cancel).status, game::HintStatus::Undecided);
+  EXPECT_EQ(game::SolvePosition(start, HINT_LIMIT, &cancel).status, game::HintStatus::Undecided);
   cancel = false;
-  EXPECT_EQ(tools::SearchHere(HINT_LIMIT, &cancel).status, game::HintStatus::Found);
+  EXPECT_EQ(game::SolvePosition(start, HINT_LIMIT, &cancel).status, game::HintStatus::Found);
 }
 
 TEST_F(KeptSolutions, HintClearsANothingToDeliverStageInOneMove) {
-  game::StageRecord kept = game::StageSet[0];
-  game::StageSet[0].toDeliver = 0;
-  game::SetUpStage(0);
-  game::HintResult result = tools::SearchHere(HINT_LIMIT);
-  game::StageSet[0] = kept;
+  game::StageRecord nothingDue = game::StageSet[0];
+  nothingDue.toDeliver = 0;
+  game::HintResult result = game::SolvePosition(game::StageStart(nothingDue), HINT_LIMIT);
   ASSERT_EQ(result.status, game::HintStatus::Found);
   EXPECT_EQ(result.path.size(), 1u);
 }

@@ -28,7 +28,7 @@ class StageTargets : public ::testing::Test {
     ASSERT_TRUE(tools::LoadStagesAndSolutions(VAULMOOR_SOURCE_DIR, &moves, &why)) << why;
     stats_.clear();
     for (int s = 0; s < game::STAGE_COUNT; ++s)
-      stats_.push_back(tools::MeasureSolution(s, moves[s]));
+      stats_.push_back(tools::MeasureSolution(game::StageSet[s], moves[s]));
     table_ = stagetable::ReadRows(VAULMOOR_SOURCE_DIR "/docs/stages.md");
     timing_ = stagetable::ReadTimingStages(VAULMOOR_SOURCE_DIR "/docs/stages.md");
   }

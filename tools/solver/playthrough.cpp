@@ -100,10 +100,10 @@ std::string PlaythroughScript(const std::vector<std::string>& moves,
   uint32_t at = FIRST_MOVE_MS + delay;
   clearTimes->clear();
   for (size_t s = firstStage; s < moves.size(); ++s) {
-    game::SetUpStage(static_cast<int32_t>(s));
+    game::Position p = game::StageStart(game::StageSet[s]);
     for (char move : moves[s]) {
       Tap(script, at, KeyName(move));
-      game::MoveOutcome outcome = game::PlayMove(game::MoveDirection(move));
+      game::MoveOutcome outcome = game::PlayMove(p, game::MoveDirection(move));
       at += MOVE_MS;
       if (outcome == game::MoveOutcome::SnowmanDropped) at += SNOWMAN_DROP_MS;
       if (outcome == game::MoveOutcome::Delivered || outcome == game::MoveOutcome::WrongDelivery) {

@@ -1,33 +1,28 @@
-// Searches and random walks from the live position, for the solver's tests and benchmark.
+// Positions reached from a stage's start, by given moves or by random walks.
 #include "solver/position_walks.h"
 
 #include "game/rules.h"
+#include "game/solver.h"
 
 namespace tools {
 
-game::HintResult SearchHere(int64_t limit, const std::atomic<bool>* cancel) {
-  game::LiveStage here;
-  game::CaptureLiveStage(&here);
-  game::HintResult result = game::SolvePosition(limit, cancel);
-  game::RestoreLiveStage(here);
-  return result;
+game::Position AfterMoves(const game::StageRecord& stage, const std::string& moves) {
+  game::Position p = game::StageStart(stage);
+  for (char move : moves) game::PlayMove(p, game::MoveDirection(move));
+  return p;
 }
 
-std::string RandomWalk(int32_t n, size_t steps, std::mt19937* random) {
-  game::SetUpStage(n);
-  std::string played;
+Walk RandomWalk(const game::StageRecord& stage, size_t steps, std::mt19937* random) {
+  Walk walk{game::StageStart(stage), ""};
   for (size_t i = 0; i < steps; ++i) {
-    game::LiveStage before;
-    game::CaptureLiveStage(&before);
     int32_t d = static_cast<int32_t>((*random)() % 4);
-    game::MoveOutcome outcome = game::PlayMove(d);
-    if (outcome == game::MoveOutcome::WrongDelivery || game::CheesesToDeliver <= 0) {
-      game::RestoreLiveStage(before);
-    } else if (outcome != game::MoveOutcome::Blocked) {
-      played += "URDL"[d];
-    }
+    game::Position next = walk.end;
+    game::MoveOutcome outcome = game::PlayMove(next, d);
+    if (outcome == game::MoveOutcome::WrongDelivery || next.cheesesToDeliver <= 0) continue;
+    if (outcome != game::MoveOutcome::Blocked) walk.moves += game::MoveLetter(d);
+    walk.end = next;
   }
-  return played;
+  return walk;
 }
 
 }  // namespace tools

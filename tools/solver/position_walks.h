@@ -1,21 +1,26 @@
-// Searches and random walks from the live position, for the solver's tests and benchmark.
+// Positions reached from a stage's start, by given moves or by random walks, for the solver's
+// tests and benchmark.
 #pragma once
 
-#include <atomic>
 #include <cstdint>
 #include <random>
 #include <string>
 
-#include "game/solver.h"
+#include "game/data_model.h"
 
 namespace tools {
 
-// The hint search from the live position, which it leaves as it was.
-game::HintResult SearchHere(int64_t limit, const std::atomic<bool>* cancel = nullptr);
+// The position after moves (letters U, R, D, L) from the start of stage, played with the
+// game's rules.
+game::Position AfterMoves(const game::StageRecord& stage, const std::string& moves);
 
-// Sets up stage n and plays steps random moves on it. A move that fails a delivery or
-// clears the stage is taken back, since it would end the attempt. Returns the letters
-// (U, R, D, L) of the moves kept that moved the player.
-std::string RandomWalk(int32_t n, size_t steps, std::mt19937* random);
+struct Walk {
+  game::Position end;
+  std::string moves;  // the letters (U, R, D, L) of the moves kept that moved the player
+};
+
+// Plays steps random moves from the start of stage. A move that fails a delivery or
+// clears the stage is taken back, since it would end the attempt.
+Walk RandomWalk(const game::StageRecord& stage, size_t steps, std::mt19937* random);
 
 }  // namespace tools

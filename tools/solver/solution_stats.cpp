@@ -11,16 +11,16 @@ namespace tools {
 namespace {
 
 // The pieces on the playfield and the player's cell, one byte each.
-std::string Position() {
-  std::string position;
+std::string Layout(const game::Position& p) {
+  std::string layout;
   for (int32_t x = game::PLAYFIELD_FIRST; x <= game::PLAYFIELD_LAST; ++x) {
     for (int32_t y = game::PLAYFIELD_FIRST; y <= game::PLAYFIELD_LAST; ++y) {
-      position += static_cast<char>(game::Board[x][y]);
+      layout += static_cast<char>(p.board[x][y]);
     }
   }
-  position += static_cast<char>(game::PlayerX);
-  position += static_cast<char>(game::PlayerY);
-  return position;
+  layout += static_cast<char>(p.playerX);
+  layout += static_cast<char>(p.playerY);
+  return layout;
 }
 
 // 1 for a wall, 2 for a hole, 0 for anything else.
@@ -31,17 +31,17 @@ int32_t FixedKind(int32_t value) {
 
 }  // namespace
 
-SolutionStats MeasureSolution(int32_t n, const std::string& moves) {
+SolutionStats MeasureSolution(const game::StageRecord& stage, const std::string& moves) {
   SolutionStats stats;
-  game::SetUpStage(n);
-  std::set<std::string> seen = {Position()};
+  game::Position p = game::StageStart(stage);
+  std::set<std::string> seen = {Layout(p)};
   for (char move : moves) {
     int32_t d = game::MoveDirection(move);
     if (d < 0) break;
-    if (game::TryMove(d) == game::MOVE_PUSH) ++stats.pushes;
-    game::PlayMove(d);
+    if (game::TryMove(p, d) == game::MOVE_PUSH) ++stats.pushes;
+    game::PlayMove(p, d);
     ++stats.moves;
-    if (!seen.insert(Position()).second) ++stats.waiting;
+    if (!seen.insert(Layout(p)).second) ++stats.waiting;
   }
   return stats;
 }

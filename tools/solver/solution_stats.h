@@ -14,10 +14,10 @@ struct SolutionStats {
   int32_t waiting = 0;  // moves that bring back a position already seen in the solution
 };
 
-// Plays moves from the start of stage n with the game's rules and counts them. A
+// Plays moves from the start of stage with the game's rules and counts them. A
 // position is the pieces on the board and the player's cell; the calendar and the
 // cheeses' weeks are not part of it, so a waiting move only passes time.
-SolutionStats MeasureSolution(int32_t n, const std::string& moves);
+SolutionStats MeasureSolution(const game::StageRecord& stage, const std::string& moves);
 
 // How much of their layout two stages share: the playfield cells that are a wall in
 // both or a hole in both, over the cells that are a wall or a hole in either (0..1).

@@ -16,17 +16,17 @@ namespace {
 // The start of stage n as the rules set it up: '*' marks chilled floor, a cheese that
 // starts rotten is shown as its slot digit.
 void ShowStage(int32_t n) {
-  game::SetUpStage(n);
+  const game::Position start = game::StageStart(game::StageSet[n]);
   for (int32_t y = 1; y <= 9; ++y) {
     std::string row;
     for (int32_t x = 1; x <= 9; ++x) {
-      int32_t v = game::Board[x][y];
+      int32_t v = start.board[x][y];
       char c = ".##OAL"[v <= game::CELL_SNOWMAN_LINE ? v : 0];
-      if (v == game::CELL_FLOOR && game::ColdMap[x][y]) c = '*';
-      if (x == game::PlayerX && y == game::PlayerY) c = '@';
+      if (v == game::CELL_FLOOR && start.coldMap[x][y]) c = '*';
+      if (x == start.playerX && y == start.playerY) c = '@';
       if (v >= game::CELL_CHEESE_FIRST) {
         int32_t k = v - game::CELL_CHEESE_FIRST;
-        c = static_cast<char>((game::CheeseSlots[k].week == game::WEEK_ROTTEN ? '0' : 'a') + k);
+        c = static_cast<char>((start.cheeseSlots[k].week == game::WEEK_ROTTEN ? '0' : 'a') + k);
       }
       row += c;
     }
@@ -50,7 +50,7 @@ int32_t MostAlike(int32_t n, double* shared) {
 }
 
 void PrintStats(int32_t n, const game::SolveResult& result) {
-  tools::SolutionStats stats = tools::MeasureSolution(n, result.moves);
+  tools::SolutionStats stats = tools::MeasureSolution(game::StageSet[n], result.moves);
   double shared = 0.0;
   int32_t alike = MostAlike(n, &shared);
   std::printf("%5d %6d %6d %7d %9lld   %2d (%3.0f%%)\n", n + 1, stats.moves, stats.pushes,
@@ -115,7 +115,7 @@ int main(int argc, char** argv) {
   for (int32_t s = 1; s <= game::STAGE_COUNT; ++s) {
     if (only != 0 && s != only) continue;
     if (show) ShowStage(s - 1);
-    game::SolveResult result = game::SolveStage(s - 1, limit);
+    game::SolveResult result = game::SolveStage(game::StageSet[s - 1], limit);
     if (result.solved) {
       if (stats) {
         PrintStats(s - 1, result);

@@ -1,0 +1,54 @@
+// Solutions as letters: each direction's letter, and replaying a solution from a stage's start.
+#include "game/rules.h"
+#include "game/solver.h"
+
+namespace game {
+
+namespace {
+
+constexpr char MOVE_LETTERS[4] = {'U', 'R', 'D', 'L'};
+
+}  // namespace
+
+char MoveLetter(int32_t d) {
+  return MOVE_LETTERS[d];
+}
+
+int32_t MoveDirection(char letter) {
+  for (int32_t d = 0; d < 4; ++d) {
+    if (MOVE_LETTERS[d] == letter) return d;
+  }
+  return -1;
+}
+
+int32_t ReplaySolution(const StageRecord& stage, const std::string& moves, std::string* why) {
+  Position p = StageStart(stage);
+  for (size_t i = 0; i < moves.size(); ++i) {
+    std::string where = "move " + std::to_string(i + 1) + " (" + moves[i] + ")";
+    int32_t d = MoveDirection(moves[i]);
+    if (d < 0) {
+      *why = where + " is not one of U, R, D, L";
+      return 0;
+    }
+    MoveOutcome outcome = PlayMove(p, d);
+    if (outcome == MoveOutcome::Blocked) {
+      *why = where + " is blocked";
+      return 0;
+    }
+    if (outcome == MoveOutcome::WrongDelivery) {
+      *why = where + " delivers a cheese that is not good";
+      return 0;
+    }
+    if (p.cheesesToDeliver <= 0 && i + 1 < moves.size()) {
+      *why = where + " already clears the stage";
+      return 0;
+    }
+  }
+  if (p.cheesesToDeliver > 0) {
+    *why = "the moves end with " + std::to_string(p.cheesesToDeliver) + " deliveries due";
+    return 0;
+  }
+  return 1;
+}
+
+}  // namespace game
