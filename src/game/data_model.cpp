@@ -1,7 +1,7 @@
 // The cellar game's global state: step tables, calendar layout, live stage and scene variables.
 #include "game/data_model.h"
 
-#include "game/scenes.h"
+#include "game/scene_state.h"
 
 namespace game {
 

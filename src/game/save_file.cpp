@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "game/data_model.h"
-#include "game/scenes.h"
+#include "game/scene_state.h"
 #include "platform/files.h"
 
 namespace game {

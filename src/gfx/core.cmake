@@ -14,8 +14,8 @@ add_library(vm_gfx STATIC
 vaulmoor_headers(vm_gfx
   PUBLIC gfx/ddraw.h gfx/surfaces.h gfx/slot_loading.h gfx/palette.h gfx/blit.h gfx/present.h
   PRIVATE gfx/slot_log.h)
-target_link_libraries(vm_gfx PUBLIC vm_bitmap_file vm_platform vm_platform_bitmap
-  vm_platform_files vm_shared)
+target_link_libraries(vm_gfx PUBLIC vm_platform_bitmap
+  PRIVATE vm_bitmap_file vm_platform vm_platform_files vm_shared)
 # Pixel loops (keyed copies, conversions) are worth vectorising with loop
 # epilogues, which GCC's default -O2 cost model leaves out.
 target_compile_options(vm_gfx PRIVATE $<$<CXX_COMPILER_ID:GNU>:-fvect-cost-model=dynamic>)

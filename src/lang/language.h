@@ -4,11 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "lang/source_language.h"
+
 namespace lang {
 
-// The texts are written in Japanese in the sources; every other language has a
-// catalogue in po/ that the build compiles in.
-constexpr const char* SOURCE_LANGUAGE = "ja";
 // The language for a locale that names none of the languages.
 constexpr const char* DEFAULT_LANGUAGE = "en";
 

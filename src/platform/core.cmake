@@ -15,4 +15,4 @@ add_library(vm_platform STATIC
   ${CMAKE_CURRENT_LIST_DIR}/window_system.cpp)
 vaulmoor_headers(vm_platform PUBLIC platform/platform.h platform/script.h
   PRIVATE platform/core_internal.h)
-target_link_libraries(vm_platform PUBLIC SDL2::SDL2 PRIVATE X11::X11)
+target_link_libraries(vm_platform PRIVATE SDL2::SDL2 X11::X11)

@@ -5,4 +5,4 @@ add_library(vm_platform_sound STATIC
   ${CMAKE_CURRENT_LIST_DIR}/mixer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/sound_device.cpp)
 vaulmoor_headers(vm_platform_sound PUBLIC platform/mci.h platform/mixer.h platform/sound_device.h)
-target_link_libraries(vm_platform_sound PUBLIC vm_platform PRIVATE SDL2::SDL2 PkgConfig::FLUIDSYNTH)
+target_link_libraries(vm_platform_sound PRIVATE vm_platform SDL2::SDL2 PkgConfig::FLUIDSYNTH)

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "lang/language.h"
+#include "lang/source_language.h"
 #include "mo_file.h"
 
 namespace tools {
