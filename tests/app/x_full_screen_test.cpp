@@ -9,13 +9,15 @@
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
-#include <map>
+#include <functional>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "app/shell.h"
 #include "support/run_folder.h"
+#include "support/virtual_screen.h"
 
 namespace {
 
@@ -23,39 +25,10 @@ constexpr int SCREEN_WIDTH = 1920, SCREEN_HEIGHT = 1080;
 constexpr int PICTURE_WIDTH = 320, PICTURE_HEIGHT = 240;
 // The size the window is given from the outside while it is a window.
 constexpr int RESIZED_WIDTH = 1000, RESIZED_HEIGHT = 500;
-
-// Run inside xvfb-run with the size to resize the window to and the window's title
-// as arguments; wm.sh, when there is one, starts a window manager that prints
-// "ready" once it manages the screen. F9 from the script has the program write the
-// title picture to scr0000.bmp; every step then takes the screen and prints the
-// window's real area as "window <step> <x> <y> <width> <height>"; Esc ends the run
-// and its status is printed as "status <n>".
-constexpr const char* SESSION_SCRIPT = R"(
-title=$3
-if [ -f wm.sh ]; then
-  sh wm.sh >wm.txt 2>&1 &
-  wm=$!
-  for i in $(seq 1 100); do grep -q ready wm.txt && break; sleep 0.1; done
-fi
-take() {
-  import -window root "$1.png"
-  xwininfo -name "$title" | awk -v step="$1" '/Absolute upper-left X/ {x = $4}
-    /Absolute upper-left Y/ {y = $4} /Width:/ {w = $2} /Height:/ {h = $2}
-    END {print "window", step, x, y, w, h}'
-}
-timeout 60 ./vaulmoor --script script.txt &
-pid=$!
-for i in $(seq 1 150); do [ -f scr0000.bmp ] && break; sleep 0.2; done
-sleep 1
-take full
-xdotool key alt+Return; sleep 2; take window
-xdotool search --name "^Vaulmoor" windowsize %@ "$1" "$2"; sleep 2; take resized
-xdotool key alt+Return; sleep 2; take full_again
-xdotool key Escape
-wait $pid
-echo "status $?"
-[ -n "$wm" ] && kill $wm
-)";
+// The size of the program's own screenshot file: a 320x240 8-bit bitmap.
+constexpr size_t SCREENSHOT_BYTES = 77878;
+// How long a step may take to show, on a slow and busy machine.
+constexpr double STEP_SECONDS = 60;
 
 struct Area {
   int x = 0, y = 0, width = 0, height = 0;
@@ -92,7 +65,7 @@ std::string Output(const std::string& folder, const std::string& program,
 Area NonBlackArea(const std::string& folder, const std::string& step, const Area& within) {
   std::istringstream box(
       Output(folder, "convert",
-             {step + ".png", "-crop", within.Geometry(), "+repage", "-fill", "white", "+opaque",
+             {step + ".ppm", "-crop", within.Geometry(), "+repage", "-fill", "white", "+opaque",
               "black", "-bordercolor", "black", "-border", "1", "-format", "%@", "info:"}));
   Area area;
   char x, plus1, plus2;
@@ -109,7 +82,7 @@ std::string DifferentPixels(const std::string& folder, const std::string& step,
                             const Area& picture) {
   const std::string sampled = step + "_picture.png";
   Output(folder, "convert",
-         {step + ".png", "-crop", picture.Geometry(), "+repage", "-sample",
+         {step + ".ppm", "-crop", picture.Geometry(), "+repage", "-sample",
           std::to_string(PICTURE_WIDTH) + "x" + std::to_string(PICTURE_HEIGHT) + "!", sampled});
   std::string count = Output(folder, "compare", {"-metric", "AE", sampled, "scr0000.bmp", "null:"});
   return count.substr(0, count.find_first_of("\r\n"));
@@ -127,65 +100,147 @@ void PrintTo(const WindowManager& manager, std::ostream* out) {
   *out << manager.name;
 }
 
-class XFullScreen : public testing::TestWithParam<WindowManager> {};
+class XFullScreen : public testing::TestWithParam<WindowManager> {
+ protected:
+  // The program's window as the X server has it, from xwininfo; false while there is none.
+  bool WindowArea(Area* area) const {
+    const std::string info =
+        screen_->Run(folder_, "xwininfo", {"-name", app::WINDOW_TITLE}, folder_ + "xwininfo-").out;
+    std::istringstream lines(info);
+    int found = 0;
+    for (std::string line; std::getline(lines, line);) {
+      const std::string value = line.substr(line.find(':') + 1);
+      if (line.find("Absolute upper-left X:") != std::string::npos) found += Read(value, &area->x);
+      if (line.find("Absolute upper-left Y:") != std::string::npos) found += Read(value, &area->y);
+      if (line.find("  Width:") != std::string::npos) found += Read(value, &area->width);
+      if (line.find("  Height:") != std::string::npos) found += Read(value, &area->height);
+    }
+    return found == 4;
+  }
+  static int Read(const std::string& text, int* value) {
+    return static_cast<bool>(std::istringstream(text) >> *value);
+  }
+
+  // Whether the screen, taken into <step>.ppm, shows the whole picture in the window's area:
+  // nothing but black outside the picture area, and the picture pixel for pixel.
+  bool ShowsThePicture(const std::string& step, const Area& window) const {
+    screen_->Run(folder_, "import", {"-window", "root", step + ".ppm"}, folder_ + "import-");
+    const Area picture = PictureArea(window);
+    return NonBlackArea(folder_, step, window) == picture &&
+           DifferentPixels(folder_, step, picture) == "0";
+  }
+
+  // Takes the window's area and the screen until the window has the area expected and the
+  // screen shows the picture in it; the window's area last seen.
+  Area Settle(const std::string& step, const std::function<bool(const Area&)>& expected) const {
+    Area window;
+    testsupport::WaitFor(
+        [&] { return WindowArea(&window) && expected(window) && ShowsThePicture(step, window); },
+        STEP_SECONDS);
+    return window;
+  }
+
+  // Holds F9 until the program has written screenshot n. The program has then handled every
+  // key and window event sent before, and drawn frames after them.
+  bool Screenshot(size_t n) const {
+    Key("keydown", "F9");
+    const std::string path = testsupport::ScreenshotPath(folder_, n);
+    const bool written = testsupport::WaitFor(
+        [&] { return testsupport::ReadFile(path).size() == SCREENSHOT_BYTES; }, STEP_SECONDS);
+    Key("keyup", "F9");
+    return written;
+  }
+
+  void Key(const std::string& action, const std::string& key) const {
+    screen_->Run(folder_, "xdotool", {action, key}, folder_ + "xdotool-");
+  }
+
+  bool TraceHas(const std::string& event) const {
+    for (const std::string& line : testsupport::ReadLines(folder_ + "trace.txt"))
+      if (line.ends_with(" " + event)) return true;
+    return false;
+  }
+
+  std::string folder_;
+  std::unique_ptr<testsupport::VirtualScreen> screen_;
+};
 
 TEST_P(XFullScreen, ScreenShowsTheWholePicture) {
   const WindowManager& manager = GetParam();
-  for (const char* tool : {"xvfb-run", "import", "convert", "compare", "xdotool", "xwininfo"})
-    if (std::system(("command -v " + std::string(tool) + " >/dev/null").c_str()) != 0)
-      GTEST_SKIP() << tool << " is needed (scripts/deps.sh test installs it)";
   const std::string program = manager.start.substr(0, manager.start.find(' '));
-  if (!program.empty() && std::system(("command -v '" + program + "' >/dev/null").c_str()) != 0)
-    GTEST_SKIP() << program << " is needed (scripts/deps.sh test installs it)";
+  std::vector<std::string> tools = {"Xvfb", "import", "convert", "compare", "xdotool", "xwininfo"};
+  if (!program.empty()) tools.push_back(program);
+  const std::string missing = testsupport::MissingProgram(tools);
+  if (!missing.empty()) GTEST_SKIP() << missing << " is needed (scripts/deps.sh test installs it)";
 
-  std::string folder = testsupport::MakeRunFolder(manager.name);
-  // The title is up after 3 s.
-  std::ofstream(folder + "script.txt") << "4000 down f9\n4100 up f9\n";
-  std::ofstream(folder + "session.sh") << SESSION_SCRIPT;
-  if (!manager.start.empty()) std::ofstream(folder + "wm.sh") << "exec " << manager.start << "\n";
-  const std::string serverArgs =
-      "-screen 0 " + std::to_string(SCREEN_WIDTH) + "x" + std::to_string(SCREEN_HEIGHT) + "x24";
-  const testsupport::RunResult run = testsupport::RunCommand(
-      folder, "xvfb-run",
-      {"-a", "-s", serverArgs, "sh", "session.sh", std::to_string(RESIZED_WIDTH),
-       std::to_string(RESIZED_HEIGHT), app::WINDOW_TITLE},
-      {"SDL_AUDIODRIVER=dummy"}, folder + "session-");
-  const std::string session = run.out + run.err;
-  ASSERT_TRUE(testsupport::FileExists(folder + "scr0000.bmp")) << session;
-
-  std::map<std::string, Area> windows;
-  std::istringstream lines(session);
-  for (std::string line; std::getline(lines, line);) {
-    std::istringstream words(line);
-    std::string word, step;
-    Area area;
-    if (words >> word >> step >> area.x >> area.y >> area.width >> area.height && word == "window")
-      windows[step] = area;
+  folder_ = testsupport::MakeRunFolder(manager.name);
+  screen_ = std::make_unique<testsupport::VirtualScreen>(SCREEN_WIDTH, SCREEN_HEIGHT);
+  ASSERT_TRUE(screen_->ok()) << screen_->problem();
+  std::unique_ptr<testsupport::BackgroundProgram> windowManager;
+  if (!manager.start.empty()) {
+    windowManager = std::make_unique<testsupport::BackgroundProgram>(
+        folder_, "sh", std::vector<std::string>{"-c", "exec " + manager.start},
+        std::vector<std::string>{screen_->DisplaySetting()}, folder_ + "wm-");
+    ASSERT_TRUE(testsupport::WaitFor(
+        [&] { return testsupport::ReadFile(folder_ + "wm-stdout.txt").find("ready\n") != std::string::npos; },
+        STEP_SECONDS))
+        << manager.name << " did not start";
   }
+  testsupport::BackgroundProgram game(folder_, "./vaulmoor", {"--trace", "trace.txt"},
+                                      {screen_->DisplaySetting(), "SDL_AUDIODRIVER=dummy"},
+                                      folder_ + "game-");
+  const auto errors = [&] { return testsupport::ReadFile(folder_ + "game-stderr.txt"); };
+  // The title stands still: the program's own screenshot of it is what the screen must show.
+  ASSERT_TRUE(testsupport::WaitFor([&] { return TraceHas("scene 2"); }, STEP_SECONDS)) << errors();
+  ASSERT_TRUE(Screenshot(0)) << errors();
+
   const Area screen{0, 0, SCREEN_WIDTH, SCREEN_HEIGHT};
-  for (const char* step : {"full", "window", "resized", "full_again"}) {
-    SCOPED_TRACE(step);
-    ASSERT_TRUE(windows.count(step)) << session;
-    const Area window = windows[step];
+  // Where a window manager that refuses every change leaves the window: where it was created.
+  const Area created{480, 180, 960, 720};
+  const auto fullScreen = [&](const Area& window) {
+    return window == (manager.obeys ? screen : created);
+  };
+  const auto sized = [&](int width, int height) {
+    return [&, width, height](const Area& window) {
+      return manager.obeys ? window.width == width && window.height == height : window == created;
+    };
+  };
+  struct Step {
+    const char* name;
+    std::function<void()> action;  // what is done to the window before the step is taken
+    std::function<bool(const Area&)> expected;
+  };
+  const std::vector<Step> steps = {
+      {"full", [] {}, fullScreen},
+      {"window", [&] { Key("key", "alt+Return"); }, sized(960, 720)},
+      {"resized",
+       [&] {
+         screen_->Run(folder_, "xdotool",
+                      {"search", "--name", "^Vaulmoor", "windowsize", "%@",
+                       std::to_string(RESIZED_WIDTH), std::to_string(RESIZED_HEIGHT)},
+                      folder_ + "xdotool-");
+       },
+       sized(RESIZED_WIDTH, RESIZED_HEIGHT)},
+      {"full_again", [&] { Key("key", "alt+Return"); }, fullScreen},
+  };
+  for (size_t i = 0; i < steps.size(); ++i) {
+    const Step& step = steps[i];
+    SCOPED_TRACE(step.name);
+    step.action();
+    ASSERT_TRUE(Screenshot(i + 1)) << errors();
+    const Area window = Settle(step.name, step.expected);
     const Area picture = PictureArea(window);
-    EXPECT_EQ(NonBlackArea(folder, step, window), picture) << "window " << window;
-    EXPECT_EQ(DifferentPixels(folder, step, picture), "0") << "window " << window;
+    EXPECT_TRUE(step.expected(window)) << "window " << window;
+    EXPECT_EQ(NonBlackArea(folder_, step.name, window), picture) << "window " << window;
+    EXPECT_EQ(DifferentPixels(folder_, step.name, picture), "0") << "window " << window;
   }
+  // Full screen: the non-black area of the screen is the picture at 4x, centred.
   if (manager.obeys) {
-    // Full screen: the non-black area of the screen is the picture at 4x, centred.
-    EXPECT_EQ(windows["full"], screen);
-    EXPECT_EQ(windows["full_again"], screen);
-    EXPECT_EQ(NonBlackArea(folder, "full", screen), (Area{320, 60, 1280, 960}));
-    EXPECT_EQ(windows["window"].width, 960);
-    EXPECT_EQ(windows["window"].height, 720);
-    EXPECT_EQ(windows["resized"].width, RESIZED_WIDTH);
-    EXPECT_EQ(windows["resized"].height, RESIZED_HEIGHT);
-  } else {
-    // The window keeps the area it was created with, and the picture fits it.
-    EXPECT_EQ(windows["full"], (Area{480, 180, 960, 720}));
-    EXPECT_EQ(windows["full_again"], windows["full"]);
+    EXPECT_EQ(NonBlackArea(folder_, "full", screen), (Area{320, 60, 1280, 960}));
   }
-  EXPECT_NE(session.find("status 1"), std::string::npos) << session;
+
+  Key("key", "Escape");
+  EXPECT_EQ(game.Wait(STEP_SECONDS), 1) << errors();
 }
 
 INSTANTIATE_TEST_SUITE_P(

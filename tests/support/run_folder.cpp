@@ -164,18 +164,24 @@ RunResult RunProgram(const std::string& folder, const std::vector<std::string>& 
   return RunCommand(folder, "./vaulmoor", args, environment, folder);
 }
 
-RunResult RunCommand(const std::string& folder, const std::string& program,
-                     const std::vector<std::string>& args,
-                     const std::vector<std::string>& environment, const std::string& outputs) {
+std::string CommandLine(const std::string& folder, const std::string& program,
+                        const std::vector<std::string>& args,
+                        const std::vector<std::string>& environment, const std::string& outputs) {
   // Nothing of the locale the tests run in reaches the program: the game's language
-  // follows it.
-  std::string command = "cd " + Quote(folder) + " && env -u LC_ALL -u LC_MESSAGES -u LANG";
+  // follows it. The program replaces the shell, so the shell's process is the program's.
+  std::string command = "cd " + Quote(folder) + " && exec env -u LC_ALL -u LC_MESSAGES -u LANG";
   for (const std::string& setting : environment) command += " " + Quote(setting);
   command += " " + Quote(program);
   for (const std::string& arg : args) command += " " + Quote(arg);
-  command += " >" + Quote(outputs + "stdout.txt") + " 2>" + Quote(outputs + "stderr.txt");
+  return command + " >" + Quote(outputs + "stdout.txt") + " 2>" + Quote(outputs + "stderr.txt");
+}
+
+RunResult RunCommand(const std::string& folder, const std::string& program,
+                     const std::vector<std::string>& args,
+                     const std::vector<std::string>& environment, const std::string& outputs) {
   RunResult result;
-  result.exitStatus = ExitStatusOf(std::system(command.c_str()));
+  result.exitStatus =
+      ExitStatusOf(std::system(CommandLine(folder, program, args, environment, outputs).c_str()));
   result.out = ReadFile(outputs + "stdout.txt");
   result.err = ReadFile(outputs + "stderr.txt");
   return result;

@@ -61,6 +61,10 @@ RunResult RunProgram(const std::string& folder, const std::vector<std::string>& 
 RunResult RunCommand(const std::string& folder, const std::string& program,
                      const std::vector<std::string>& args,
                      const std::vector<std::string>& environment, const std::string& outputs);
+// The shell command line RunCommand runs (the shell's process becomes the program's).
+std::string CommandLine(const std::string& folder, const std::string& program,
+                        const std::vector<std::string>& args,
+                        const std::vector<std::string>& environment, const std::string& outputs);
 
 // The path of the program's screenshot n (scr0000.bmp onwards) in folder.
 std::string ScreenshotPath(const std::string& folder, size_t n);
