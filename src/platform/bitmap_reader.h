@@ -1,4 +1,4 @@
-// Decoding bitmap files with SDL's reader, which reads every kind Windows does.
+// Decoding bitmap files of every kind Windows reads.
 #pragma once
 
 #include <cstddef>
@@ -17,8 +17,9 @@ struct BitmapPicture {
   // inside the table.
   std::vector<uint8_t> colourTable;
   std::vector<uint8_t> indices;
-  // Files without one (16, 24 and 32 bits): red, green, blue per pixel. An
-  // alpha channel is not kept.
+  // Files without one (16, 24 and 32 bits): red, green, blue per pixel, each
+  // channel of a 16- or 32-bit pixel read by its mask, whatever its order and
+  // width, and scaled to 0..255. An alpha channel is not kept.
   std::vector<uint8_t> rgb;
 };
 

@@ -1,16 +1,17 @@
 // Helpers shared by the graphics engine tests.
 #include "gfx_test_support.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <random>
 
-#include "shared/shell_state.h"
 #include "gfx/palette.h"
 #include "gfx/present.h"
 #include "gfx/surfaces.h"
 #include "platform/platform.h"
+#include "shared/shell_state.h"
 
 namespace gfxtest {
 
@@ -75,8 +76,10 @@ void Put32(std::vector<uint8_t>& out, uint32_t value) {
 }  // namespace
 
 std::vector<uint8_t> MakeBitmap(const BitmapLayout& layout) {
-  const uint32_t offset = 14 + layout.infoHeaderBytes +
-                          static_cast<uint32_t>(layout.masks.size()) * 4 + layout.tableEntries * 4;
+  // The masks follow the 40-byte header; the longer headers hold them as their next fields.
+  const uint32_t maskBytes =
+      layout.infoHeaderBytes > 40 ? 0 : static_cast<uint32_t>(layout.masks.size()) * 4;
+  const uint32_t offset = 14 + layout.infoHeaderBytes + maskBytes + layout.tableEntries * 4;
   std::vector<uint8_t> out;
   out.push_back('B');
   out.push_back('M');
@@ -94,8 +97,8 @@ std::vector<uint8_t> MakeBitmap(const BitmapLayout& layout) {
   Put32(out, 0);
   Put32(out, layout.coloursUsed);
   Put32(out, 0);
-  out.resize(14 + layout.infoHeaderBytes, 0);
   for (uint32_t mask : layout.masks) Put32(out, mask);
+  out.resize(std::max<size_t>(out.size(), 14 + layout.infoHeaderBytes), 0);
   for (uint32_t i = 0; i < layout.tableEntries; ++i) {
     const bool given = (i + 1) * 3 <= layout.tableRgb.size();
     out.push_back(given ? layout.tableRgb[i * 3 + 2] : 0);

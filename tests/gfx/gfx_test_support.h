@@ -48,7 +48,7 @@ struct BitmapLayout {
   uint32_t coloursUsed = 0;
   uint32_t tableEntries = 256;  // colour entries actually written
   uint32_t infoHeaderBytes = 40;
-  std::vector<uint32_t> masks;    // bit masks written between header and table
+  std::vector<uint32_t> masks;    // bit masks: after a 40-byte header, inside a longer one
   std::vector<uint8_t> tableRgb;  // red, green, blue per entry (missing ones black)
   std::vector<uint8_t> rows;      // the stored pixel rows, padding included
 };

@@ -296,6 +296,12 @@ TEST_F(SlotLoading, ColourMatchedLoadRefusesWhatItCannotRead) {
   std::vector<uint8_t> noMasks = gfxtest::MakeBitmap(masks);
   noMasks.resize(14 + 40 + 8);
   cases.push_back({"masks cut short", noMasks, "colour table runs past the end"});
+  for (const auto& [mask, fault] : {std::pair{0xF00Fu, "is not one run of bits"},
+                                    std::pair{0x1F0000u, "lies outside the pixel"}}) {
+    BitmapLayout badMask = masks;
+    badMask.masks[0] = mask;
+    cases.push_back({fault, gfxtest::MakeBitmap(badMask), fault});
+  }
   for (const Case& c : cases) {
     gfxtest::WriteAll(dir_.File("bad.bmp"), c.bytes);
     ::testing::internal::CaptureStderr();
@@ -319,6 +325,80 @@ TEST(SlotPicture, EveryTruncationIsRefusedWithNothingDecoded) {
       EXPECT_EQ(picture.width, 0) << size;
       EXPECT_TRUE(picture.indices.empty() && picture.rgb.empty()) << size;
     }
+  }
+}
+
+// Files with channel masks of any order and width, many of which no pixel format of the
+// system's image reader has: each channel is read by its mask and scaled to 8 bits.
+TEST(SlotPicture, ChannelMasksOfAnyOrderAndWidthAreScaledToEightBits) {
+  struct Case {
+    const char* name;
+    uint16_t bits;
+    uint32_t infoHeaderBytes;
+    std::vector<uint32_t> masks;  // red, green, blue; none: an uncompressed file
+    std::vector<uint32_t> pixels;
+    std::vector<uint8_t> rgb;  // the red, green, blue bytes that come out
+  };
+  const Case cases[] = {
+      // 31/31, 16/31 -> 132, 8/31 -> 66; 0/63, 32/63 -> 130, 63/63.
+      {"16 bits, 5-6-5",
+       16,
+       40,
+       {0xF800, 0x07E0, 0x001F},
+       {0xF800, 16 << 11 | 32 << 5 | 8, 0x07E0},
+       {255, 0, 0, 132, 130, 66, 0, 255, 0}},
+      // Without masks: 5-5-5, scaled as the same masks stated would be.
+      {"16 bits, no masks",
+       16,
+       40,
+       {},
+       {16 << 10 | 1 << 5 | 30, 0xFFFF, 31},
+       {132, 8, 247, 255, 255, 255, 0, 0, 255}},
+      // The top bit (alpha) counts for nothing.
+      {"16 bits, 1-5-5-5",
+       16,
+       40,
+       {0x7C00, 0x03E0, 0x001F},
+       {0x8000 | 31 << 10, 1 << 5 | 30, 0x8000 | 0x7FFF},
+       {255, 0, 0, 0, 8, 247, 255, 255, 255}},
+      // 8/15 -> 136, 10/15 -> 170, 1/15 -> 17; alpha in the top four bits.
+      {"16 bits, 4-4-4-4",
+       16,
+       40,
+       {0x0F00, 0x00F0, 0x000F},
+       {0xF8A1, 0x0F00, 0x000F},
+       {136, 170, 17, 255, 0, 0, 0, 0, 255}},
+      // Blue in the high bits, red in the low: 512/1023 -> 128, 4/1023 -> 1.
+      {"32 bits, 10-10-10, blue first",
+       32,
+       40,
+       {0x000003FF, 0x000FFC00, 0x3FF00000},
+       {1023 | 512 << 10, 4 | 1023u << 20, 0xC0000000u | 1023 << 10},
+       {255, 128, 0, 1, 0, 255, 0, 255, 0}},
+      // The fourth version of the header holds the masks itself: 3-bit red, 12-bit green,
+      // 1-bit blue. 5/7 -> 182, 2048/4095 -> 128.
+      {"32 bits, masks in a version 4 header",
+       32,
+       108,
+       {0x00000007, 0x0FFF0000, 0x80000000},
+       {5 | 2048 << 16, 0x80000000u, 7 | 4095 << 16},
+       {182, 128, 0, 0, 0, 255, 255, 255, 0}},
+  };
+  for (const Case& c : cases) {
+    BitmapLayout layout = ThreeByTwo(c.bits, c.masks.empty() ? 0 : 3, 0, {});
+    layout.height = 1;
+    layout.infoHeaderBytes = c.infoHeaderBytes;
+    layout.masks = c.masks;
+    layout.rows = gfxtest::PaddedRows(3, 1, false, [&](size_t p) {
+      std::vector<uint8_t> bytes;
+      for (int shift = 0; shift < c.bits; shift += 8)
+        bytes.push_back(static_cast<uint8_t>(c.pixels[p] >> shift));
+      return bytes;
+    });
+    const std::vector<uint8_t> file = gfxtest::MakeBitmap(layout);
+    platform::BitmapPicture picture;
+    ASSERT_EQ(gfx::DecodeSlotPicture(file.data(), file.size(), &picture), "") << c.name;
+    EXPECT_EQ(picture.rgb, c.rgb) << c.name;
   }
 }
 

@@ -12,6 +12,7 @@
 #include <cstring>
 #include <random>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "game/rules.h"
@@ -215,6 +216,36 @@ TEST_F(KeptSolutions, HintGivesUpAtItsStateLimitOrWhenCancelled) {
   EXPECT_EQ(game::SolvePosition(start, HINT_LIMIT, &cancel).status, game::HintStatus::Undecided);
   cancel = false;
   EXPECT_EQ(game::SolvePosition(start, HINT_LIMIT, &cancel).status, game::HintStatus::Found);
+}
+
+// "Any thread may search": searches on two threads at once, while a third plays the rules on
+// positions of its own (as the frame thread does beside the hint's worker), each find what
+// one search alone finds.
+TEST_F(KeptSolutions, SearchesOnSeveralThreadsAgreeWithOneAlone) {
+  const int stages[] = {5, 17};
+  std::vector<game::HintResult> alone;
+  for (int stage : stages)
+    alone.push_back(game::SolvePosition(game::StageStart(game::StageSet[stage]), HINT_LIMIT));
+  std::vector<game::HintResult> together(std::size(stages));
+  {
+    std::vector<std::jthread> searches;
+    for (size_t i = 0; i < std::size(stages); ++i)
+      searches.emplace_back([&, i] {
+        together[i] = game::SolvePosition(game::StageStart(game::StageSet[stages[i]]), HINT_LIMIT);
+      });
+    for (int stage : stages) {
+      std::string why;
+      EXPECT_EQ(game::ReplaySolution(game::StageSet[stage], moves_[stage], &why), 1) << why;
+    }
+  }
+  for (size_t i = 0; i < std::size(stages); ++i) {
+    SCOPED_TRACE("stage " + std::to_string(stages[i] + 1));
+    ASSERT_EQ(together[i].status, game::HintStatus::Found);
+    EXPECT_EQ(together[i].statesExplored, alone[i].statesExplored);
+    ASSERT_EQ(together[i].path.size(), alone[i].path.size());
+    for (size_t step = 0; step < alone[i].path.size(); ++step)
+      EXPECT_EQ(together[i].path[step].move, alone[i].path[step].move) << "step " << step;
+  }
 }
 
 TEST_F(KeptSolutions, HintClearsANothingToDeliverStageInOneMove) {
