@@ -1,13 +1,37 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test: the suite in
-# the ordinary build, the same suite under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and a short run of every fuzz target.
+# Builds everything and runs the tests.
+#   ./test.sh           the full run CI makes: installs what is missing, then every
+#                       test in the ordinary build, the same suite under
+#                       AddressSanitizer and UndefinedBehaviorSanitizer, the hint's
+#                       worker under ThreadSanitizer, and each fuzz target briefly
+#   ./test.sh --quick   the everyday loop: builds, then runs the fast tier (the
+#                       unit, golden, content and fuzz labels; README.md, "Tests")
 set -euo pipefail
 cd "$(dirname "$0")"
-scripts/deps.sh test
+quick=false
+case ${1:-} in
+  --quick) quick=true ;;
+  "") ;;
+  *) echo "usage: ./test.sh [--quick]" >&2; exit 2 ;;
+esac
 jobs=$(nproc)
+
+$quick || scripts/deps.sh test
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$jobs"
+# Every test belongs to a tier; one without a label would never run in --quick and
+# could slip out of the tiers unnoticed.
+unlabelled=$(ctest --test-dir build -N -LE . | grep -E '^ *Test +#' || true)
+if [[ -n $unlabelled ]]; then
+  echo "tests without a label (set LABELS where they are added):" >&2
+  echo "$unlabelled" >&2
+  exit 1
+fi
+if $quick; then
+  ctest --test-dir build --output-on-failure -j"$jobs" -L '^(unit|golden|content|fuzz)$'
+  exit
+fi
 ctest --test-dir build --output-on-failure -j"$jobs"
 VAULMOOR_JOBS=$jobs scripts/sanitize.sh
+VAULMOOR_JOBS=$jobs scripts/tsan.sh
 scripts/fuzz.sh --short 5
