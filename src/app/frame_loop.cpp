@@ -1,9 +1,9 @@
 // The paced frame loop: one scene call per frame, then the window messages.
 #include "app/frame_loop.h"
 
-#include "shared/shell_state.h"
 #include "input/input.h"
 #include "platform/platform.h"
+#include "shared/shell_state.h"
 
 namespace app {
 

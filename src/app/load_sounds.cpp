@@ -1,7 +1,7 @@
 // The six sound effects, loaded in the order of their handles.
 #include "app/shell.h"
-#include "shared/shell_state.h"
 #include "audio/sound.h"
+#include "shared/shell_state.h"
 
 namespace app {
 

@@ -5,9 +5,7 @@
 #include <string>
 
 #include "app/frame_loop.h"
-#include "shared/scene_trace.h"
 #include "app/shell.h"
-#include "shared/shell_state.h"
 #include "audio/music.h"
 #include "audio/sound.h"
 #include "game/scenes.h"
@@ -19,6 +17,8 @@
 #include "lang/language.h"
 #include "platform/files.h"
 #include "platform/platform.h"
+#include "shared/scene_trace.h"
+#include "shared/shell_state.h"
 
 namespace app {
 

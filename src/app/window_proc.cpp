@@ -3,13 +3,13 @@
 #include <ctime>
 
 #include "app/shell.h"
-#include "shared/shell_state.h"
 #include "audio/music.h"
 #include "audio/sound.h"
 #include "gfx/present.h"
 #include "gfx/surfaces.h"
 #include "gfx/text.h"
 #include "platform/platform.h"
+#include "shared/shell_state.h"
 
 namespace app {
 namespace {

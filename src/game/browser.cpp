@@ -1,5 +1,4 @@
 // The cheese browser: a pointer over the side panel's list and the information panel on Space.
-#include "shared/shell_state.h"
 #include "game/board_drawing.h"
 #include "game/scene_functions.h"
 #include "game/scenes.h"
@@ -7,6 +6,7 @@
 #include "gfx/blit.h"
 #include "gfx/present.h"
 #include "input/input.h"
+#include "shared/shell_state.h"
 
 namespace game {
 

@@ -3,7 +3,6 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "shared/shell_state.h"
 #include "audio/sound.h"
 #include "game/board_drawing.h"
 #include "game/move_history.h"
@@ -14,6 +13,7 @@
 #include "gfx/blit.h"
 #include "gfx/effects.h"
 #include "gfx/present.h"
+#include "shared/shell_state.h"
 
 namespace game {
 

@@ -1,8 +1,6 @@
 // Stage start with its intro card, the play scene (input, moves, clears) and the walk animation.
 #include <cstring>
 
-#include "shared/scene_trace.h"
-#include "shared/shell_state.h"
 #include "audio/sound.h"
 #include "game/board_drawing.h"
 #include "game/catalogue.h"
@@ -21,6 +19,8 @@
 #include "input/input.h"
 #include "lang/language.h"
 #include "platform/platform.h"
+#include "shared/scene_trace.h"
+#include "shared/shell_state.h"
 
 namespace game {
 

@@ -1,8 +1,8 @@
 // The scene dispatcher: one call of the current scene's function per frame.
 #include "game/scenes.h"
 
-#include "shared/scene_trace.h"
 #include "game/scene_functions.h"
+#include "shared/scene_trace.h"
 
 namespace game {
 

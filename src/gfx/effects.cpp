@@ -4,11 +4,11 @@
 #include <algorithm>
 #include <utility>
 
-#include "shared/shell_state.h"
 #include "gfx/ddraw.h"
 #include "gfx/palette.h"
 #include "gfx/pixels.h"
 #include "gfx/surfaces.h"
+#include "shared/shell_state.h"
 
 namespace gfx {
 

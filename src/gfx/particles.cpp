@@ -3,10 +3,10 @@
 
 #include <algorithm>
 
-#include "shared/shell_state.h"
 #include "gfx/ddraw.h"
 #include "gfx/pixels.h"
 #include "gfx/surfaces.h"
+#include "shared/shell_state.h"
 
 namespace gfx {
 

@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "shared/shell_state.h"
 #include "gfx/bitmap_file.h"
 #include "gfx/ddraw.h"
 #include "gfx/palette.h"
 #include "gfx/surfaces.h"
 #include "platform/files.h"
 #include "platform/platform.h"
+#include "shared/shell_state.h"
 
 namespace gfx {
 

@@ -4,11 +4,11 @@
 
 #include <cstdio>
 
-#include "shared/shell_state.h"
 #include "gfx/palette.h"
 #include "gfx/present.h"
 #include "gfx/slot_log.h"
 #include "platform/platform.h"
+#include "shared/shell_state.h"
 
 namespace gfx {
 

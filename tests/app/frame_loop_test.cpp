@@ -6,8 +6,8 @@
 
 #include <vector>
 
-#include "shared/shell_state.h"
 #include "platform/platform.h"
+#include "shared/shell_state.h"
 #include "support/test_temp.h"
 
 namespace {

@@ -182,7 +182,10 @@ TEST_P(XFullScreen, ScreenShowsTheWholePicture) {
         folder_, "sh", std::vector<std::string>{"-c", "exec " + manager.start},
         std::vector<std::string>{screen_->DisplaySetting()}, folder_ + "wm-");
     ASSERT_TRUE(testsupport::WaitFor(
-        [&] { return testsupport::ReadFile(folder_ + "wm-stdout.txt").find("ready\n") != std::string::npos; },
+        [&] {
+          return testsupport::ReadFile(folder_ + "wm-stdout.txt").find("ready\n") !=
+                 std::string::npos;
+        },
         STEP_SECONDS))
         << manager.name << " did not start";
   }

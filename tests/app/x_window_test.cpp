@@ -31,8 +31,8 @@ TEST(XWindow, ShowsAPictureAndClosesOnEsc) {
             .out;
     return std::atoi(value.c_str());
   };
-  EXPECT_TRUE(testsupport::WaitFor([&] { return !game.Running() || brightest() > 0; },
-                                   WAIT_SECONDS))
+  EXPECT_TRUE(
+      testsupport::WaitFor([&] { return !game.Running() || brightest() > 0; }, WAIT_SECONDS))
       << "the screen stays black";
   screen.Run(folder, "xdotool", {"key", "Escape"}, folder + "xdotool-");
   EXPECT_EQ(game.Wait(WAIT_SECONDS), 1) << testsupport::ReadFile(folder + "stderr.txt");

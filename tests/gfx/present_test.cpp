@@ -6,12 +6,12 @@
 #include <cstring>
 #include <filesystem>
 
-#include "shared/shell_state.h"
 #include "gfx/palette.h"
 #include "gfx/surfaces.h"
 #include "gfx_test_support.h"
 #include "platform/files.h"
 #include "platform/platform.h"
+#include "shared/shell_state.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "shared/shell_state.h"
 #include "gfx_test_support.h"
 #include "platform/platform.h"
+#include "shared/shell_state.h"
 
 namespace {
 

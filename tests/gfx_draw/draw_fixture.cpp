@@ -3,10 +3,10 @@
 
 #include <algorithm>
 
-#include "shared/shell_state.h"
 #include "gfx/palette.h"
 #include "gfx/surfaces.h"
 #include "platform/platform.h"
+#include "shared/shell_state.h"
 
 namespace drawtest {
 

@@ -4,9 +4,9 @@
 
 #include <algorithm>
 
-#include "shared/shell_state.h"
 #include "draw_fixture.h"
 #include "gfx/surfaces.h"
+#include "shared/shell_state.h"
 
 namespace drawtest {
 namespace {

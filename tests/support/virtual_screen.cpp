@@ -48,8 +48,8 @@ void End(pid_t pid) {
 }  // namespace
 
 bool WaitFor(const std::function<bool()>& condition, double seconds) {
-  const Clock::time_point end =
-      Clock::now() + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+  const Clock::time_point end = Clock::now() + std::chrono::duration_cast<Clock::duration>(
+                                                   std::chrono::duration<double>(seconds));
   for (;;) {
     if (condition()) return true;
     if (Clock::now() >= end) return false;
