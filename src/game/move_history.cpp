@@ -1,41 +1,80 @@
-// The moves of the stage in play: the position before each, taken back by undo.
+// The history of the stage in play: two stacks of positions, the steps kept and the steps
+// taken back.
 #include "game/move_history.h"
 
+#include <cstddef>
 #include <vector>
 
 namespace game {
 
 namespace {
 
-std::vector<Position> Before;  // the position before each move kept, oldest first
-bool KeepNextAttempt = false;  // the coming restart follows a failed delivery
-bool FailedAttempt = false;    // Before holds the failed attempt; the stage is its restart
+constexpr int32_t STEP_RESTART = -1;  // the stage started again (its move is no direction)
+
+// One step of the history and the position on one side of it: before it while kept,
+// after it while taken back.
+struct Step {
+  Position position;
+  int32_t move;  // a direction, or STEP_RESTART
+};
+
+std::vector<Step> Kept;       // oldest first
+std::vector<Step> TakenBack;  // the last taken back last
+bool RestartComing = false;   // the next stage start is a restart, kept as a step
 
 }  // namespace
 
 void BeginAttempt() {
-  FailedAttempt = KeepNextAttempt;
-  KeepNextAttempt = false;
-  if (!FailedAttempt) Before.clear();
+  if (!RestartComing) Kept.clear();
+  RestartComing = false;
+  TakenBack.clear();
 }
 
-void KeepFailedAttempt() {
-  KeepNextAttempt = true;
+void RecordMove(const Position& here, int32_t facing, int32_t move) {
+  // Kept as it was before the key: facing the old way, no move under way.
+  Kept.push_back(Step{here, move});
+  Kept.back().position.facing = facing;
+  Kept.back().position.moveResult = MOVE_NONE;
+  TakenBack.clear();
 }
 
-void RecordMove(const Position& here, int32_t facing) {
-  if (FailedAttempt) Before.clear();
-  FailedAttempt = false;
-  Before.push_back(here);
-  Before.back().facing = facing;
+void RecordGiveUp(const Position& here) {
+  Kept.push_back(Step{here, STEP_RESTART});
+  TakenBack.clear();
+  RestartComing = true;
 }
 
-bool UndoMove(Position& here) {
-  if (Before.empty()) return false;
-  here = Before.back();
-  Before.pop_back();
-  FailedAttempt = false;
+void RecordFailedDelivery() {
+  if (!Kept.empty()) Kept.back().move = STEP_RESTART;
+  RestartComing = true;
+}
+
+bool UndoStep(Position& here) {
+  if (Kept.empty()) return false;
+  TakenBack.push_back(Step{here, Kept.back().move});
+  here = Kept.back().position;
+  Kept.pop_back();
   return true;
+}
+
+bool RedoStep(Position& here) {
+  if (TakenBack.empty()) return false;
+  Kept.push_back(Step{here, TakenBack.back().move});
+  here = TakenBack.back().position;
+  TakenBack.pop_back();
+  return true;
+}
+
+int32_t MovesSinceRestart() {
+  int32_t moves = 0;
+  for (auto step = Kept.rbegin(); step != Kept.rend() && step->move != STEP_RESTART; ++step) {
+    ++moves;
+  }
+  return moves;
+}
+
+const Position& PositionMovesBack(int32_t n) {
+  return Kept[Kept.size() - static_cast<size_t>(n)].position;
 }
 
 }  // namespace game

@@ -299,7 +299,7 @@ TEST(Stage, ACopyTakesATrialMoveBack) {
 
 // One move as the play scene makes it: kept first, with the facing before the key.
 void Play(Position& p, int32_t d) {
-  RecordMove(p, p.facing);
+  RecordMove(p, p.facing, d);
   if (Move(p, d) == 1 && PushedPieceIsCheese(p)) DeliverCheese(p);
 }
 
@@ -351,7 +351,7 @@ TEST(MoveHistory, UndoRestoresEachKindOfMove) {
     std::string before = Seen(p);
     Play(p, c.move);
     ASSERT_NE(Seen(p), before) << c.what << ": the move must change something";
-    ASSERT_TRUE(UndoMove(p)) << c.what;
+    ASSERT_TRUE(UndoStep(p)) << c.what;
     EXPECT_EQ(Seen(p), before) << c.what;
   }
 }
@@ -367,11 +367,11 @@ TEST(MoveHistory, UndoesBackToTheStartAndNoFurther) {
     Play(p, d);
   }
   for (size_t i = seen.size(); i-- > 0;) {
-    ASSERT_TRUE(UndoMove(p));
+    ASSERT_TRUE(UndoStep(p));
     EXPECT_EQ(Seen(p), seen[i]) << "undo back to before move " << i + 1;
   }
   EXPECT_EQ(Seen(p), start);
-  EXPECT_FALSE(UndoMove(p));
+  EXPECT_FALSE(UndoStep(p));
   EXPECT_EQ(Seen(p), start);
 }
 
@@ -389,37 +389,67 @@ TEST(MoveHistory, AFailedDeliveryLeavesASecondChance) {
   Play(p, FACING_UP);
   std::string beforeFatal = Seen(p);
   Play(p, FACING_RIGHT);  // delivers the over-ripe cheese: the stage collapses and restarts
-  KeepFailedAttempt();
+  RecordFailedDelivery();
   SetUpStage(stage, p);
   BeginAttempt();
   std::string restart = Seen(p);
-  ASSERT_TRUE(UndoMove(p));
+  ASSERT_TRUE(UndoStep(p));
   EXPECT_EQ(Seen(p), beforeFatal);
-  ASSERT_TRUE(UndoMove(p));
+  ASSERT_TRUE(UndoStep(p));
   EXPECT_EQ(Seen(p), beforeStep);
   EXPECT_NE(Seen(p), restart);
 }
 
-TEST(MoveHistory, ANewMoveOrAPlainRestartForgetsTheFailedAttempt) {
-  for (bool newMove : {true, false}) {
+// Giving up and a failed delivery restart the stage as one step of the history: taken back
+// to the position before it, with every move before still there, and played again.
+TEST(MoveHistory, RestartsAreStepsTakenBackAndPlayedAgain) {
+  for (bool failed : {false, true}) {
+    const char* what = failed ? "failed delivery" : "given up";
     const StageRecord stage = StageRecordOf(FailingDelivery());
     Position p = StageStart(stage);
     BeginAttempt();
-    Play(p, FACING_RIGHT);
-    KeepFailedAttempt();
+    std::vector<std::string> seen = {Seen(p)};
+    for (int32_t d : {FACING_DOWN, FACING_UP}) {
+      Play(p, d);
+      seen.push_back(Seen(p));
+    }
+    if (failed) {
+      Play(p, FACING_RIGHT);  // the over-ripe cheese: the stage collapses
+      RecordFailedDelivery();
+    } else {
+      RecordGiveUp(p);
+    }
     SetUpStage(stage, p);
     BeginAttempt();
-    std::string restart = Seen(p);
-    if (newMove) {
-      Play(p, FACING_DOWN);
-      ASSERT_TRUE(UndoMove(p));
-    } else {
-      SetUpStage(stage, p);  // given up: the restart keeps nothing
-      BeginAttempt();
+    seen.push_back(Seen(p));
+    Play(p, FACING_DOWN);
+    seen.push_back(Seen(p));
+    EXPECT_EQ(MovesSinceRestart(), 1) << what;
+    EXPECT_EQ(Seen(PositionMovesBack(1)), seen[3]) << what;
+    for (size_t i = seen.size() - 1; i-- > 0;) {
+      ASSERT_TRUE(UndoStep(p)) << what;
+      EXPECT_EQ(Seen(p), seen[i]) << what << ": back to " << i;
     }
-    EXPECT_EQ(Seen(p), restart);
-    EXPECT_FALSE(UndoMove(p)) << (newMove ? "after a new move" : "after giving up");
+    EXPECT_FALSE(UndoStep(p)) << what;
+    for (size_t i = 1; i < seen.size(); ++i) {
+      ASSERT_TRUE(RedoStep(p)) << what;
+      EXPECT_EQ(Seen(p), seen[i]) << what << ": again to " << i;
+    }
+    EXPECT_FALSE(RedoStep(p)) << what;
   }
+}
+
+TEST(MoveHistory, ANewMoveForgetsTheStepsTakenBackAndANewStageEverything) {
+  const StageRecord stage = StageRecordOf(FailingDelivery());
+  Position p = StageStart(stage);
+  BeginAttempt();
+  Play(p, FACING_DOWN);
+  ASSERT_TRUE(UndoStep(p));
+  Play(p, FACING_UP);
+  EXPECT_FALSE(RedoStep(p));
+  BeginAttempt();  // a stage started anew, not restarted
+  EXPECT_FALSE(UndoStep(p));
+  EXPECT_EQ(MovesSinceRestart(), 0);
 }
 
 }  // namespace
