@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <future>
 #include <string>
 #include <vector>
 
@@ -301,6 +302,108 @@ TEST(PlayerHelp, SecondHintRewindsToTheLastPositionThatCanBeCleared) {
                          [](const std::string& l) { return l.ends_with(" note 0"); }),
             trace.end())
       << "the note says the cheese has rotted";
+}
+
+// The note names why the stage is lost, as the record of the run shows: a rotten cheese
+// (note 0), or a mozzarella that waited too long to reach its hole before it turns
+// over-ripe (note 2).
+TEST(PlayerHelp, LostNoteNamesTheReason) {
+  struct Case {
+    const char* name;
+    int stage;  // 0-based, started with CONTINUE
+    std::vector<const char*> walk;
+    const char* note;
+  };
+  std::vector<const char*> waiting;
+  for (int n = 0; n < 6; ++n) waiting.insert(waiting.end(), {"down", "up"});
+  const Case cases[] = {
+      {"rotten", 0, ROTTING_WALK, " note 0"},
+      {"too_late", 8, waiting, " note 2"},
+  };
+  for (const Case& c : cases) {
+    Pace p{Tap(TITLE_MS, "down") + Tap(TITLE_MS + 500, "space"), PLAY_MS + 500};
+    for (const char* step : c.walk) p.Press(step);
+    p.Press("h");
+    std::string save = testsupport::SaveText(c.stage);
+    Played run = RunGame(std::string("lost_note_") + c.name, GameStages(), p.script + Close(p.at),
+                         save.c_str());
+    std::vector<std::string> trace = run.trace();
+    EXPECT_EQ(
+        std::count_if(trace.begin(), trace.end(),
+                      [&](const std::string& l) { return l.find(" note ") != std::string::npos; }),
+        1)
+        << c.name;
+    EXPECT_NE(std::find_if(trace.begin(), trace.end(),
+                           [&](const std::string& l) { return l.ends_with(c.note); }),
+              trace.end())
+        << c.name;
+  }
+}
+
+// A run folder for a run in real time without a screen, on the game's own cellars, with a
+// save that continues at stage and the script.
+std::string RealTimeFolder(const std::string& name, int stage, const std::string& script) {
+  testsupport::Fixtures fixtures;
+  fixtures.stageText = GameStages();
+  std::string folder = testsupport::MakeRunFolder("game_" + name, fixtures);
+  std::ofstream(folder + "data/save.dat") << testsupport::SaveText(stage);
+  std::ofstream(folder + "real_time.txt") << script;
+  return folder;
+}
+
+testsupport::RunResult PlayInRealTime(const std::string& folder) {
+  return testsupport::RunProgram(folder,
+                                 {"--window", "--script", "real_time.txt", "--trace", "trace.txt"},
+                                 {"SDL_VIDEODRIVER=dummy"});
+}
+
+// A hint asked for in real time, while its answer is still being worked out, never plays
+// by itself once the position it was asked for is left, even when the restarted stage
+// stands as it was: H with Q, H with the browser, H while an arrow walks into a fatal push
+// (stage 20's first four moves down deliver an old cheese). Each run ends as the same run
+// without H does, held there for 3 s. Keys are held 150 ms, so that a slow frame sees them;
+// the three runs go on side by side.
+TEST(PlayerHelp, HintsAskedInRealTimeNeverPlayByThemselves) {
+  struct Case {
+    const char* name;
+    int stage;          // 0-based
+    std::string play;   // from play idle at about 6.7 s
+    std::string hints;  // the H presses
+  };
+  auto hold = [](int ms, const char* key, int holdMs = 150) { return Tap(ms, key, holdMs); };
+  const Case cases[] = {
+      {"give_up", 31, hold(8000, "q"), hold(8000, "h")},
+      {"browser", 31, hold(8000, "space") + hold(9000, "space") + hold(9600, "space"),
+       hold(8000, "h")},
+      {"fatal_push", 19, hold(7900, "down", 2500), hold(7900, "h")},
+  };
+  const std::string title = hold(4000, "down") + hold(4600, "space");
+  const std::string shots = "20000 shot\n23000 shot\n";
+  const std::string close = Close(23500);
+  // Every folder is made before any run starts: a program file still open for writing when
+  // another thread starts a process cannot be run.
+  std::vector<std::string> folders, expected;
+  for (const Case& c : cases) {
+    folders.push_back(RealTimeFolder(std::string("real_time_") + c.name, c.stage,
+                                     InTimeOrder(title + c.play + c.hints + shots) + close));
+    Played plain = RunGame(std::string("real_time_reference_") + c.name, GameStages(),
+                           InTimeOrder(title + c.play + shots) + close,
+                           testsupport::SaveText(c.stage).c_str());
+    for (size_t n = 0; n < 2; ++n) expected.push_back(Screenshot(plain.folder, n));
+    ASSERT_FALSE(expected.back().empty()) << c.name << plain.result.err;
+  }
+  std::vector<std::future<testsupport::RunResult>> runs;
+  for (const std::string& folder : folders) {
+    runs.push_back(std::async(std::launch::async, PlayInRealTime, folder));
+  }
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    testsupport::RunResult run = runs[i].get();
+    EXPECT_EQ(run.exitStatus, 1) << cases[i].name << ": " << run.err;
+    for (size_t n = 0; n < 2; ++n) {
+      EXPECT_TRUE(SamePicture(Screenshot(folders[i], n), expected[2 * i + n]))
+          << cases[i].name << " shot " << n;
+    }
+  }
 }
 
 }  // namespace
