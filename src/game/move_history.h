@@ -35,7 +35,8 @@ bool RedoStep(Position& here);
 // The moves kept since the stage last started or restarted.
 int32_t MovesSinceRestart();
 
-// The position n moves back (1..MovesSinceRestart()): as it was before the n-th last move.
-const Position& PositionMovesBack(int32_t n);
+// The position n moves back from here (1..MovesSinceRestart()): as it was before the n-th
+// last move.
+Position PositionMovesBack(const Position& here, int32_t n);
 
 }  // namespace game

@@ -192,7 +192,7 @@ bool SearchRewind() {
       return true;
     }
     int32_t back = WonBack - LostBack > 1 ? (LostBack + WonBack) / 2 : WonBack;
-    int32_t answer = AskHint(PositionMovesBack(back));
+    int32_t answer = AskHint(PositionMovesBack(LivePosition, back));
     if (answer == HINT_WORKING) return false;
     if (answer >= 0) {
       WonBack = back;

@@ -375,6 +375,30 @@ TEST(MoveHistory, UndoesBackToTheStartAndNoFurther) {
   EXPECT_EQ(Seen(p), start);
 }
 
+// The history gives back every field of a position, at the far ends of their ranges too:
+// a cheese far past its window, a rotten one, one delivered, snowmen of both kinds, cells
+// chilled or not whatever the snowmen say.
+TEST(MoveHistory, StepsGiveBackTheWholePosition) {
+  Position before = Begin(Chilled("@0.1.L2A.", {{4, 5}, {4, 6}, {4, 6}}));
+  before.cheeseSlots[0].week = 5000;
+  before.cheeseSlots[1].week = WEEK_ROTTEN;
+  before.cheeseSlots[2].week = WEEK_NONE;
+  before.board[7][2] = CELL_FLOOR;  // cheese 2 went to its customer
+  for (int32_t x = 0; x < BOARD_SIZE; ++x) before.coldMap[x][x] = 1 - before.coldMap[x][x];
+  before.facing = FACING_LEFT;
+  before.dayOfWeek = 6;
+  before.moveResult = MOVE_NONE;
+  BeginAttempt();
+  Position p = before;
+  Play(p, FACING_RIGHT);
+  const Position after = p;
+  ASSERT_FALSE(after == before);
+  ASSERT_TRUE(UndoStep(p));
+  EXPECT_TRUE(p == before);
+  ASSERT_TRUE(RedoStep(p));
+  EXPECT_TRUE(p == after);
+}
+
 // Cheese 0 is over-ripe beside the hole; cheese 1 is good.
 CellarPicture FailingDelivery() {
   return Chilled("@0o.1....", {{4, 9}, {4, 6}});
@@ -425,7 +449,7 @@ TEST(MoveHistory, RestartsAreStepsTakenBackAndPlayedAgain) {
     Play(p, FACING_DOWN);
     seen.push_back(Seen(p));
     EXPECT_EQ(MovesSinceRestart(), 1) << what;
-    EXPECT_EQ(Seen(PositionMovesBack(1)), seen[3]) << what;
+    EXPECT_EQ(Seen(PositionMovesBack(p, 1)), seen[3]) << what;
     for (size_t i = seen.size() - 1; i-- > 0;) {
       ASSERT_TRUE(UndoStep(p)) << what;
       EXPECT_EQ(Seen(p), seen[i]) << what << ": back to " << i;
