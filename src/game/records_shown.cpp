@@ -45,10 +45,10 @@ std::string AttemptLetters() {
 }  // namespace
 
 void RecordAndShowClear() {
-  if (Replaying()) return;
   const bool clearedBefore = Records[StageNumber].Exists();
   const std::string moves = AttemptLetters();
-  RecordClear(StageNumber, moves, HintsUsed());
+  // A replay shows how its clear compares, but keeps nothing: the clear is not the player's.
+  if (!Replaying()) RecordClear(StageNumber, moves, HintsUsed());
   if (!clearedBefore) return;
   gfx::PrintText(NOTE_LEFT, CLEAR_LINES_TOP, lang::Translate(ClearMovesLine),
                  static_cast<int32_t>(moves.size()));

@@ -6,9 +6,9 @@
 
 namespace game {
 
-// Keeps the clear of the live stage in the records (not while a replay plays) and draws
-// this clear's moves with the record and the shortest over the board, when the cellar had
-// a record before.
+// Keeps the clear of the live stage in the records (not a replay's) and draws this clear's
+// moves with the record and the shortest over the board, when the cellar had a record
+// before.
 void RecordAndShowClear();
 
 // Draws the record of the live stage under its intro card, when it has one.
