@@ -28,6 +28,7 @@ const HelpLine HELP_LINES[] = {
     {Option, "--help", "print this help and exit"},
     {Option, "--version", "print the version and exit"},
     {Key, "arrows", "walk and push; choose in the menus (joystick: the stick)"},
+    {Key, "", "on the title, Left and Right choose a cleared cellar"},
     {Key, "Space", "choose on the title (button 2); cheese browser (button 1)"},
     {Key, "Q", "give up and replay the stage (button 2)"},
     {Key, "Z, Backspace", "undo a move or a give-up; held, it repeats (button 3)"},

@@ -57,8 +57,8 @@ void DrawChosenCellar() {
   const std::vector<int32_t> cellars = StartableCellars();
   const char* label = lang::Translate("CONTINUE");
   const int32_t left = MENU_TEXT_LEFT + gfx::TextWidth(16, label) + CHOICE_GAP;
-  gfx::PrintText(left, CONTINUE_Y, "%s%2d%s", Choice > cellars.front() ? "←" : "　", Choice + 1,
-                 Choice < cellars.back() ? "→" : "");
+  gfx::PrintText(left, CONTINUE_Y, "%s %d %s", Choice > cellars.front() ? "←" : "　", Choice + 1,
+                 Choice < cellars.back() ? "→" : "　");
 }
 
 }  // namespace game

@@ -14,7 +14,6 @@ namespace {
 
 using game_run::InTimeOrder;
 using game_run::Screenshot;
-using game_run::Shot;
 using game_run::TITLE_MS;
 using testsupport::Close;
 using testsupport::RunResult;
@@ -71,6 +70,11 @@ class Player {
   std::string folder_;
 };
 
+// A picture of the frame shown at ms.
+std::string Shot(int ms) {
+  return std::to_string(ms) + " shot\n";
+}
+
 // Taps the moves (U, R, D, L) from at on, one every MOVE_MS.
 std::string Moves(int at, const std::string& moves) {
   std::string script;
@@ -87,17 +91,16 @@ std::string StartAndPlay(const std::string& moves) {
   return Tap(TITLE_MS, "space") + Moves(TITLE_MS + CARD_MS, moves);
 }
 
-// CONTINUE with the steps (Left and Right presses) before Space, then moves; with
-// shotOfTitle, a shot of the title before Space.
-std::string ChooseAndPlay(const std::vector<const char*>& steps, const std::string& moves,
-                          bool shotOfTitle = false) {
+// CONTINUE with the steps (Left and Right presses) before Space, then moves; shots of the
+// title before Space and of the intro card.
+std::string ChooseAndPlay(const std::vector<const char*>& steps, const std::string& moves) {
   std::string script = Tap(TITLE_MS, "down");
   int at = TITLE_MS + CHOICE_MS;
   for (const char* step : steps) {
     script += Tap(at, step);
     at += CHOICE_MS;
   }
-  if (shotOfTitle) script += Shot(at - 100);
+  script += Shot(at - 100) + Shot(at + 1000);
   return script + Tap(at, "space") + Moves(at + CARD_MS, moves);
 }
 
@@ -108,9 +111,11 @@ constexpr const char* DETOUR_1 = "RLRRRR";
 TEST(Records, ChoosingACellarStopsAtBothEndsAndNeverLowersTheSave) {
   Player player("choose");
   // A new game: cellar 1 cleared with a detour, a first record.
-  ASSERT_EQ(player.Play(StartAndPlay(DETOUR_1) + Close(14000)).exitStatus, 1);
+  ASSERT_EQ(player.Play(StartAndPlay(DETOUR_1) + Shot(TITLE_MS + 1000) + Close(14000)).exitStatus,
+            1);
   ASSERT_GT(player.ClearedAt(1), 0);
   EXPECT_EQ(player.Read("data/save.dat"), testsupport::SaveText(1));
+  const std::string startCard = player.Shot();
   // As if cellar 2 had been cleared too: the save names cellar 3.
   player.Write("data/save.dat", testsupport::SaveText(2));
 
@@ -126,8 +131,10 @@ TEST(Records, ChoosingACellarStopsAtBothEndsAndNeverLowersTheSave) {
       {"right stops", {"right", "right"}, 3},
       {"back and forth", {"left", "left", "right"}, 2},
   };
+  std::string chosenCard;
   for (const Case& c : cases) {
     ASSERT_EQ(player.Play(ChooseAndPlay(c.steps, "") + Close(9000)).exitStatus, 1) << c.name;
+    if (c.cellar == 1) chosenCard = player.Shot();
     const auto trace = testsupport::ReadLines(player.folder() + "trace.txt");
     EXPECT_NE(std::find_if(trace.begin(), trace.end(),
                            [&](const std::string& l) {
@@ -137,15 +144,19 @@ TEST(Records, ChoosingACellarStopsAtBothEndsAndNeverLowersTheSave) {
         << c.name;
   }
 
+  // The chosen cellar 1's card is the one START shows, with the record under it.
+  ASSERT_FALSE(startCard.empty());
+  EXPECT_TRUE(game_run::SameRegion(chosenCard, startCard, 20, 80, 220, 160));
+  EXPECT_FALSE(game_run::SamePicture(chosenCard, startCard)) << "the record shows";
+
   // Cellar 1 chosen and cleared by a shortest way: its record is replaced, and the save
   // keeps cellar 3.
-  ASSERT_EQ(player.Play(ChooseAndPlay({"left", "left", "left"}, SHORTEST_1, true) + Close(16000))
-                .exitStatus,
-            1);
+  ASSERT_EQ(
+      player.Play(ChooseAndPlay({"left", "left", "left"}, SHORTEST_1) + Close(16000)).exitStatus,
+      1);
   const int cleared = player.ClearedAt(1);
   ASSERT_GT(cleared, 0);
   EXPECT_EQ(player.Read("data/save.dat"), testsupport::SaveText(2));
-  EXPECT_FALSE(player.Shot().empty()) << "the title with the chosen cellar";
 
   // A worse clear keeps the record.
   ASSERT_EQ(player.Play(ChooseAndPlay({"left", "left"}, DETOUR_1) + Close(16000)).exitStatus, 1);
