@@ -2,8 +2,9 @@
 # Builds everything and runs the tests.
 #   ./test.sh           the full run CI makes: installs what is missing, then every
 #                       test in the ordinary build, the same suite under
-#                       AddressSanitizer and UndefinedBehaviorSanitizer, the hint's
-#                       worker under ThreadSanitizer, and each fuzz target briefly
+#                       AddressSanitizer and UndefinedBehaviorSanitizer, the tests
+#                       of the threads beside the frame thread under
+#                       ThreadSanitizer, and each fuzz target briefly
 #   ./test.sh --quick   the everyday loop: builds, then runs the fast tier (the
 #                       unit, golden, content and fuzz labels; README.md, "Tests")
 set -euo pipefail
