@@ -18,7 +18,10 @@ esac
 jobs=$(nproc)
 
 $quick || scripts/deps.sh test
-cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+# A configured tree configures itself again when its CMake files change.
+if ! $quick || [[ ! -f build/CMakeCache.txt ]]; then
+  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+fi
 cmake --build build -j"$jobs"
 # Every test belongs to a tier; one without a label would never run in --quick and
 # could slip out of the tiers unnoticed.
