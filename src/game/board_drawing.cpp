@@ -3,6 +3,7 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
 
 #include "game/rules.h"
 #include "game/scenes.h"
@@ -20,6 +21,10 @@ constexpr int32_t SLOT_FIGURES = 2;
 constexpr int32_t SLOT_PANELS = 3;
 constexpr int32_t SLOT_INFO_PANEL = 7;
 constexpr int32_t SPRITE_CELL = 24;
+constexpr int32_t PRINT_SIZE = 16;    // PrintText's size
+constexpr int32_t SMALLER_SIZE = 14;  // the side panel heading's, where 16 is too wide
+constexpr uint32_t TEXT_WHITE = 0xFFFFFF;
+constexpr uint32_t TEXT_BLACK = 0x000000;
 
 int32_t CellLeft(int32_t x) {
   return SPRITE_CELL * x - 12;
@@ -79,7 +84,27 @@ void DrawPiece(int32_t left, int32_t top, int32_t piece) {
   }
 }
 
+// PrintText's white on black, at the size that fits the plate; the smaller size one
+// row lower, to stay in the middle of the plate.
+void DrawPlateHeading(const char* heading) {
+  const int32_t size = SidePanelHeadingSize(heading);
+  gfx::BeginText(size);
+  gfx::SetTextColours(TEXT_WHITE, TEXT_BLACK, 0);
+  gfx::DrawTextAt(CAVE_TEXT_LEFT, 10 + (PRINT_SIZE - size) / 2, heading);
+  gfx::EndText();
+}
+
 }  // namespace
+
+int32_t IntroHeadingLeft(const char* heading) {
+  if (std::strcmp(lang::SelectedLanguage(), lang::SOURCE_LANGUAGE) == 0) return INTRO_HEADING_LEFT;
+  const int32_t width = gfx::TextWidth(PRINT_SIZE, heading);
+  return (INTRO_HEADING_ROOM_LEFT + INTRO_HEADING_ROOM_RIGHT - width) / 2;
+}
+
+int32_t SidePanelHeadingSize(const char* heading) {
+  return gfx::TextWidth(PRINT_SIZE, heading) <= CAVE_PLATE_WIDTH ? PRINT_SIZE : SMALLER_SIZE;
+}
 
 void DrawCell(int32_t x, int32_t y) {
   int32_t left = CellLeft(x), top = CellTop(y), v = Board[x][y];
@@ -135,7 +160,9 @@ void DrawCustomerWindow(int32_t face) {
 
 void DrawSidePanel() {
   gfx::BlitOpaque(240, 0, SLOT_PANELS, 0, 0, 80, 240);
-  gfx::PrintText(CAVE_TEXT_LEFT, 10, lang::Translate("CAVE  %2d"), StageNumber + 1);
+  char heading[64];
+  std::snprintf(heading, sizeof heading, lang::Translate("CAVE  %2d"), StageNumber + 1);
+  DrawPlateHeading(heading);
   gfx::BlitOpaque(240 + DayMarkerX[DayOfWeek], DayMarkerY[DayOfWeek], SLOT_PANELS, 80, 100, 89,
                   109);
   for (int32_t k = 0; k < CheeseCount; ++k) {
