@@ -66,12 +66,16 @@ __attribute__((format(printf, 3, 4))) void FormatLine(InfoLine* line, int32_t y,
 const char* StateLine(int32_t ripeness) {
   switch (ripeness) {
     case RIPENESS_ROTTEN:
+      // TRANSLATORS: the information panel's state line of a rotten cheese: 170 pixels.
       return lang::Translate("状態　　：腐敗");
     case RIPENESS_UNRIPE:
+      // TRANSLATORS: the state line of a cheese not ripe yet: 170 pixels.
       return lang::Translate("状態　　：未熟");
     case RIPENESS_GOOD:
+      // TRANSLATORS: the state line of a ripe cheese, good to serve: 170 pixels.
       return lang::Translate("状態　　：良好");
     default:
+      // TRANSLATORS: the state line of an over-ripe cheese: 170 pixels.
       return lang::Translate("状態　　：過熟");
   }
 }
@@ -161,6 +165,8 @@ void DrawCustomerWindow(int32_t face) {
 void DrawSidePanel() {
   gfx::BlitOpaque(240, 0, SLOT_PANELS, 0, 0, 80, 240);
   char heading[64];
+  // TRANSLATORS: the side panel's heading with the stage number 1 to 32 ("CAVE" is the
+  // Japanese game's own word): 66 pixels, in letters 16 pixels high, or 14 when too wide.
   std::snprintf(heading, sizeof heading, lang::Translate("CAVE  %2d"), StageNumber + 1);
   DrawPlateHeading(heading);
   gfx::BlitOpaque(240 + DayMarkerX[DayOfWeek], DayMarkerY[DayOfWeek], SLOT_PANELS, 80, 100, 89,
@@ -181,13 +187,19 @@ void DrawSidePanel() {
 int32_t FormatCheeseInfo(int32_t week, const CheeseInfo& info, InfoLine lines[INFO_LINE_COUNT]) {
   InfoLine* line = lines;
   FormatLine(line++, 40, "　%s", lang::Translate(info.name));
-  // TRANSLATORS: the lines of the information panel start at x 40 and must end before
-  // x 210 with any cheese's value in them; the labels line up at their colons.
+  // The labels line up; each line, value included, runs from x 40 to at most x 210.
+  // TRANSLATORS: the information panel's country line: 170 pixels with the longest country.
   FormatLine(line++, 60, lang::Translate("原産国　：%s"), lang::Translate(info.country));
+  // TRANSLATORS: the panel's milk line (cow, sheep...): 170 pixels with the longest milk.
   FormatLine(line++, 80, lang::Translate("原料乳　：%s"), lang::Translate(info.milk));
+  // TRANSLATORS: the panel's kind line (hard, blue mould...): 170 pixels with the longest kind.
   FormatLine(line++, 100, lang::Translate("分類　　：%s"), lang::Translate(info.category));
+  // TRANSLATORS: the panel's milk fat line, a percentage: 170 pixels.
   FormatLine(line++, 120, lang::Translate("乳脂肪分：%d％"), info.fatPercent);
+  // TRANSLATORS: the panel's ripe window, "best eaten in weeks a to b" (b up to 100): 170
+  // pixels.
   FormatLine(line++, 140, lang::Translate("食べごろ：%d～%d週間"), info.ripeFrom, info.ripeTo);
+  // TRANSLATORS: the panel's current week of the cheese ("now: week n"): 170 pixels.
   if (week != WEEK_ROTTEN) FormatLine(line++, 160, lang::Translate("現在　　：%d週目"), week);
   FormatLine(line++, 180, "%s", StateLine(ClassifyCheese(week, info)));
   return static_cast<int32_t>(line - lines);

@@ -51,6 +51,8 @@ void ShowIntroCard() {
   app::TraceScene("intro", StageNumber + 1);
   gfx::BlitOpaque(20, 80, 8, 0, 0, 200, 80);
   char heading[64];
+  // TRANSLATORS: the intro card's heading, "ripening cellar n" (n 1 to 32), centred between
+  // two cheeses: 114 pixels.
   std::snprintf(heading, sizeof heading, lang::Translate("熟成庫　%d"), StageNumber + 1);
   gfx::PrintText(IntroHeadingLeft(heading), 90, "%s", heading);
   gfx::BeginText(16);

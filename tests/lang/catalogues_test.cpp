@@ -1,9 +1,13 @@
 // The catalogues in po/: each translates every text the sources mark for translation,
-// with nothing untranslated, fuzzy or left over, as gettext's own tools count them.
+// with nothing untranslated, fuzzy or left over, as gettext's own tools count them; the
+// template kept in po/ is the one the sources give, every entry of it tells translators
+// what the text is and how much room it has, and i18nspector finds no fault in any.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <filesystem>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -25,6 +29,33 @@ Output RunTool(const char* tool, const std::vector<std::string>& args) {
   const testsupport::RunResult run = testsupport::RunCommand(testing::TempDir(), tool, args, {},
                                                              testsupport::TestTempPath("tool-"));
   return {run.exitStatus, run.out + run.err};
+}
+
+const fs::path KEPT_TEMPLATE = fs::path(VAULMOOR_PO_DIR) / "vaulmoor.pot";
+
+// The file's text without its POT-Creation-Date line, which changes at every extraction.
+std::string WithoutCreationDate(const fs::path& path) {
+  std::ifstream in(path);
+  std::string text, line;
+  while (std::getline(in, line)) {
+    if (!line.starts_with("\"POT-Creation-Date:")) text += line + "\n";
+  }
+  return text;
+}
+
+// The entries of a template, each its lines up to the blank line after it.
+std::vector<std::string> Entries(const fs::path& path) {
+  std::ifstream in(path);
+  std::vector<std::string> entries(1);
+  std::string line;
+  while (std::getline(in, line)) {
+    if (line.empty()) {
+      entries.emplace_back();
+    } else {
+      entries.back() += line + "\n";
+    }
+  }
+  return entries;
 }
 
 std::vector<fs::path> Catalogues() {
@@ -63,6 +94,44 @@ TEST(Catalogues, HoldEveryTextTheSourcesMarkAndNoOther) {
     const Output output = RunTool(MSGCMP, {catalogue.string(), VAULMOOR_POT});
     EXPECT_EQ(output.status, 0) << catalogue << ": " << output.text;
     EXPECT_EQ(output.text.find("not used"), std::string::npos) << catalogue << ": " << output.text;
+  }
+}
+
+TEST(Catalogues, KeptTemplateIsTheOneTheSourcesGive) {
+  const std::string kept = WithoutCreationDate(KEPT_TEMPLATE);
+  ASSERT_FALSE(kept.empty()) << KEPT_TEMPLATE << " is missing";
+  EXPECT_EQ(kept, WithoutCreationDate(VAULMOOR_POT))
+      << KEPT_TEMPLATE << " is out of date with the sources; bring it up to date with\n"
+      << "  cmake --build build --target update-pot";
+}
+
+// Each comment says what the text is and its room ("... pixels").
+TEST(Catalogues, TemplateTellsTranslatorsWhatEachTextIsAndItsRoom) {
+  int32_t count = 0;
+  for (const std::string& entry : Entries(VAULMOOR_POT)) {
+    if (entry.find("msgid \"") == std::string::npos || entry.find("msgid \"\"\n") == 0 ||
+        entry.find("\nmsgid \"\"\nmsgstr") != std::string::npos)
+      continue;
+    ++count;
+    std::string comment;
+    std::istringstream lines(entry);
+    for (std::string line; std::getline(lines, line);) {
+      if (line.starts_with("#. ")) comment += line.substr(3) + " ";
+    }
+    EXPECT_NE(comment.find("TRANSLATORS:"), std::string::npos) << "no comment for\n" << entry;
+    EXPECT_NE(comment.find("pixels"), std::string::npos) << "no room in\n" << entry;
+  }
+  EXPECT_GT(count, 80);
+}
+
+TEST(Catalogues, I18nspectorFindsNoErrorOrWarning) {
+  std::vector<std::string> files = {KEPT_TEMPLATE.string()};
+  for (const fs::path& catalogue : Catalogues()) files.push_back(catalogue.string());
+  const Output output = RunTool(I18NSPECTOR, files);
+  EXPECT_EQ(output.status, 0) << output.text;
+  std::istringstream lines(output.text);
+  for (std::string line; std::getline(lines, line);) {
+    EXPECT_FALSE(line.starts_with("E:") || line.starts_with("W:")) << line;
   }
 }
 
