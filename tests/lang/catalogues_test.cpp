@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -105,7 +105,8 @@ TEST(Catalogues, KeptTemplateIsTheOneTheSourcesGive) {
       << "  cmake --build build --target update-pot";
 }
 
-// Each comment says what the text is and its room ("... pixels").
+// Each comment says what the text is and its room ("... pixels", or "... columns" of a
+// terminal for the help).
 TEST(Catalogues, TemplateTellsTranslatorsWhatEachTextIsAndItsRoom) {
   int32_t count = 0;
   for (const std::string& entry : Entries(VAULMOOR_POT)) {
@@ -119,7 +120,10 @@ TEST(Catalogues, TemplateTellsTranslatorsWhatEachTextIsAndItsRoom) {
       if (line.starts_with("#. ")) comment += line.substr(3) + " ";
     }
     EXPECT_NE(comment.find("TRANSLATORS:"), std::string::npos) << "no comment for\n" << entry;
-    EXPECT_NE(comment.find("pixels"), std::string::npos) << "no room in\n" << entry;
+    EXPECT_TRUE(comment.find("pixels") != std::string::npos ||
+                comment.find("columns") != std::string::npos)
+        << "no room in\n"
+        << entry;
   }
   EXPECT_GT(count, 80);
 }
