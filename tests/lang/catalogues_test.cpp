@@ -1,7 +1,8 @@
 // The catalogues in po/: each translates every text the sources mark for translation,
 // with nothing untranslated, fuzzy or left over, as gettext's own tools count them; the
 // template kept in po/ is the one the sources give, every entry of it tells translators
-// what the text is and how much room it has, and i18nspector finds no fault in any.
+// what the text is and how much room it has, and i18nspector finds no fault in any. The
+// desktop entry's and metadata's catalogues (po/desktop/) translate all of their texts.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -58,9 +59,9 @@ std::vector<std::string> Entries(const fs::path& path) {
   return entries;
 }
 
-std::vector<fs::path> Catalogues() {
+std::vector<fs::path> Catalogues(const char* folder = VAULMOOR_PO_DIR) {
   std::vector<fs::path> catalogues;
-  for (const auto& entry : fs::directory_iterator(VAULMOOR_PO_DIR)) {
+  for (const auto& entry : fs::directory_iterator(folder)) {
     if (entry.path().extension() == ".po") catalogues.push_back(entry.path());
   }
   return catalogues;
@@ -75,9 +76,15 @@ TEST(Catalogues, AreTheLanguagesOfTheGame) {
   EXPECT_EQ(std::vector<std::string>(languages.begin(), languages.end()), expected);
 }
 
+std::vector<fs::path> AllCatalogues() {
+  std::vector<fs::path> all = Catalogues();
+  for (const fs::path& desktop : Catalogues(VAULMOOR_DESKTOP_PO_DIR)) all.push_back(desktop);
+  return all;
+}
+
 TEST(Catalogues, TranslateEveryMessageWithNothingFuzzy) {
   ASSERT_FALSE(Catalogues().empty());
-  for (const fs::path& catalogue : Catalogues()) {
+  for (const fs::path& catalogue : AllCatalogues()) {
     const Output output =
         RunTool(MSGFMT, {"-c", "--statistics", "-o", "/dev/null", catalogue.string()});
     EXPECT_EQ(output.status, 0) << output.text;
@@ -90,11 +97,18 @@ TEST(Catalogues, TranslateEveryMessageWithNothingFuzzy) {
 }
 
 TEST(Catalogues, HoldEveryTextTheSourcesMarkAndNoOther) {
-  for (const fs::path& catalogue : Catalogues()) {
-    const Output output = RunTool(MSGCMP, {catalogue.string(), VAULMOOR_POT});
-    EXPECT_EQ(output.status, 0) << catalogue << ": " << output.text;
-    EXPECT_EQ(output.text.find("not used"), std::string::npos) << catalogue << ": " << output.text;
-  }
+  const auto expectExactly = [](const std::vector<fs::path>& catalogues, const char* pot) {
+    for (const fs::path& catalogue : catalogues) {
+      const Output output = RunTool(MSGCMP, {catalogue.string(), pot});
+      EXPECT_EQ(output.status, 0) << catalogue << ": " << output.text;
+      EXPECT_EQ(output.text.find("not used"), std::string::npos)
+          << catalogue << ": " << output.text;
+    }
+  };
+  expectExactly(Catalogues(), VAULMOOR_POT);
+  const std::vector<fs::path> desktop = Catalogues(VAULMOOR_DESKTOP_PO_DIR);
+  EXPECT_FALSE(desktop.empty());
+  expectExactly(desktop, VAULMOOR_DESKTOP_POT);
 }
 
 TEST(Catalogues, KeptTemplateIsTheOneTheSourcesGive) {
@@ -130,7 +144,7 @@ TEST(Catalogues, TemplateTellsTranslatorsWhatEachTextIsAndItsRoom) {
 
 TEST(Catalogues, I18nspectorFindsNoErrorOrWarning) {
   std::vector<std::string> files = {KEPT_TEMPLATE.string()};
-  for (const fs::path& catalogue : Catalogues()) files.push_back(catalogue.string());
+  for (const fs::path& catalogue : AllCatalogues()) files.push_back(catalogue.string());
   const Output output = RunTool(I18NSPECTOR, files);
   EXPECT_EQ(output.status, 0) << output.text;
   std::istringstream lines(output.text);
