@@ -46,10 +46,15 @@ const HelpLine HELP_LINES[] = {
     {Key, "Space", lang::Mark("タイトルで決定（ボタン２）；チーズ一覧（ボタン１）")},
     // TRANSLATORS: --help: what the key Q does; 63 columns.
     {Key, "Q", lang::Mark("ギブアップしてステージをやり直す（ボタン２）")},
-    // TRANSLATORS: --help: what the key Z, Backspace does; 63 columns.
-    {Key, "Z, Backspace", lang::Mark("一手戻す、何度でも最初まで（ボタン３）")},
+    {Key, "Z, Backspace",
+     // TRANSLATORS: --help: what the key Z, Backspace does; 63 columns.
+     lang::Mark("一手戻す、ギブアップも戻す；押したままで続けて戻す（ボタン３）")},
+    // TRANSLATORS: --help: what the key Y does; 63 columns.
+    {Key, "Y", lang::Mark("戻した手をやり直す；押したままで続けてやり直す（ボタン５）")},
     // TRANSLATORS: --help: what the key H does; 63 columns.
     {Key, "H", lang::Mark("ヒント：最短の解き方の最初の一手を進める（ボタン４）")},
+    // TRANSLATORS: --help: the key H's second line, what it does on a lost stage; 63 columns.
+    {Key, "", lang::Mark("負けが決まったステージでは、もう一度 H でまだ勝てる所まで戻す")},
     // TRANSLATORS: --help: what the key Esc, Alt+F4 does; 63 columns.
     {Key, "Esc, Alt+F4", lang::Mark("ゲームを閉じる")},
     // TRANSLATORS: --help: what the key F9 does; 63 columns.

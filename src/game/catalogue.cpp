@@ -171,17 +171,40 @@ const char* const StageTitles[STAGE_COUNT] = {
     "最後のカーヴ",
 };
 
-const char* const HintNotes[2][2] = {
-    // TRANSLATORS: the hint's note when the stage cannot be cleared any more, line 1 of 2;
-    // each line has 210 pixels on the board.
-    {"もう　クリアできません",
-     // TRANSLATORS: that note's line 2: Z (undo) or Q (give up); 210 pixels.
-     "Ｚで戻す／Ｑでやり直し"},
-    // TRANSLATORS: the hint's note when its search found no move in time, line 1 of 2;
-    // each line has 210 pixels on the board.
-    {"ヒントが　見つかりません",
-     // TRANSLATORS: that note's line 2: play on without a hint; 210 pixels.
-     "このまま　続けてください"},
+// The hint's notes stand over the bottom of the board from x 18, each line at most 210
+// pixels wide; %d is a cheese's row in the side panel's list, 1 to 10.
+const char* const LostNotes[LOST_REASON_COUNT][2] = {
+    // TRANSLATORS: the hint's note: cheese %d (its row in the side panel, 1 to 10) has
+    // rotted, so the stage cannot be cleared; one line of 210 pixels.
+    {"チーズ%dが　腐っています", nullptr},
+    // TRANSLATORS: the hint's note: cheese %d (1 to 10) is over-ripe, so the stage cannot
+    // be cleared; one line of 210 pixels.
+    {"チーズ%dは　過熟です", nullptr},
+    // TRANSLATORS: the hint's note, line 1 of 2: cheese %d (1 to 10) will be over-ripe
+    // before it can reach a hole; 210 pixels.
+    {"チーズ%dは　穴に届く前に",
+     // TRANSLATORS: line 2 of that note; 210 pixels.
+     "過熟になります"},
+    // TRANSLATORS: the hint's note, line 1 of 2: cheese %d (1 to 10) cannot be taken to a
+    // hole on cold cells all the way; 210 pixels.
+    {"チーズ%dを　冷やしたまま",
+     // TRANSLATORS: line 2 of that note; 210 pixels.
+     "穴まで運べません"},
+    // TRANSLATORS: the hint's note: the stage cannot be cleared any more (for another
+    // reason); one line of 210 pixels.
+    {"もう　クリアできません", nullptr},
 };
+// TRANSLATORS: the line under a lost stage's note: H again goes back to the last position
+// from which the stage can still be cleared; 210 pixels.
+const char* const RewindNoteLine = "Ｈで　解ける所まで戻る";
+// TRANSLATORS: the line under a lost stage's note when there is no such position: give up
+// with Q and start the stage again; 210 pixels.
+const char* const GiveUpNoteLine = "Ｑで　やり直してください";
+const char* const NoHintNote[2] = {
+    // TRANSLATORS: the hint's note when its search found no move in time, line 1 of 2;
+    // 210 pixels.
+    "ヒントが　見つかりません",
+    // TRANSLATORS: that note's line 2: play on without a hint; 210 pixels.
+    "このまま　続けてください"};
 
 }  // namespace game
