@@ -2,13 +2,16 @@
 // own font code at the size it is drawn, against the room its picture leaves it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "game/board_drawing.h"
 #include "game/catalogue.h"
+#include "gfx/bitmap_file.h"
 #include "gfx/text.h"
 #include "lang/language.h"
 
@@ -131,6 +134,55 @@ TEST_P(TextFit, HintNotesFitTheBoard) {
   for (const char* line : lines) {
     ExpectEndsBy(Format(Own(line), game::MAX_CHEESES), game::NOTE_LEFT, NOTE_END);
   }
+}
+
+// The rooms above are the pictures' own: measured here in the art the game draws them on.
+class TextRooms : public testing::Test {
+ protected:
+  static gfx::BitmapImage Picture(const char* file) {
+    gfx::BitmapImage image;
+    const std::string path = std::string(VAULMOOR_DATA_DIR) + "/" + file;
+    EXPECT_EQ(gfx::ReadBitmapFile(path.c_str(), &image), "") << path;
+    return image;
+  }
+  static uint8_t At(const gfx::BitmapImage& image, int32_t x, int32_t y) {
+    return image.indices.at(static_cast<size_t>(y) * image.width + x);
+  }
+  // The first and last column of the run of one colour through (x, y).
+  static std::pair<int32_t, int32_t> Run(const gfx::BitmapImage& image, int32_t x, int32_t y) {
+    int32_t left = x, right = x;
+    while (left > 0 && At(image, left - 1, y) == At(image, x, y)) --left;
+    while (right + 1 < image.width && At(image, right + 1, y) == At(image, x, y)) ++right;
+    return {left, right};
+  }
+};
+
+TEST_F(TextRooms, AreThoseOfTheArt) {
+  // The intro card, drawn at x 20: its dark band, and the outlines of its two cheeses
+  // (the card's own outline colour) in the rows above the band.
+  const gfx::BitmapImage card = Picture("graphic7.bmp");
+  const auto [bandLeft, bandRight] = Run(card, 100, 40);
+  EXPECT_EQ(20 + bandLeft, BAND_LEFT);
+  EXPECT_EQ(20 + bandRight + 1, BAND_END);
+  int32_t leftCheeseEnd = 0, rightCheeseStart = card.width;
+  for (int32_t y = 3; y < 27; ++y) {
+    for (int32_t x = 10; x < 190; ++x) {
+      if (At(card, x, y) != At(card, 0, 0)) continue;
+      if (x < 100) leftCheeseEnd = std::max(leftCheeseEnd, x + 1);
+      if (x >= 100) rightCheeseStart = std::min(rightCheeseStart, x);
+    }
+  }
+  EXPECT_EQ(20 + leftCheeseEnd, game::INTRO_HEADING_ROOM_LEFT);
+  EXPECT_EQ(20 + rightCheeseStart, game::INTRO_HEADING_ROOM_RIGHT);
+  // The information panel, drawn at x 20: the slate ends where its dark frame begins.
+  const gfx::BitmapImage panel = Picture("graphic6.bmp");
+  EXPECT_EQ(At(panel, INFO_LINE_END - 20, 100), At(panel, 0, 0));
+  EXPECT_NE(At(panel, INFO_LINE_END - 21, 100), At(panel, 0, 0));
+  // The side panel, drawn at x 240: the name plate's black face behind the heading.
+  const gfx::BitmapImage side = Picture("graphic3.bmp");
+  const auto [plateLeft, plateRight] = Run(side, 40, 17);
+  EXPECT_LE(240 + plateLeft, game::CAVE_TEXT_LEFT);
+  EXPECT_EQ(240 + plateRight + 1, game::CAVE_TEXT_LEFT + game::CAVE_PLATE_WIDTH);
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TextFit, testing::ValuesIn(lang::Languages()),
