@@ -13,55 +13,62 @@ namespace app {
 
 using enum HelpSection;
 
-// The meanings are in the chosen language in the help, after the names: at most 63
+// The meanings are in the chosen language in the help, after the names: at most 61
 // columns each, for lines of 80.
 const HelpLine HELP_LINES[] = {
-    // TRANSLATORS: --help: what the option --window does; 63 columns.
+    // TRANSLATORS: --help: what the option --window does; 61 columns.
     {Option, "--window", lang::Mark("全画面でなく、大きさを変えられるウィンドウで遊ぶ")},
     {Option, "--scale N",
-     // TRANSLATORS: --help: what the option --scale N does; 63 columns.
+     // TRANSLATORS: --help: what the option --scale N does; 61 columns.
      lang::Mark("ウィンドウの大きさ：320x240 の N 倍、N は 1 から 16（既定 3）")},
     {Option, "--page-flip",
-     // TRANSLATORS: --help: what the option --page-flip does; 63 columns.
+     // TRANSLATORS: --help: what the option --page-flip does; 61 columns.
      lang::Mark("ページフリップで表示する（起動時に F10 を押したままと同じ）")},
-    // TRANSLATORS: --help: what the option --music FILE does; 63 columns.
+    // TRANSLATORS: --help: what the option --music FILE does; 61 columns.
     {Option, "--music FILE", lang::Mark("MIDI ファイルを演奏する（まずプログラムの隣を探す）")},
-    // TRANSLATORS: --help: what the option --lang LANG does; 63 columns.
+    // TRANSLATORS: --help: what the option --lang LANG does; 61 columns.
     {Option, "--lang LANG", lang::Mark("ロケールの代わりに使う言語（en または ja）")},
-    // TRANSLATORS: --help: what the option --script FILE does; 63 columns.
+    // TRANSLATORS: --help: what the option --script FILE does; 61 columns.
     {Option, "--script FILE", lang::Mark("スクリプトファイルの時刻つき入力を再生する")},
-    // TRANSLATORS: --help: what the option --headless does; 63 columns.
+    // TRANSLATORS: --help: what the option --headless does; 61 columns.
     {Option, "--headless", lang::Mark("ウィンドウも音もなく、仮想の時計でスクリプトを実行する")},
-    // TRANSLATORS: --help: what the option --until MS does; 63 columns.
+    // TRANSLATORS: --help: what the option --until MS does; 61 columns.
     {Option, "--until MS", lang::Mark("スクリプトの時計が MS ミリ秒になったら閉じる")},
-    // TRANSLATORS: --help: what the option --trace FILE does; 63 columns.
+    // TRANSLATORS: --help: what the option --trace FILE does; 61 columns.
     {Option, "--trace FILE", lang::Mark("各場面と各ステージの始まりを FILE に記録する")},
-    // TRANSLATORS: --help: what the option --help does; 63 columns.
+    // TRANSLATORS: --help: what the option --records does; 61 columns.
+    {Option, "--records", lang::Mark("クリアした熟成庫ごとの最少手数を表示して終わる")},
+    {Option, "--replay N|FILE",
+     // TRANSLATORS: --help: what --replay does (N a cellar, FILE a file of moves); 61 columns.
+     lang::Mark("熟成庫 N のベストのクリア、または FILE の手順を再生する")},
+    // TRANSLATORS: --help: what the option --help does; 61 columns.
     {Option, "--help", lang::Mark("このヘルプを表示して終わる")},
-    // TRANSLATORS: --help: what the option --version does; 63 columns.
+    // TRANSLATORS: --help: what the option --version does; 61 columns.
     {Option, "--version", lang::Mark("バージョンを表示して終わる")},
-    // TRANSLATORS: --help: what the key arrows does; 63 columns.
+    // TRANSLATORS: --help: what the key arrows does; 61 columns.
     {Key, "arrows", lang::Mark("歩く、押す；メニューで選ぶ（ジョイスティック：スティック）")},
-    // TRANSLATORS: --help: what the key Space does; 63 columns.
+    // TRANSLATORS: --help: the arrows' second line, on the title; 61 columns.
+    {Key, "", lang::Mark("タイトルでは、左右でクリアした熟成庫を選ぶ")},
+    // TRANSLATORS: --help: what the key Space does; 61 columns.
     {Key, "Space", lang::Mark("タイトルで決定（ボタン２）；チーズ一覧（ボタン１）")},
-    // TRANSLATORS: --help: what the key Q does; 63 columns.
+    // TRANSLATORS: --help: what the key Q does; 61 columns.
     {Key, "Q", lang::Mark("ギブアップしてステージをやり直す（ボタン２）")},
     {Key, "Z, Backspace",
-     // TRANSLATORS: --help: what the key Z, Backspace does; 63 columns.
-     lang::Mark("一手戻す、ギブアップも戻す；押したままで続けて戻す（ボタン３）")},
-    // TRANSLATORS: --help: what the key Y does; 63 columns.
-    {Key, "Y", lang::Mark("戻した手をやり直す；押したままで続けてやり直す（ボタン５）")},
-    // TRANSLATORS: --help: what the key H does; 63 columns.
+     // TRANSLATORS: --help: what the key Z, Backspace does; 61 columns.
+     lang::Mark("一手戻す、ギブアップも戻す；押したままで続く（ボタン３）")},
+    // TRANSLATORS: --help: what the key Y does; 61 columns.
+    {Key, "Y", lang::Mark("戻した手をやり直す；押したままで続く（ボタン５）")},
+    // TRANSLATORS: --help: what the key H does; 61 columns.
     {Key, "H", lang::Mark("ヒント：最短の解き方の最初の一手を進める（ボタン４）")},
-    // TRANSLATORS: --help: the key H's second line, what it does on a lost stage; 63 columns.
+    // TRANSLATORS: --help: the key H's second line, what it does on a lost stage; 61 columns.
     {Key, "", lang::Mark("負けが決まったステージでは、もう一度 H でまだ勝てる所まで戻す")},
-    // TRANSLATORS: --help: what the key Esc, Alt+F4 does; 63 columns.
+    // TRANSLATORS: --help: what the key Esc, Alt+F4 does; 61 columns.
     {Key, "Esc, Alt+F4", lang::Mark("ゲームを閉じる")},
-    // TRANSLATORS: --help: what the key F9 does; 63 columns.
+    // TRANSLATORS: --help: what the key F9 does; 61 columns.
     {Key, "F9", lang::Mark("画面を保存する（scrNNNN.bmp）")},
-    // TRANSLATORS: --help: what the key Alt+Enter does; 63 columns.
+    // TRANSLATORS: --help: what the key Alt+Enter does; 61 columns.
     {Key, "Alt+Enter", lang::Mark("全画面とウィンドウを切り替える")},
-    // TRANSLATORS: --help: what the key F10 does; 63 columns.
+    // TRANSLATORS: --help: what the key F10 does; 61 columns.
     {Key, "F10", lang::Mark("起動時に押したまま：ページフリップ表示")},
 };
 const size_t HELP_LINE_COUNT = std::size(HELP_LINES);
@@ -132,6 +139,10 @@ std::string ParseCommandLine(int argc, char** argv, CommandLine* commandLine) {
       if (!ParseUnsigned(value, &number) || number < 1 || number > 16)
         return "--scale needs a whole number from 1 to 16, not '" + std::string(value) + "'";
       options.scale = static_cast<int>(number);
+    } else if (option == "--records") {
+      commandLine->records = true;
+    } else if (option == "--replay") {
+      commandLine->replay = value;
     } else if (option == "--help") {
       commandLine->help = true;
     } else if (option == "--version") {

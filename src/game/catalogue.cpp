@@ -206,5 +206,16 @@ const char* const NoHintNote[2] = {
     "ヒントが　見つかりません",
     // TRANSLATORS: that note's line 2: play on without a hint; 210 pixels.
     "このまま　続けてください"};
+// The records' lines stand over the board from x 18, after a clear and under the intro card.
+// TRANSLATORS: the moves of the clear just made (%d up to a few hundred); 210 pixels.
+const char* const ClearMovesLine = "今回　%d手";
+// TRANSLATORS: the cellar's record: the fewest moves of the player's clears, then the
+// fewest possible; 210 pixels.
+const char* const RecordLine = "記録　%d手　最短　%d手";
+// TRANSLATORS: the cellar's record where the fewest possible moves are not known; 210
+// pixels.
+const char* const RecordAloneLine = "記録　%d手";
+// TRANSLATORS: under the record when hints helped to make it; 210 pixels.
+const char* const HintsUsedLine = "ヒントを使った記録";
 
 }  // namespace game

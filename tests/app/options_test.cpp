@@ -91,7 +91,7 @@ TEST(Help, ListsTheOptionsTheCommandLineTakes) {
     EXPECT_NE(app::UsageText().find("[" + name + "]"), std::string::npos) << name;
     EXPECT_NE(app::HelpText().find("  " + name + " "), std::string::npos) << name;
   }
-  EXPECT_EQ(options, 11);
+  EXPECT_EQ(options, 13);
 }
 
 // The columns a line takes in a terminal: East Asian wide characters (kana, kanji and
@@ -125,9 +125,9 @@ TEST(Help, FitsATerminalInEveryLanguage) {
     EXPECT_NE(text.find(lang::Translate(app::HELP_LINES[0].meaning)), std::string::npos);
   }
   lang::SelectLanguage(lang::SOURCE_LANGUAGE);
-  EXPECT_NE(app::HelpText().find("  --window       全画面でなく"), std::string::npos);
+  EXPECT_NE(app::HelpText().find("  --window         全画面でなく"), std::string::npos);
   lang::SelectLanguage("en");
-  EXPECT_NE(app::HelpText().find("  --window       play in a resizable window"), std::string::npos);
+  EXPECT_NE(app::HelpText().find("  --window         play in a resizable window"), std::string::npos);
   lang::SelectLanguage(lang::SOURCE_LANGUAGE);
 }
 
