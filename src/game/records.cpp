@@ -158,14 +158,11 @@ void LoadShortestClears() {
 }
 
 int32_t ShortestClear(int32_t stage, bool wait) {
-  if (Shortest[stage] == SHORTEST_UNKNOWN) {
-    if (wait) {
-      Shortest[stage] = SolveShortest(stage);
-    } else {
-      SolveInBackground();
-    }
-  }
-  return Shortest[stage];
+  const int32_t known = Shortest[stage];
+  if (known != SHORTEST_UNKNOWN) return known;
+  if (wait) return Shortest[stage] = SolveShortest(stage);
+  SolveInBackground();
+  return SHORTEST_UNKNOWN;
 }
 
 }  // namespace game
