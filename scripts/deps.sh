@@ -6,7 +6,8 @@ set -euo pipefail
 play_packages=(cmake g++ make pkg-config libsdl2-dev libx11-dev libfreetype-dev libfontconfig-dev
   libfluidsynth-dev zlib1g-dev fonts-ipafont-gothic xfonts-shinonome timgm6mb-soundfont gettext)
 test_packages=(googletest libgtest-dev libbenchmark-dev xvfb xauth imagemagick openbox xdotool
-  x11-utils clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file strace i18nspector)
+  x11-utils clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file strace i18nspector
+  lintian)
 
 wanted=("${play_packages[@]}")
 if [ "${1:-play}" = "test" ]; then

@@ -135,6 +135,9 @@ std::string MakeRunFolder(const std::string& name, const Fixtures& fixtures) {
   if (fixtures.stages)
     std::ofstream(base + "data/stage.dat")
         << (fixtures.stageText.empty() ? FixtureStageText() : fixtures.stageText);
+  if (fixtures.fonts)
+    fs::copy(fs::path(VAULMOOR_PROGRAM_PATH).parent_path() / "data/fonts", folder / "data/fonts",
+             fs::copy_options::recursive);
   return base;
 }
 
