@@ -1,4 +1,17 @@
-# Glyph source for the text renderer: IPAGothic through fontconfig and FreeType,
-# the Shinonome 12-pixel bitmap fonts inflated with zlib, iconv for JIS codes.
-add_library(vm_platform_font STATIC ${CMAKE_CURRENT_SOURCE_DIR}/font.cpp)
-target_link_libraries(vm_platform_font PRIVATE PkgConfig::FREETYPE PkgConfig::FONTCONFIG ZLIB::ZLIB)
+# Glyph source for the text renderer: IPAGothic and the Shinonome 12-pixel bitmap
+# fonts (inflated with zlib) through FreeType; on Linux fontconfig finds
+# IPAGothic and iconv gives the JIS codes, on Windows the fonts come with the
+# game and the system converts.
+if(WIN32)
+  set(font_system windows/font_files.cpp)
+else()
+  set(font_system font_files.cpp)
+endif()
+add_library(vm_platform_font STATIC ${CMAKE_CURRENT_LIST_DIR}/font.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/${font_system})
+if(WIN32)
+  target_link_libraries(vm_platform_font PRIVATE vm_platform_files Freetype::Freetype ZLIB::ZLIB)
+else()
+  target_link_libraries(vm_platform_font PRIVATE PkgConfig::FREETYPE PkgConfig::FONTCONFIG
+    ZLIB::ZLIB)
+endif()

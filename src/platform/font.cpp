@@ -1,10 +1,8 @@
-// Glyph source for the text renderer: IPAGothic through fontconfig and FreeType,
-// the Shinonome 12-pixel bitmap fonts for kanji, kana and ASCII at size 12.
+// Glyph source for the text renderer: IPAGothic through FreeType, the Shinonome
+// 12-pixel bitmap fonts for kanji, kana and ASCII at size 12.
 #include "platform/font.h"
 
-#include <fontconfig/fontconfig.h>
 #include <ft2build.h>
-#include <iconv.h>
 #include <zlib.h>
 
 #include <cstdio>
@@ -14,12 +12,13 @@
 #include FT_FREETYPE_H
 #include FT_TRUETYPE_TABLES_H
 
+#include "platform/font_files.h"
+
 namespace platform {
 
 namespace {
 
 constexpr const char* GOTHIC_FAMILY = "IPAGothic";
-constexpr const char* SHINONOME_DIR = "/usr/share/fonts/X11/misc/";
 constexpr int32_t BITMAP_FONT_SIZE = 12;
 constexpr uint32_t REPLACEMENT_CHARACTER = 0xFFFD;
 
@@ -37,49 +36,20 @@ struct FontSet {
   int32_t gothicSize = 0;  // pixel size currently set on the Gothic face
   int32_t typoAscender = 0;
   int32_t unitsPerEm = 1;
-  MemoryFace kanji;  // shnmk12: JIS X 0208 codes
-  MemoryFace ascii;  // shnm6x12a: Unicode (ISO 8859-1)
-  MemoryFace kana;   // shnm6x12r: JIS X 0201 codes (half-width kana, yen sign)
-  iconv_t toCp932 = reinterpret_cast<iconv_t>(-1);
+  MemoryFace kanji;    // shnmk12: JIS X 0208 codes
+  MemoryFace ascii;    // shnm6x12a: Unicode (ISO 8859-1)
+  MemoryFace kana;     // shnm6x12r: JIS X 0201 codes (half-width kana, yen sign)
+  bool cp932 = false;  // the converter to CP932 is open
   std::unordered_map<uint64_t, GlyphBitmap> glyphs;
 };
 
 FontSet Fonts;
 
-// The file of the IPAGothic face, or an empty string when fontconfig has no such family
-// (fontconfig always answers with its best match, so the family is checked).
-std::string FindGothicFile() {
-  std::string file;
-  if (!FcInit()) return file;
-  FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(GOTHIC_FAMILY));
-  FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
-  FcDefaultSubstitute(pattern);
-  FcResult result = FcResultNoMatch;
-  FcPattern* match = FcFontMatch(nullptr, pattern, &result);
-  if (match != nullptr) {
-    bool isGothic = false;
-    FcChar8* family = nullptr;
-    for (int i = 0; FcPatternGetString(match, FC_FAMILY, i, &family) == FcResultMatch; ++i) {
-      if (std::strcmp(reinterpret_cast<const char*>(family), GOTHIC_FAMILY) == 0) isGothic = true;
-    }
-    FcChar8* path = nullptr;
-    if (isGothic && FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch) {
-      file = reinterpret_cast<const char*>(path);
-    }
-    FcPatternDestroy(match);
-  }
-  FcPatternDestroy(pattern);
-  FcFini();  // the path is all that is needed; fontconfig's caches go now
-  return file;
-}
-
 bool LoadGothic() {
-  std::string file = FindGothicFile();
-  if (file.empty() || FT_New_Face(Fonts.library, file.c_str(), 0, &Fonts.gothic) != 0) {
-    std::fprintf(stderr,
-                 "vaulmoor: the font %s was not found; install the Debian package "
-                 "fonts-ipafont-gothic\n",
-                 GOTHIC_FAMILY);
+  const FontFile file = GothicFontFile();
+  if (file.path.empty() || FT_New_Face(Fonts.library, file.path.c_str(), 0, &Fonts.gothic) != 0) {
+    std::fprintf(stderr, "vaulmoor: the font %s was not found; %s\n", GOTHIC_FAMILY,
+                 file.remedy.c_str());
     Fonts.gothic = nullptr;
     return false;
   }
@@ -94,8 +64,8 @@ bool LoadGothic() {
 // Inflates a .pcf.gz file into memory once, so that glyph loads never seek in a
 // compressed stream.
 bool LoadBitmapFont(const char* name, MemoryFace& target) {
-  std::string path = std::string(SHINONOME_DIR) + name;
-  gzFile file = gzopen(path.c_str(), "rb");
+  const FontFile font = BitmapFontFile(name);
+  gzFile file = gzopen(font.path.c_str(), "rb");
   if (file != nullptr) {
     uint8_t chunk[65536];
     int got = 0;
@@ -112,9 +82,8 @@ bool LoadBitmapFont(const char* name, MemoryFace& target) {
     }
   }
   std::fprintf(stderr,
-               "vaulmoor: cannot read the bitmap font %s; install the Debian package "
-               "xfonts-shinonome (12-pixel text falls back to %s)\n",
-               path.c_str(), GOTHIC_FAMILY);
+               "vaulmoor: cannot read the bitmap font %s; %s (12-pixel text falls back to %s)\n",
+               font.path.c_str(), font.remedy.c_str(), GOTHIC_FAMILY);
   if (target.face != nullptr) FT_Done_Face(target.face);
   target.face = nullptr;
   target.bytes.clear();
@@ -167,43 +136,13 @@ uint32_t ShiftJisToJis(uint8_t lead, uint8_t trail) {
   return row << 8 | (trail - 0x40 + 0x21 - (trail >= 0x80 ? 1 : 0));
 }
 
-// The character's bytes in CP932 (one or two), or 0 bytes when it has none.
-int32_t ToCp932(uint32_t codePoint, uint8_t out[2]) {
-  char utf8[4];
-  size_t length = 0;
-  if (codePoint < 0x800) {
-    utf8[0] = static_cast<char>(0xC0 | codePoint >> 6);
-    utf8[1] = static_cast<char>(0x80 | (codePoint & 0x3F));
-    length = 2;
-  } else if (codePoint < 0x10000) {
-    utf8[0] = static_cast<char>(0xE0 | codePoint >> 12);
-    utf8[1] = static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-    utf8[2] = static_cast<char>(0x80 | (codePoint & 0x3F));
-    length = 3;
-  } else {
-    return 0;  // CP932 has nothing beyond the basic plane
-  }
-  char* in = utf8;
-  char buffer[4];
-  char* outPointer = buffer;
-  size_t outLeft = sizeof buffer;
-  iconv(Fonts.toCp932, nullptr, nullptr, nullptr, nullptr);
-  if (iconv(Fonts.toCp932, &in, &length, &outPointer, &outLeft) == static_cast<size_t>(-1)) {
-    return 0;
-  }
-  int32_t count = static_cast<int32_t>(sizeof buffer - outLeft);
-  if (count < 1 || count > 2) return 0;
-  std::memcpy(out, buffer, static_cast<size_t>(count));
-  return count;
-}
-
 // The 12-pixel bitmap glyph: ASCII from the 6x12 font, other single-byte CP932
 // characters (half-width kana) from its JIS X 0201 sibling, double-byte ones from
 // the kanji font by JIS code.
 bool RenderBitmapGlyph(uint32_t codePoint, GlyphBitmap& glyph) {
   int32_t ascent = FontAscent(BITMAP_FONT_SIZE);
   if (codePoint < 0x80) return RenderFrom(Fonts.ascii.face, codePoint, ascent, glyph);
-  if (Fonts.toCp932 == reinterpret_cast<iconv_t>(-1)) return false;
+  if (!Fonts.cp932) return false;
   uint8_t bytes[2];
   switch (ToCp932(codePoint, bytes)) {
     case 1:
@@ -242,8 +181,8 @@ bool LoadFonts() {
   LoadBitmapFont("shnmk12.pcf.gz", Fonts.kanji);
   LoadBitmapFont("shnm6x12a.pcf.gz", Fonts.ascii);
   LoadBitmapFont("shnm6x12r.pcf.gz", Fonts.kana);
-  Fonts.toCp932 = iconv_open("CP932", "UTF-8");
-  if (Fonts.toCp932 == reinterpret_cast<iconv_t>(-1)) {
+  Fonts.cp932 = OpenCp932Converter();
+  if (!Fonts.cp932) {
     std::fprintf(stderr, "vaulmoor: no CP932 converter; 12-pixel kanji fall back to %s\n",
                  GOTHIC_FAMILY);
   }
@@ -253,7 +192,7 @@ bool LoadFonts() {
 
 void UnloadFonts() {
   Fonts.glyphs.clear();
-  if (Fonts.toCp932 != reinterpret_cast<iconv_t>(-1)) iconv_close(Fonts.toCp932);
+  if (Fonts.cp932) CloseCp932Converter();
   ReleaseFace(Fonts.kanji);
   ReleaseFace(Fonts.ascii);
   ReleaseFace(Fonts.kana);
