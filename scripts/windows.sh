@@ -29,13 +29,18 @@ fi
 libs=$(VAULMOOR_JOBS=$jobs scripts/windows-libs.sh)
 
 # The Linux build: its tools draw the icon and build the translation tables in;
-# its tests run the Windows program of the cross build.
-cmake -S . -B "$host" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVAULMOOR_WINDOWS_BUILD="$cross" \
-  "${launcher[@]}" >/dev/null
+# its tests run the Windows program of the cross build. A Linux build of its
+# own here needs its tests only for --test; one named by VAULMOOR_HOST_BUILD
+# keeps its own settings.
+host_settings=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DVAULMOOR_WINDOWS_BUILD="$cross" "${launcher[@]}")
+if [ -z "${VAULMOOR_HOST_BUILD:-}" ]; then
+  host_settings+=(-DVAULMOOR_BENCH=OFF -DVAULMOOR_TESTS=$($test && echo ON || echo OFF))
+fi
+cmake -S . -B "$host" "${host_settings[@]}" >/dev/null
 cmake --build "$host" -j"$jobs" --target vaulmoor-translations vaulmoor-art
 
 cmake -S . -B "$cross" -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" \
-  -DCMAKE_BUILD_TYPE=Release -DVAULMOOR_WINDOWS_LIBS="$libs" \
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVAULMOOR_WINDOWS_LIBS="$libs" \
   -DVAULMOOR_HOST_TOOLS="$host/host_tools.cmake" -DVAULMOOR_TESTS=OFF -DVAULMOOR_BENCH=OFF \
   "${launcher[@]}" >/dev/null
 cmake --build "$cross" -j"$jobs"

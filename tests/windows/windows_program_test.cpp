@@ -1,0 +1,148 @@
+// The Windows program under Wine as a player meets it: unpacked into a folder
+// named in Japanese, it plays the whole game to the ending, and the first cellar
+// gives the Linux program's screenshots and save file byte for byte; in a real
+// window on a virtual X screen it shows the title and closes on Esc.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/shell.h"
+#include "solver/playthrough.h"
+#include "support/run_folder.h"
+#include "support/screen_picture.h"
+#include "support/tested_program.h"
+
+namespace {
+
+using testsupport::ReadFile;
+
+// A folder name no ASCII code page holds: "cellars of the game" in Japanese.
+const std::string JAPANESE_NAME = "ゲームの地下室";
+
+struct Playthrough {
+  std::string script;
+  std::vector<uint32_t> clearTimes;
+};
+
+Playthrough MakePlaythrough() {
+  std::vector<std::string> moves;
+  std::string why;
+  EXPECT_TRUE(tools::LoadStagesAndSolutions(VAULMOOR_SOURCE_DIR, &moves, &why)) << why;
+  Playthrough play;
+  play.script = tools::PlaythroughScript(moves, &play.clearTimes);
+  return play;
+}
+
+std::string GameFolder(const std::string& name) {
+  return testsupport::MakeGameFolder(name, ReadFile(VAULMOOR_SOURCE_DIR "/data/stage.dat"));
+}
+
+TEST(WindowsProgram, PlaysEveryCellarFromAJapaneseFolder) {
+  const Playthrough play = MakePlaythrough();
+  ASSERT_EQ(play.clearTimes.size(), 32u);
+  const std::string folder = GameFolder(JAPANESE_NAME);
+  const testsupport::RunResult run = testsupport::RunHeadless(folder, play.script);
+  EXPECT_EQ(run.exitStatus, 1) << run.err;
+  // The last save is written when stage 31 is cleared; clearing stage 32 writes none.
+  EXPECT_EQ(ReadFile(folder + "data/save.dat"), testsupport::SaveText(31));
+}
+
+// The playthrough's first cellar, with a shot halfway and one as it is cleared.
+std::string FirstCellarScript(const Playthrough& play) {
+  const uint32_t cleared = play.clearTimes[0];
+  std::istringstream lines(play.script);
+  std::ostringstream script;
+  for (std::string line; std::getline(lines, line);) {
+    if (std::strtoul(line.c_str(), nullptr, 10) >= cleared) break;
+    script << line << "\n";
+  }
+  script << cleared / 2 << " shot\n" << cleared << " shot\n";
+  return script.str();
+}
+
+TEST(WindowsProgram, FirstCellarAsTheLinuxProgramPlaysIt) {
+  const Playthrough play = MakePlaythrough();
+  ASSERT_FALSE(play.clearTimes.empty());
+  const std::string script = FirstCellarScript(play);
+  const std::vector<std::string> until = {"--until", std::to_string(play.clearTimes[0] + 1000)};
+
+  const std::string windows = GameFolder(JAPANESE_NAME + "_1");
+  const testsupport::RunResult windowsRun = testsupport::RunHeadless(windows, script, until);
+  ASSERT_EQ(windowsRun.exitStatus, 1) << windowsRun.err;
+
+  const std::string linux = GameFolder("linux_1");
+  std::ofstream(linux + "script.txt") << script;
+  std::filesystem::copy_file(VAULMOOR_LINUX_PROGRAM, linux + "vaulmoor");
+  std::vector<std::string> args = {"--headless", "--script", "script.txt"};
+  args.insert(args.end(), until.begin(), until.end());
+  const testsupport::RunResult linuxRun =
+      testsupport::RunCommand(linux, "./vaulmoor", args, {testsupport::DESIGNED_LOCALE}, linux);
+  ASSERT_EQ(linuxRun.exitStatus, 1) << linuxRun.err;
+
+  for (size_t n = 0; n < 2; ++n) {
+    const std::string shot = ReadFile(testsupport::ScreenshotPath(linux, n));
+    EXPECT_FALSE(shot.empty()) << "shot " << n;
+    EXPECT_TRUE(shot == ReadFile(testsupport::ScreenshotPath(windows, n))) << "shot " << n;
+  }
+  EXPECT_EQ(ReadFile(windows + "data/save.dat"), testsupport::SaveText(1));
+  EXPECT_EQ(ReadFile(windows + "data/save.dat"), ReadFile(linux + "data/save.dat"));
+}
+
+// Run inside xvfb-run: starts the program in a window, waits for the title
+// picture it writes on F9, takes the screen, prints the window's area as
+// "window <x> <y> <width> <height>", and the program's status as "status <n>"
+// once Esc has closed it. Wine's server for the prefix, which would keep the
+// display it was started with, is waited out before and after: this test runs
+// alone, and the headless runs before and after it have no display.
+constexpr const char* SESSION_SCRIPT = R"(
+wineserver -w
+timeout 120 wine vaulmoor.exe --window --script script.txt &
+pid=$!
+for i in $(seq 1 300); do [ -f scr0000.bmp ] && break; sleep 0.2; done
+sleep 1
+import -window root screen.png
+xwininfo -name "$1" | awk '/Absolute upper-left X/ {x = $4}
+  /Absolute upper-left Y/ {y = $4} /Width:/ {w = $2} /Height:/ {h = $2}
+  END {print "window", x, y, w, h}'
+wait $pid
+echo "status $?"
+wineserver -w
+)";
+
+TEST(WindowsWindow, ShowsTheTitleAndClosesOnEsc) {
+  for (const char* tool : {"xvfb-run", "import", "convert", "compare", "xwininfo"})
+    ASSERT_EQ(std::system(("command -v " + std::string(tool) + " >/dev/null").c_str()), 0)
+        << tool << " is needed (scripts/deps.sh test installs it)";
+  const testsupport::TestedProgram& program = testsupport::Tested();
+  const std::string folder = GameFolder(JAPANESE_NAME + "_window");
+  // Under Wine the title is up after 6 to 7 s (the window takes a few seconds to
+  // make); Esc comes once the screen has been taken.
+  std::ofstream(folder + "script.txt")
+      << "10000 down f9\n10100 up f9\n16000 down esc\n16100 up esc\n";
+  std::ofstream(folder + "session.sh") << SESSION_SCRIPT;
+  const testsupport::RunResult run = testsupport::RunCommand(
+      folder, "xvfb-run",
+      {"-a", "-s", "-screen 0 1024x768x24", "sh", "session.sh", app::WINDOW_TITLE},
+      program.environment, folder + "session-");
+  const std::string session = run.out + run.err;
+  ASSERT_TRUE(testsupport::FileExists(folder + "scr0000.bmp")) << session;
+
+  const size_t found = session.find("window ");
+  ASSERT_NE(found, std::string::npos) << session;
+  testsupport::Area window;
+  std::string word;
+  std::istringstream(session.substr(found)) >> word >> window.x >> window.y >> window.width >>
+      window.height;
+  ASSERT_GT(window.width, 0) << session;
+  const testsupport::Area picture = testsupport::PictureArea(window);
+  EXPECT_EQ(testsupport::NonBlackArea(folder, "screen", window), picture) << "window " << window;
+  EXPECT_EQ(testsupport::DifferentPixels(folder, "screen", picture), "0") << "window " << window;
+  EXPECT_NE(session.find("status 1"), std::string::npos) << session;
+}
+
+}  // namespace
