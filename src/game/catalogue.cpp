@@ -62,11 +62,18 @@ const char* const StageTitles[STAGE_COUNT] = {
     "最後のカーヴ",
 };
 
-const char* const HintNotes[2][2] = {
-    // TRANSLATORS: the hint's notes are two lines each over the bottom of the board, from
-    // x 18, each at most 210 pixels wide (docs/translating.md).
-    {"もう　クリアできません", "Ｚで戻す／Ｑでやり直し"},
-    {"ヒントが　見つかりません", "このまま　続けてください"},
+// TRANSLATORS: the hint's notes stand over the bottom of the board, from x 18, each line at
+// most 210 pixels wide (docs/translating.md); %d is a cheese's row in the side panel's
+// list, 1 to 10.
+const char* const LostNotes[LOST_REASON_COUNT][2] = {
+    {"チーズ%dが　腐っています", nullptr},
+    {"チーズ%dは　過熟です", nullptr},
+    {"チーズ%dは　穴に届く前に", "過熟になります"},
+    {"チーズ%dを　冷やしたまま", "穴まで運べません"},
+    {"もう　クリアできません", nullptr},
 };
+const char* const RewindNoteLine = "Ｈで　解ける所まで戻る";
+const char* const GiveUpNoteLine = "Ｑで　やり直してください";
+const char* const NoHintNote[2] = {"ヒントが　見つかりません", "このまま　続けてください"};
 
 }  // namespace game

@@ -9,10 +9,17 @@ namespace game {
 extern const CheeseInfo CheeseCatalogue[CATALOGUE_SIZE + 1];
 extern const char* const StageTitles[STAGE_COUNT];
 
-// The note over the board when the hint has no move to give, two lines each: the stage
-// can no longer be cleared (HINT_NOTE_LOST), or the search gave up (HINT_NOTE_NO_HINT).
-constexpr int32_t HINT_NOTE_LOST = 0;
-constexpr int32_t HINT_NOTE_NO_HINT = 1;
-extern const char* const HintNotes[2][2];
+// The hint's notes over the board. A line with %d is printed with the number of the cheese
+// it names: its row in the side panel's list, from 1.
+// Why the stage can no longer be cleared, one or two lines (the second may be null), in
+// the order of the solver's reasons: rotten, over-ripe, too late, no cold way, other.
+constexpr int32_t LOST_REASON_COUNT = 5;
+extern const char* const LostNotes[LOST_REASON_COUNT][2];
+// The line under the reason: H again takes back the moves since the stage could last be
+// cleared, or, where no such position is known, giving up is what is left.
+extern const char* const RewindNoteLine;
+extern const char* const GiveUpNoteLine;
+// The search gave up at its limit.
+extern const char* const NoHintNote[2];
 
 }  // namespace game

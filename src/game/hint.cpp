@@ -97,10 +97,10 @@ void Work(std::stop_token stop) {
 // Declared last: at the program's end it stops and joins first, before the rest goes.
 std::jthread Worker;
 
-void Post(const PositionKey& key) {
+void Post(const Position& p, const PositionKey& key) {
   {
     std::lock_guard<std::mutex> guard(Lock);
-    Posted = Job{LivePosition, key, StageNumber};
+    Posted = Job{p, key, StageNumber};
     HasJob = true;
     Cancel = true;
   }
@@ -120,19 +120,19 @@ void CollectResult() {
 
 }  // namespace
 
-int32_t AskHint() {
+int32_t AskHint(const Position& p) {
   HintsAsked = true;
-  PositionKey here = EncodePosition(LivePosition);
+  PositionKey asked = EncodePosition(p);
   int32_t hint = HINT_WORKING;
   if (platform::IsHeadless()) {
-    if (Look(here, &hint)) return hint;
-    Learn(StageNumber, here, SolvePosition(LivePosition, HINT_STATE_LIMIT));
-    Look(here, &hint);
+    if (Look(asked, &hint)) return hint;
+    Learn(StageNumber, asked, SolvePosition(p, HINT_STATE_LIMIT));
+    Look(asked, &hint);
     return hint;
   }
   CollectResult();
-  if (Look(here, &hint)) return hint;
-  if (!Waiting || !(WaitingFor == here)) Post(here);
+  if (Look(asked, &hint)) return hint;
+  if (!Waiting || !(WaitingFor == asked)) Post(p, asked);
   return HINT_WORKING;
 }
 
@@ -142,7 +142,7 @@ void PrepareHint() {
   PositionKey here = EncodePosition(LivePosition);
   int32_t hint = HINT_WORKING;
   if (Look(here, &hint) || (Waiting && WaitingFor == here)) return;
-  Post(here);
+  Post(LivePosition, here);
 }
 
 }  // namespace game

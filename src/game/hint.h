@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "game/data_model.h"
+
 namespace game {
 
 constexpr int32_t HINT_WORKING = -1;  // not known yet (real-time runs): ask again next frame
@@ -15,9 +17,10 @@ constexpr int32_t HINT_NONE = -3;     // the search gave up at its state limit: 
 // A stage beyond it (a player's own, far larger than ours) gets no hint.
 constexpr int64_t HINT_STATE_LIMIT = 400000;
 
-// The live position's hint: a direction (a Facing value), HINT_LOST, HINT_NONE or
-// HINT_WORKING. The first question also lets later positions be worked out ahead.
-int32_t AskHint();
+// The hint for position p of the stage in play: a direction (a Facing value), HINT_LOST,
+// HINT_NONE or HINT_WORKING. The first question also lets later positions be worked out
+// ahead.
+int32_t AskHint(const Position& p);
 
 // Once the player has asked for a hint, starts working out the live position's answer in
 // the background unless it is known (real-time runs only).

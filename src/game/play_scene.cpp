@@ -8,11 +8,11 @@
 #include "game/catalogue.h"
 #include "game/hint.h"
 #include "game/move_history.h"
+#include "game/play_help.h"
 #include "game/rules.h"
 #include "game/save_file.h"
 #include "game/scene_functions.h"
 #include "game/scenes.h"
-#include "game/solver.h"
 #include "game/stage_file.h"
 #include "game/waits.h"
 #include "gfx/blit.h"
@@ -30,21 +30,6 @@ namespace {
 constexpr int32_t TEXT_ALIGN_CENTRE_WRAPPED = 24;
 constexpr uint32_t TEXT_WHITE = 0xFFFFFF;
 constexpr uint32_t TEXT_BLACK = 0x000000;
-
-// The top of the hint's note; its lines begin at NOTE_LEFT.
-constexpr int32_t NOTE_TOP = 188;
-constexpr int32_t NOTE_NONE = -1;
-
-// Keys of the player's help, with their joystick buttons.
-constexpr int32_t KEY_UNDO = 'Z';
-constexpr int32_t KEY_HINT = 'H';
-constexpr int32_t BUTTON_UNDO = 3;
-constexpr int32_t BUTTON_HINT = 4;
-
-int32_t Note = NOTE_NONE;
-bool NoteArmed = false;      // every key has been up since the note appeared
-bool HintWanted = false;     // asked for and not yet answered (real-time runs)
-PositionKey HintWantedAt{};  // where it was asked for
 
 void ShowIntroCard() {
   app::TraceScene("intro", StageNumber + 1);
@@ -93,66 +78,6 @@ void ClearStage() {
   StartStage(StageNumber);
 }
 
-bool Pressed(int32_t pollResult) {
-  return pollResult / 10 == 1;
-}
-
-bool KeyHeld(int32_t vk) {
-  return (platform::GetKeyState(vk) & 0x8000) != 0;
-}
-
-// Any key or button that does something in play.
-bool AnyPlayKeyHeld() {
-  for (int32_t code = input::DIR_RIGHT; code <= input::DIR_DOWN; ++code) {
-    if (input::IsDirectionHeld(code)) return true;
-  }
-  for (int32_t vk : {KEY_UNDO, platform::VK_BACK, KEY_HINT, int32_t{'Q'}, platform::VK_SPACE}) {
-    if (KeyHeld(vk)) return true;
-  }
-  for (int32_t button = 1; button <= BUTTON_HINT; ++button) {
-    if (input::JoyButton[button] == 1) return true;
-  }
-  return false;
-}
-
-// The note goes at the next key pressed after it appeared; that key still does its work.
-void FollowNote() {
-  if (Note == NOTE_NONE) return;
-  bool held = AnyPlayKeyHeld();
-  if (NoteArmed && held) Note = NOTE_NONE;
-  NoteArmed = NoteArmed || !held;
-}
-
-void DrawNote() {
-  if (Note == NOTE_NONE) return;
-  for (int32_t line = 0; line < 2; ++line) {
-    gfx::PrintText(NOTE_LEFT, NOTE_TOP + 20 * line, "%s", lang::Translate(HintNotes[Note][line]));
-  }
-}
-
-// The hint plays its move as the arrow key would; with none to play, the note says why.
-void FollowHint(bool asked) {
-  if (asked) {
-    HintWanted = true;
-    HintWantedAt = EncodePosition(LivePosition);
-  }
-  if (!HintWanted) return;
-  if (!(EncodePosition(LivePosition) == HintWantedAt)) {
-    HintWanted = false;
-    return;
-  }
-  int32_t hint = AskHint();
-  if (hint == HINT_WORKING) return;
-  HintWanted = false;
-  if (hint >= 0) {
-    Facing = hint;
-    MoveResult = MOVE_STEP;
-  } else {
-    Note = hint == HINT_LOST ? HINT_NOTE_LOST : HINT_NOTE_NO_HINT;
-    NoteArmed = false;
-  }
-}
-
 bool AnyCheeseListed() {
   for (int32_t k = 0; k < CheeseCount; ++k) {
     if (CheeseSlots[k].week != WEEK_NONE) return true;
@@ -169,6 +94,7 @@ void StartStage(int32_t n) {
   SetUpStage(StageSet[n], LivePosition);
   WalkFrame = 0;
   BeginAttempt();
+  DropHelp();
   PrepareHint();
   // Play frames redraw only columns 0..9; column 10 keeps what is drawn here.
   for (int32_t y = 0; y < BOARD_SIZE; ++y) DrawCell(BOARD_SIZE - 1, y);
@@ -184,22 +110,16 @@ void StartStage(int32_t n) {
 
 void PlayScene() {
   bool idle = MovePhase == MOVE_PHASE_IDLE;
-  int32_t facing = Facing;
-  // Polled in every play frame, so that only a press made in idle play acts.
-  bool undo = Pressed(input::PollButton(KEY_UNDO, BUTTON_UNDO));
-  undo = Pressed(input::PollButton(platform::VK_BACK, 0)) || undo;
-  bool hint = Pressed(input::PollButton(KEY_HINT, BUTTON_HINT));
-  FollowNote();
-  if (idle && undo && UndoMove(LivePosition)) {
-    facing = Facing;
-    DrawSidePanel();
-    PrepareHint();
-  }
+  TakeHelpKeys(idle);
+  int32_t facing = Facing;  // as before the arrow turns the player
   MoveResult = MOVE_NONE;
   ReadDirections();
-  if (idle && MoveResult == MOVE_NONE) FollowHint(hint);
+  if (idle && MoveResult == MOVE_NONE) FollowHelpRequests();
   if (MovePhase != MOVE_PHASE_FINISHED && MoveResult == MOVE_STEP) {
-    if (TryMove(LivePosition, Facing) != MOVE_NONE) RecordMove(LivePosition, facing);
+    if (TryMove(LivePosition, Facing) != MOVE_NONE) {
+      RecordMove(LivePosition, facing, Facing);
+      MoveStarts();
+    }
     if (StartMove(LivePosition) != MOVE_NONE) {
       GameState = SCENE_MOVE;
       MovePhase = MOVE_PHASE_ANIMATING;
@@ -220,11 +140,12 @@ void PlayScene() {
   }
   DrawBoard();
   DrawPlayer(PlayerX, PlayerY, 0.0);
-  DrawNote();
+  DrawHelpNote();
   gfx::PresentFrame(0, 0);
   // After the last stage the ending stands whatever else is pressed.
   if (GameState == SCENE_ENDING) return;
 
+  Position givenUp = LivePosition;
   if (input::JoyButton[2] == 1 || IsKeyDown('Q')) {
     PushedPiece = FAILURE_GIVEN_UP;
     GameState = SCENE_COLLAPSE;
@@ -238,6 +159,8 @@ void PlayScene() {
     GameState = SCENE_BROWSE;
     WaitSeconds(0.2);
   }
+  if (GameState == SCENE_COLLAPSE) RecordGiveUp(givenUp);
+  if (GameState != SCENE_PLAY) DropHelp();
 }
 
 void MoveScene() {

@@ -56,6 +56,27 @@ struct HintResult {
   std::vector<HintStep> path;  // from the search's start to the move that clears the stage
 };
 
+// What keeps a cheese from being delivered inside its ripe window, most evident first.
+enum class LostReason {
+  Rotten,     // it has rotted
+  OverRipe,   // it is past its window
+  TooLate,    // it would be over-ripe before it could reach a hole
+  NoColdWay,  // no way to a hole keeps it cold
+  Other,      // each cheese could still be delivered, but not enough of them together
+  Delivered,  // (a cheese that has been delivered)
+  None,       // (a cheese that can still be delivered)
+};
+
+struct LostExplanation {
+  LostReason reason;
+  int32_t cheese;  // its slot; -1 for LostReason::Other
+};
+
+// Why a position the hint's search finds lost can no longer be cleared: the cheese that
+// most evidently can no longer be delivered, when the cheeses left are too few for the
+// deliveries due; otherwise LostReason::Other.
+LostExplanation ExplainLost(const Position& p);
+
 // Finds a shortest way to clear the stage from a position by A* over the game's rules,
 // with a lower bound on the moves still needed that also recognises positions already
 // lost. Stops as undecided once stateLimit positions are known or when cancel (may be

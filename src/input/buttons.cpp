@@ -71,4 +71,8 @@ int32_t PollButton(int32_t key, int32_t button) {
   return result;
 }
 
+int32_t TakePresses(int32_t key, int32_t button) {
+  return platform::TakeKeyPresses(key) + TakeButtonPresses(button);
+}
+
 }  // namespace input

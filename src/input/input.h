@@ -26,4 +26,10 @@ void PollJoystick();
 int32_t IsDirectionHeld(int32_t code);
 int32_t PollButton(int32_t key, int32_t button);
 
+// Presses counted since the last take, for keys whose presses must not be lost while a
+// scene animates or blocks: those of joystick 1's button (1..6; others none) found by the
+// frames' polls, and with TakePresses those of the key too, as its messages are taken.
+int32_t TakeButtonPresses(int32_t button);
+int32_t TakePresses(int32_t key, int32_t button);
+
 }  // namespace input

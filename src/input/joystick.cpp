@@ -1,4 +1,6 @@
 // Joystick start-up calibration and the once-per-frame poll of joystick 1.
+#include <utility>
+
 #include "input/input.h"
 #include "platform/platform.h"
 
@@ -15,6 +17,8 @@ namespace {
 constexpr uint32_t JOYSTICK_1 = 0;
 constexpr uint32_t JOYSTICK_2 = 1;
 constexpr int32_t POLLED_BUTTONS = 6;
+
+int32_t ButtonPresses[POLLED_BUTTONS + 1];  // polls that found a button newly down, not yet taken
 
 // -1 at or below half the centre, +1 at or above one and a half times it, else 0.
 int32_t AxisDirection(int32_t position, int32_t centre) {
@@ -60,8 +64,16 @@ int32_t ReadJoystickButton(uint32_t device, int32_t button) {
 
 void PollJoystick() {
   ReadJoystickDirection(JOYSTICK_1, &JoyDirX, &JoyDirY);
-  for (int32_t button = 1; button <= POLLED_BUTTONS; ++button)
-    JoyButton[button] = ReadJoystickButton(JOYSTICK_1, button);
+  for (int32_t button = 1; button <= POLLED_BUTTONS; ++button) {
+    int32_t down = ReadJoystickButton(JOYSTICK_1, button);
+    if (down == 1 && JoyButton[button] == 0) ++ButtonPresses[button];
+    JoyButton[button] = down;
+  }
+}
+
+int32_t TakeButtonPresses(int32_t button) {
+  if (button < 1 || button > POLLED_BUTTONS) return 0;
+  return std::exchange(ButtonPresses[button], 0);
 }
 
 }  // namespace input

@@ -2,6 +2,7 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/core_internal.h"
 
@@ -13,6 +14,7 @@ constexpr int16_t KEY_DOWN_BITS = static_cast<int16_t>(0x8000);
 
 bool MessageKeys[256];
 bool ImmediateKeys[256];
+int32_t MessagePresses[256];  // key-down messages of keys that were up, not yet taken
 
 bool ValidKey(int vk) {
   return vk >= 0 && vk < 256;
@@ -31,10 +33,13 @@ void KeyChanged(int vk, bool down) {
 void ResetKeys() {
   std::fill(std::begin(MessageKeys), std::end(MessageKeys), false);
   std::fill(std::begin(ImmediateKeys), std::end(ImmediateKeys), false);
+  std::fill(std::begin(MessagePresses), std::end(MessagePresses), 0);
 }
 
 void SetMessageKeyState(int vk, bool down) {
-  if (ValidKey(vk)) MessageKeys[vk] = down;
+  if (!ValidKey(vk)) return;
+  if (down && !MessageKeys[vk]) ++MessagePresses[vk];
+  MessageKeys[vk] = down;
 }
 
 int VirtualKeyOf(int32_t sdlKey) {
@@ -79,6 +84,11 @@ int VirtualKeyOf(int32_t sdlKey) {
 
 int16_t GetKeyState(int vk) {
   return ValidKey(vk) && MessageKeys[vk] ? KEY_DOWN_BITS : 0;
+}
+
+int32_t TakeKeyPresses(int vk) {
+  if (!ValidKey(vk)) return 0;
+  return std::exchange(MessagePresses[vk], 0);
 }
 
 int16_t GetAsyncKeyState(int vk) {

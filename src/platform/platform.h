@@ -103,6 +103,9 @@ constexpr int VK_F10 = 0x79;
 int16_t GetKeyState(int vk);
 // Physical state at the moment of the call (also inside blocking waits).
 int16_t GetAsyncKeyState(int vk);
+// How often the key went down, as the messages taken since the last call tell; presses
+// made while a scene blocks count once the frame loop takes their messages.
+int32_t TakeKeyPresses(int vk);
 
 // ---- Joystick (winmm stand-in) ------------------------------------------------
 constexpr uint32_t JOYERR_NOERROR = 0;

@@ -299,7 +299,7 @@ TEST(Stage, ACopyTakesATrialMoveBack) {
 
 // One move as the play scene makes it: kept first, with the facing before the key.
 void Play(Position& p, int32_t d) {
-  RecordMove(p, p.facing);
+  RecordMove(p, p.facing, d);
   if (Move(p, d) == 1 && PushedPieceIsCheese(p)) DeliverCheese(p);
 }
 
@@ -351,7 +351,7 @@ TEST(MoveHistory, UndoRestoresEachKindOfMove) {
     std::string before = Seen(p);
     Play(p, c.move);
     ASSERT_NE(Seen(p), before) << c.what << ": the move must change something";
-    ASSERT_TRUE(UndoMove(p)) << c.what;
+    ASSERT_TRUE(UndoStep(p)) << c.what;
     EXPECT_EQ(Seen(p), before) << c.what;
   }
 }
@@ -367,12 +367,36 @@ TEST(MoveHistory, UndoesBackToTheStartAndNoFurther) {
     Play(p, d);
   }
   for (size_t i = seen.size(); i-- > 0;) {
-    ASSERT_TRUE(UndoMove(p));
+    ASSERT_TRUE(UndoStep(p));
     EXPECT_EQ(Seen(p), seen[i]) << "undo back to before move " << i + 1;
   }
   EXPECT_EQ(Seen(p), start);
-  EXPECT_FALSE(UndoMove(p));
+  EXPECT_FALSE(UndoStep(p));
   EXPECT_EQ(Seen(p), start);
+}
+
+// The history gives back every field of a position, at the far ends of their ranges too:
+// a cheese far past its window, a rotten one, one delivered, snowmen of both kinds, cells
+// chilled or not whatever the snowmen say.
+TEST(MoveHistory, StepsGiveBackTheWholePosition) {
+  Position before = Begin(Chilled("@0.1.L2A.", {{4, 5}, {4, 6}, {4, 6}}));
+  before.cheeseSlots[0].week = 5000;
+  before.cheeseSlots[1].week = WEEK_ROTTEN;
+  before.cheeseSlots[2].week = WEEK_NONE;
+  before.board[7][2] = CELL_FLOOR;  // cheese 2 went to its customer
+  for (int32_t x = 0; x < BOARD_SIZE; ++x) before.coldMap[x][x] = 1 - before.coldMap[x][x];
+  before.facing = FACING_LEFT;
+  before.dayOfWeek = 6;
+  before.moveResult = MOVE_NONE;
+  BeginAttempt();
+  Position p = before;
+  Play(p, FACING_RIGHT);
+  const Position after = p;
+  ASSERT_FALSE(after == before);
+  ASSERT_TRUE(UndoStep(p));
+  EXPECT_TRUE(p == before);
+  ASSERT_TRUE(RedoStep(p));
+  EXPECT_TRUE(p == after);
 }
 
 // Cheese 0 is over-ripe beside the hole; cheese 1 is good.
@@ -389,37 +413,67 @@ TEST(MoveHistory, AFailedDeliveryLeavesASecondChance) {
   Play(p, FACING_UP);
   std::string beforeFatal = Seen(p);
   Play(p, FACING_RIGHT);  // delivers the over-ripe cheese: the stage collapses and restarts
-  KeepFailedAttempt();
+  RecordFailedDelivery();
   SetUpStage(stage, p);
   BeginAttempt();
   std::string restart = Seen(p);
-  ASSERT_TRUE(UndoMove(p));
+  ASSERT_TRUE(UndoStep(p));
   EXPECT_EQ(Seen(p), beforeFatal);
-  ASSERT_TRUE(UndoMove(p));
+  ASSERT_TRUE(UndoStep(p));
   EXPECT_EQ(Seen(p), beforeStep);
   EXPECT_NE(Seen(p), restart);
 }
 
-TEST(MoveHistory, ANewMoveOrAPlainRestartForgetsTheFailedAttempt) {
-  for (bool newMove : {true, false}) {
+// Giving up and a failed delivery restart the stage as one step of the history: taken back
+// to the position before it, with every move before still there, and played again.
+TEST(MoveHistory, RestartsAreStepsTakenBackAndPlayedAgain) {
+  for (bool failed : {false, true}) {
+    const char* what = failed ? "failed delivery" : "given up";
     const StageRecord stage = StageRecordOf(FailingDelivery());
     Position p = StageStart(stage);
     BeginAttempt();
-    Play(p, FACING_RIGHT);
-    KeepFailedAttempt();
+    std::vector<std::string> seen = {Seen(p)};
+    for (int32_t d : {FACING_DOWN, FACING_UP}) {
+      Play(p, d);
+      seen.push_back(Seen(p));
+    }
+    if (failed) {
+      Play(p, FACING_RIGHT);  // the over-ripe cheese: the stage collapses
+      RecordFailedDelivery();
+    } else {
+      RecordGiveUp(p);
+    }
     SetUpStage(stage, p);
     BeginAttempt();
-    std::string restart = Seen(p);
-    if (newMove) {
-      Play(p, FACING_DOWN);
-      ASSERT_TRUE(UndoMove(p));
-    } else {
-      SetUpStage(stage, p);  // given up: the restart keeps nothing
-      BeginAttempt();
+    seen.push_back(Seen(p));
+    Play(p, FACING_DOWN);
+    seen.push_back(Seen(p));
+    EXPECT_EQ(MovesSinceRestart(), 1) << what;
+    EXPECT_EQ(Seen(PositionMovesBack(p, 1)), seen[3]) << what;
+    for (size_t i = seen.size() - 1; i-- > 0;) {
+      ASSERT_TRUE(UndoStep(p)) << what;
+      EXPECT_EQ(Seen(p), seen[i]) << what << ": back to " << i;
     }
-    EXPECT_EQ(Seen(p), restart);
-    EXPECT_FALSE(UndoMove(p)) << (newMove ? "after a new move" : "after giving up");
+    EXPECT_FALSE(UndoStep(p)) << what;
+    for (size_t i = 1; i < seen.size(); ++i) {
+      ASSERT_TRUE(RedoStep(p)) << what;
+      EXPECT_EQ(Seen(p), seen[i]) << what << ": again to " << i;
+    }
+    EXPECT_FALSE(RedoStep(p)) << what;
   }
+}
+
+TEST(MoveHistory, ANewMoveForgetsTheStepsTakenBackAndANewStageEverything) {
+  const StageRecord stage = StageRecordOf(FailingDelivery());
+  Position p = StageStart(stage);
+  BeginAttempt();
+  Play(p, FACING_DOWN);
+  ASSERT_TRUE(UndoStep(p));
+  Play(p, FACING_UP);
+  EXPECT_FALSE(RedoStep(p));
+  BeginAttempt();  // a stage started anew, not restarted
+  EXPECT_FALSE(UndoStep(p));
+  EXPECT_EQ(MovesSinceRestart(), 0);
 }
 
 }  // namespace

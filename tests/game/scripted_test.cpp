@@ -1,5 +1,5 @@
-// Headless runs of the whole program: title, continue, deliveries, collapse, browser, ending,
-// undo and hints.
+// Headless runs of the whole program: title, continue, deliveries, collapse, browser and
+// ending.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "game_run.h"
 #include "support/run_folder.h"
 #include "support/script_text.h"
 #include "support/stage_text.h"
@@ -19,70 +20,7 @@ using game_test::StageFile;
 using testsupport::Close;
 using testsupport::SaveText;
 using testsupport::Tap;
-
-// The boot logo ends before 2.4 s; a stage's intro card stands for 2 s after START.
-constexpr int TITLE_MS = 3000;
-constexpr int PLAY_MS = 5500;
-
-std::string Screenshot(const std::string& folder, size_t n) {
-  return testsupport::ReadFile(testsupport::ScreenshotPath(folder, n));
-}
-
-// True when the screen rectangle [left, right) x [top, bottom) matches in two shots.
-bool SameRegion(const std::string& a, const std::string& b, int left, int top, int right,
-                int bottom) {
-  constexpr size_t kPixels = 1078;
-  if (a.size() != kPixels + 320 * 240 || b.size() != a.size()) return false;
-  for (int y = top; y < bottom; ++y) {
-    size_t row = kPixels + static_cast<size_t>(239 - y) * 320;
-    if (a.compare(row + left, right - left, b, row + left, right - left) != 0) return false;
-  }
-  return true;
-}
-
-bool SamePicture(const std::string& a, const std::string& b) {
-  return SameRegion(a, b, 0, 0, 320, 240);
-}
-
-struct Played {
-  std::string folder;
-  testsupport::RunResult result;
-  std::string save() const { return testsupport::ReadFile(folder + "data/save.dat"); }
-  bool saved() const { return testsupport::FileExists(folder + "data/save.dat"); }
-};
-
-Played RunGame(const std::string& name, const std::string& stageText, const std::string& script,
-               const char* save = nullptr) {
-  testsupport::Fixtures fixtures;
-  fixtures.stageText = stageText;
-  Played run{testsupport::MakeRunFolder("game_" + name, fixtures), {}};
-  if (save != nullptr) {
-    std::FILE* file = std::fopen((run.folder + "data/save.dat").c_str(), "w");
-    std::fputs(save, file);
-    std::fclose(file);
-  }
-  run.result = testsupport::RunHeadless(run.folder, script, {"--until", "60000"});
-  return run;
-}
-
-// Stage 1: two cheeses beside holes in rows chilled by line snowmen; the player
-// starts between them at (1, 2). Slot 0 has the given week, slot 1 is good.
-std::string TwoDeliveriesStage(int firstWeek) {
-  CellarPicture picture{{"..0o....L", "@........", "..1o....L", ".........", ".........",
-                         ".........", ".........", ".........", "........."},
-                        1,
-                        {{4, firstWeek}, {4, 6}}};
-  return StageFile({StageBlock(picture)});
-}
-
-// Delivers slot 0 from the start cell: up, right, then a push into the hole.
-std::string DeliverFirst(int at) {
-  return Tap(at, "up", 100) + Tap(at + 500, "right", 100) + Tap(at + 1000, "right", 100);
-}
-// Delivers slot 1 from the start cell: down, right, then a push into the hole.
-std::string DeliverSecond(int at) {
-  return Tap(at, "down", 100) + Tap(at + 500, "right", 100) + Tap(at + 1000, "right", 100);
-}
+using namespace game_run;
 
 TEST(GameRun, BrokenStageFileStopsBeforeTheTitle) {
   std::vector<std::string> blocks = {game_test::PlainStageBlock(), game_test::PlainStageBlock(),
@@ -326,147 +264,6 @@ TEST(GameRun, LastStageLeadsToTheEndingAndSpaceEndsTheProgram) {
   EXPECT_TRUE(SameRegion(first, second, 0, 0, 320, 80)) << "the title strip stands";
   EXPECT_FALSE(SameRegion(first, second, 0, 80, 320, 240)) << "the cheeses parade";
   EXPECT_FALSE(testsupport::FileExists(testsupport::ScreenshotPath(run.folder, 2)));
-}
-
-// Script lines: joystick 1 at rest from the start, so that its centre is known.
-constexpr const char* JOYSTICK_AT_REST = "0 joy 32767 32767\n";
-
-// Script lines pressing joystick 1's button n at ms.
-std::string Button(int ms, int n) {
-  return std::to_string(ms) + " button " + std::to_string(n) + " down\n" + std::to_string(ms + 50) +
-         " button " + std::to_string(n) + " up\n";
-}
-
-// Script lines: F9 at ms, so that the next screenshot shows the frame of that moment.
-std::string Shot(int ms) {
-  return Tap(ms, "f9");
-}
-
-// Stage 1 of the game: the cheese pushed off the cold rots and the stage is lost. H there
-// moves nothing and says so; then Z and Backspace take every move back, each to the very
-// picture before it, the first of them also putting the note away.
-TEST(GameRun, UndoTakesALostStageBackMoveByMove) {
-  const std::vector<const char*> moves = {"down",  "right", "right", "right",
-                                          "right", "up",    "left",  "left"};
-  std::string script = Tap(TITLE_MS, "space") + Shot(PLAY_MS);
-  int at = PLAY_MS;
-  for (const char* move : moves) {
-    script += Tap(at + 400, move, 100) + Shot(at + 800);
-    at += 800;
-  }
-  script += Tap(at + 400, "h") + Shot(at + 800);
-  at += 800;
-  for (size_t i = 0; i < moves.size(); ++i) {
-    script += Tap(at + 400, i % 2 == 0 ? "z" : "backspace") + Shot(at + 700);
-    at += 700;
-  }
-  std::string stages = testsupport::ReadFile(VAULMOOR_SOURCE_DIR "/data/stage.dat");
-  Played run = RunGame("undo_lost_stage", stages, script + Close(at + 1000));
-  std::vector<std::string> shots;
-  for (int n = 0; n < 18; ++n) shots.push_back(Screenshot(run.folder, n));
-  ASSERT_FALSE(shots.back().empty());
-  const std::string& lost = shots[8];
-  const std::string& hinted = shots[9];
-  EXPECT_FALSE(SamePicture(hinted, lost)) << "the note shows";
-  EXPECT_TRUE(SameRegion(hinted, lost, 0, 0, 320, 180)) << "nothing moves";
-  EXPECT_TRUE(SameRegion(hinted, lost, 240, 0, 320, 240)) << "the side panel stays clear";
-  for (int undone = 1; undone <= 8; ++undone) {
-    EXPECT_TRUE(SamePicture(shots[9 + undone], shots[8 - undone])) << undone << " moves taken back";
-  }
-  EXPECT_FALSE(run.saved());
-}
-
-// After an over-ripe delivery collapses the cellar, Z brings back the position before the
-// fatal push, and joystick button 3 the one before that.
-TEST(GameRun, UndoAfterAFailedDeliveryGivesASecondChance) {
-  std::string script = JOYSTICK_AT_REST + Tap(TITLE_MS, "space") + Tap(PLAY_MS + 200, "up", 100) +
-                       Shot(PLAY_MS + 600) + Tap(PLAY_MS + 800, "right", 100) +
-                       Shot(PLAY_MS + 1200) + Tap(PLAY_MS + 1400, "right", 100) + Shot(15000) +
-                       Tap(15500, "z") + Shot(16000) + Button(16500, 3) + Shot(17000);
-  Played run = RunGame("second_chance", TwoDeliveriesStage(9), script + Close(18000));
-  std::vector<std::string> shots;
-  for (int n = 0; n < 5; ++n) shots.push_back(Screenshot(run.folder, n));
-  ASSERT_FALSE(shots.back().empty());
-  EXPECT_FALSE(SamePicture(shots[2], shots[1])) << "the stage restarted";
-  EXPECT_TRUE(SamePicture(shots[3], shots[1])) << "the position before the fatal push";
-  EXPECT_TRUE(SamePicture(shots[4], shots[0])) << "and the one before";
-}
-
-// The failed attempt's moves go with the first new move, or with giving up: then Z takes
-// back no more than the new move.
-TEST(GameRun, ANewMoveOrGivingUpForgetsTheMoves) {
-  struct Case {
-    const char* name;
-    std::string afterRestart;
-  };
-  const Case cases[] = {
-      {"new_move", Tap(15000, "down", 100) + Tap(15500, "z") + Tap(16000, "z")},
-      {"give_up", Tap(15000, "q") + Tap(22000, "z")},
-  };
-  for (const Case& c : cases) {
-    std::string script =
-        Tap(TITLE_MS, "space") + DeliverFirst(PLAY_MS) + Shot(14500) + c.afterRestart + Shot(23000);
-    Played run =
-        RunGame(std::string("forget_") + c.name, TwoDeliveriesStage(9), script + Close(24000));
-    std::string after = Screenshot(run.folder, 1);
-    ASSERT_FALSE(after.empty()) << c.name;
-    EXPECT_TRUE(SamePicture(after, Screenshot(run.folder, 0))) << c.name;
-  }
-}
-
-// H plays the first move of a shortest way, with the same animation as its arrow key:
-// three presses (the last on joystick button 4) deliver the good cheese and clear the
-// stage, past the over-ripe one.
-TEST(GameRun, HintPlaysTheMovesOfAShortestWay) {
-  std::string script = JOYSTICK_AT_REST + Tap(TITLE_MS, "space") + Tap(PLAY_MS, "h") +
-                       Shot(PLAY_MS + 100) + Tap(PLAY_MS + 500, "h") + Button(PLAY_MS + 1000, 4);
-  Played hinted = RunGame("hint_moves", TwoDeliveriesStage(9), script + Close(12000));
-  std::string arrows = JOYSTICK_AT_REST + Tap(TITLE_MS, "space") + Tap(PLAY_MS, "down", 50) +
-                       Shot(PLAY_MS + 100) + Close(PLAY_MS + 500);
-  Played walked = RunGame("hint_moves_arrow", TwoDeliveriesStage(9), arrows);
-  EXPECT_TRUE(SamePicture(Screenshot(hinted.folder, 0), Screenshot(walked.folder, 0)))
-      << "the first hint walks down as the arrow key does";
-  EXPECT_EQ(hinted.save(), "1 20");
-}
-
-// In real time the hint is worked out on a worker thread while frames go on: the presses
-// still play the shortest way and clear the stage. (A run in real time, without a screen.)
-TEST(GameRun, HintsInRealTimeClearTheStage) {
-  std::string folder = testsupport::MakeRunFolder("game_hint_real_time", [] {
-    testsupport::Fixtures fixtures;
-    fixtures.stageText = TwoDeliveriesStage(6);
-    return fixtures;
-  }());
-  std::string script = Tap(TITLE_MS, "space") + Tap(PLAY_MS + 500, "h", 100) +
-                       Tap(PLAY_MS + 1100, "h", 100) + Tap(PLAY_MS + 1700, "h", 100) +
-                       Close(PLAY_MS + 7000);
-  std::ofstream(folder + "real_time.txt") << script;
-  testsupport::RunResult run = testsupport::RunProgram(
-      folder, {"--window", "--script", "real_time.txt"}, {"SDL_VIDEODRIVER=dummy"});
-  EXPECT_EQ(run.exitStatus, 1) << run.err;
-  EXPECT_EQ(testsupport::ReadFile(folder + "data/save.dat"), "1 20");
-}
-
-// A cellar far larger than ours (ten cheeses that ripen only after six weeks, all due
-// through one hole, chilled all over): H gives up at the search's limit, says there is no
-// hint, and play goes on.
-TEST(GameRun, HintGivesUpOnACellarFarLargerThanOurs) {
-  CellarPicture picture{{"L........", "L........", "L.01234..", "L........", "L...o....",
-                         "L........", "L.56789..", "L........", "L.......@"},
-                        10,
-                        std::vector<std::pair<int, int>>(10, {1, 10})};
-  std::string script = Tap(TITLE_MS, "space") + Shot(PLAY_MS) + Tap(PLAY_MS + 200, "h") +
-                       Shot(PLAY_MS + 400) + Tap(PLAY_MS + 600, "left", 100) + Shot(PLAY_MS + 1000);
-  Played run =
-      RunGame("hint_gives_up", StageFile({StageBlock(picture)}), script + Close(PLAY_MS + 1500));
-  std::string before = Screenshot(run.folder, 0);
-  std::string noted = Screenshot(run.folder, 1);
-  std::string moved = Screenshot(run.folder, 2);
-  ASSERT_FALSE(moved.empty()) << run.result.err;
-  EXPECT_FALSE(SamePicture(noted, before)) << "the note shows";
-  EXPECT_TRUE(SameRegion(noted, before, 0, 0, 320, 180)) << "nothing moves";
-  EXPECT_FALSE(SameRegion(moved, before, 240, 80, 320, 200)) << "the arrow still walks a day";
-  EXPECT_TRUE(SameRegion(moved, before, 0, 180, 170, 240)) << "and the note is gone";
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "game/board_drawing.h"
 #include "game/catalogue.h"
@@ -86,9 +87,17 @@ TEST_P(TextFit, SidePanelAndMenuTextsFitTheirBoards) {
   ExpectEndsBy(Own("CONTINUE"), game::MENU_TEXT_LEFT, MENU_END);
 }
 
+// Each line of every note, with the widest cheese number.
 TEST_P(TextFit, HintNotesFitTheBoard) {
-  for (const auto& note : game::HintNotes) {
-    for (const char* line : note) ExpectEndsBy(Own(line), game::NOTE_LEFT, NOTE_END);
+  std::vector<const char*> lines = {game::RewindNoteLine, game::GiveUpNoteLine, game::NoHintNote[0],
+                                    game::NoHintNote[1]};
+  for (const auto& reason : game::LostNotes) {
+    for (const char* line : reason) {
+      if (line != nullptr) lines.push_back(line);
+    }
+  }
+  for (const char* line : lines) {
+    ExpectEndsBy(Format(Own(line), game::MAX_CHEESES), game::NOTE_LEFT, NOTE_END);
   }
 }
 

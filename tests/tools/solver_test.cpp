@@ -20,6 +20,7 @@
 #include "solver/position_walks.h"
 #include "solver/solution_stats.h"
 #include "stage_table.h"
+#include "support/stage_record.h"
 
 namespace {
 
@@ -202,6 +203,44 @@ TEST_F(KeptSolutions, HintKnowsLostPositions) {
     EXPECT_EQ(result.status, game::HintStatus::Lost) << c.what;
     EXPECT_LT(result.statesExplored, 1000) << c.what;
     EXPECT_TRUE(result.path.empty()) << c.what;
+  }
+}
+
+// A lost position is explained by the cheese that most evidently can no longer be
+// delivered, or by none when each could but not enough of them together.
+TEST_F(KeptSolutions, LostPositionsAreExplainedByTheirCheeses) {
+  using game::LostReason;
+  struct Case {
+    const char* what;
+    game::StageRecord stage;
+    std::string moves;
+    LostReason reason;
+    int32_t cheese;
+  };
+  // A cheese chilled by an area snowman stuck in a corner, with warm floor up to the hole.
+  const game::StageRecord stuck =
+      game_test::StageRecordOf({{"A0.....o.", ".........", ".........", ".........", "....@....",
+                                 ".........", ".........", ".........", "........."},
+                                1,
+                                {{0, 3}}});
+  game::StageRecord expired = game::StageSet[0];
+  expired.cheeses[0] = {6, 15};
+  game::StageRecord twoDue = game::StageSet[0];
+  twoDue.toDeliver = 2;
+  const Case cases[] = {
+      {"pushed off the cold", game::StageSet[0], "DRRRRULL", LostReason::Rotten, 0},
+      {"past its window", expired, "", LostReason::OverRipe, 0},
+      {"too few days left to reach the hole", game::StageSet[8], "DUDUDUDUDUDU",
+       LostReason::TooLate, 0},
+      {"no cold way to the hole", stuck, "", LostReason::NoColdWay, 0},
+      {"more deliveries due than cheeses", twoDue, "", LostReason::Other, -1},
+  };
+  for (const Case& c : cases) {
+    const game::Position lost = tools::AfterMoves(c.stage, c.moves);
+    ASSERT_EQ(game::SolvePosition(lost, HINT_LIMIT).status, game::HintStatus::Lost) << c.what;
+    game::LostExplanation why = game::ExplainLost(lost);
+    EXPECT_EQ(why.reason, c.reason) << c.what;
+    EXPECT_EQ(why.cheese, c.cheese) << c.what;
   }
 }
 

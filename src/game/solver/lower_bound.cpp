@@ -172,24 +172,33 @@ int32_t LowerBound::WalkToPush(int32_t player, int32_t c) const {
 }
 
 // A delivery on move m is judged on the week after that move's day: week + (day + m) / 7.
+LowerBound::Outlook LowerBound::CheeseOutlook(const PositionKey& key, const uint8_t* pushes,
+                                              int32_t k) const {
+  int32_t week = key.week[k], cell = key.cheeseCell[k], day = key.dayOfWeek;
+  const CheeseInfo& info = *bare_.cheeseSlots[k].info;
+  if (cell == CELL_GONE || week == WEEK_NONE) return {LostReason::Delivered};
+  if (week == WEEK_ROTTEN) return {LostReason::Rotten};
+  if (week > info.ripeTo) return {LostReason::OverRipe};
+  int32_t walk = WalkToPush(key.player, cell);
+  if (pushes[cell] == FAR || walk == FAR) return {LostReason::NoColdWay};
+  int32_t ripening = week >= info.ripeFrom ? 0 : 7 * (info.ripeFrom - week) - day;
+  int32_t first = std::max(walk + pushes[cell], ripening);
+  int32_t last = 7 * (info.ripeTo - week) + 6 - day;
+  if (first > last) return {LostReason::TooLate};
+  return {LostReason::None, first, last, pushes[cell], walk};
+}
+
 LowerBound::Windows LowerBound::DeliveryWindows(const PositionKey& key,
                                                 const uint8_t* pushes) const {
   Windows w;
   w.walkFirst = FAR;
-  int32_t day = key.dayOfWeek;
   for (int32_t k = 0; k < bare_.cheeseCount; ++k) {
-    int32_t week = key.week[k], cell = key.cheeseCell[k];
-    const CheeseInfo& info = *bare_.cheeseSlots[k].info;
-    if (cell == CELL_GONE || week <= 0 || week > info.ripeTo || pushes[cell] == FAR) continue;
-    int32_t reach = WalkToPush(key.player, cell);
-    int32_t ripening = week >= info.ripeFrom ? 0 : 7 * (info.ripeFrom - week) - day;
-    int32_t first = std::max(reach + pushes[cell], ripening);
-    int32_t last = 7 * (info.ripeTo - week) + 6 - day;
-    if (reach == FAR || first > last) continue;
-    w.earliest[w.count] = first;
-    w.latest[w.count] = last;
-    w.pushes[w.count++] = pushes[cell];
-    w.walkFirst = std::min(w.walkFirst, reach);
+    Outlook outlook = CheeseOutlook(key, pushes, k);
+    if (outlook.fate != LostReason::None) continue;
+    w.earliest[w.count] = outlook.earliest;
+    w.latest[w.count] = outlook.latest;
+    w.pushes[w.count++] = outlook.pushes;
+    w.walkFirst = std::min(w.walkFirst, outlook.walk);
   }
   return w;
 }
@@ -232,6 +241,27 @@ uint16_t LowerBound::Estimate(const PositionKey& key) {
   Windows windows = DeliveryWindows(key, PushesThrough(ColdEverReached(key)));
   if (windows.count < due || DistinctDeliveries(windows) < due) return NO_WAY;
   return LastDeliveryBound(windows, due);
+}
+
+// The most evident cause first: rot and over-ripeness show on the side panel, a deadline
+// and a way to a hole have to be worked out. Only when the cheeses left cannot make up
+// the deliveries due does one of them explain the loss.
+LostExplanation LowerBound::Explain(const PositionKey& key) {
+  const uint8_t* pushes = PushesThrough(ColdEverReached(key));
+  LostExplanation found{LostReason::Other, -1};
+  int32_t deliverable = 0;
+  for (int32_t k = 0; k < bare_.cheeseCount; ++k) {
+    LostReason fate = CheeseOutlook(key, pushes, k).fate;
+    if (fate == LostReason::None) ++deliverable;
+    if (fate < found.reason) found = LostExplanation{fate, k};
+  }
+  return deliverable < key.toDeliver ? found : LostExplanation{LostReason::Other, -1};
+}
+
+LostExplanation ExplainLost(const Position& p) {
+  KeyDecoder decoder(p);
+  LowerBound bound(decoder.Bare());
+  return bound.Explain(EncodePosition(p));
 }
 
 }  // namespace game

@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "game/data_model.h"
+#include "game/solver.h"
 #include "game/solver/position_key.h"
 
 namespace game {
@@ -40,7 +41,18 @@ class LowerBound {
   // Fewest moves that can still clear the stage from key, or NO_WAY when it is lost.
   uint16_t Estimate(const PositionKey& key);
 
+  // Why key is lost, as far as its cheeses tell.
+  LostExplanation Explain(const PositionKey& key);
+
  private:
+  // What stands between cheese k of key and a delivery inside its window; when nothing
+  // does, its window of delivery moves and its pushes.
+  struct Outlook {
+    LostReason fate;  // LostReason::None when the cheese can still be delivered
+    int32_t earliest, latest, pushes, walk;
+  };
+  Outlook CheeseOutlook(const PositionKey& key, const uint8_t* pushes, int32_t k) const;
+
   // Each deliverable cheese's window of delivery moves, counted from a position.
   struct Windows {
     int32_t earliest[MAX_CHEESES], latest[MAX_CHEESES], pushes[MAX_CHEESES];
