@@ -3,6 +3,7 @@
 // gives the Linux program's screenshots and save file byte for byte; in a real
 // window on a virtual X screen it shows the title and closes on Esc.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -12,6 +13,7 @@
 #include <vector>
 
 #include "app/shell.h"
+#include "robustness/hostile_files.h"
 #include "solver/playthrough.h"
 #include "support/run_folder.h"
 #include "support/screen_picture.h"
@@ -91,6 +93,70 @@ TEST(WindowsProgram, FirstCellarAsTheLinuxProgramPlaysIt) {
   }
   EXPECT_EQ(ReadFile(windows + "data/save.dat"), testsupport::SaveText(1));
   EXPECT_EQ(ReadFile(windows + "data/save.dat"), ReadFile(linux + "data/save.dat"));
+}
+
+// Makes a folder unwritable for the program under Wine, and writable again when
+// it goes. Permissions do not hold back the superuser, whom Wine runs as here,
+// so the superuser makes the folder immutable instead.
+class UnwritableFolder {
+ public:
+  explicit UnwritableFolder(const std::string& folder) : folder_(folder) {
+    const std::string mode = geteuid() == 0 ? "chattr +i " : "chmod a-w ";
+    made_ = std::system((mode + "'" + folder_ + "'").c_str()) == 0;
+  }
+  ~UnwritableFolder() {
+    const std::string mode = geteuid() == 0 ? "chattr -i " : "chmod u+w ";
+    std::system((mode + "'" + folder_ + "'").c_str());
+  }
+  bool Made() const { return made_; }
+
+ private:
+  std::string folder_;
+  bool made_ = false;
+};
+
+// %APPDATA%\Vaulmoor in the test run's Wine prefix, for whichever user Wine runs as.
+std::filesystem::path AppDataFolder() {
+  namespace fs = std::filesystem;
+  for (const fs::directory_entry& user :
+       fs::directory_iterator(VAULMOOR_WINE_PREFIX "/drive_c/users"))
+    if (fs::exists(user.path() / "AppData/Roaming"))
+      return user.path() / "AppData/Roaming/Vaulmoor";
+  return {};
+}
+
+TEST(WindowsProgram, ReadOnlyFolderKeepsWhatItWritesInAppData) {
+  namespace fs = std::filesystem;
+  const fs::path appData = AppDataFolder();
+  ASSERT_FALSE(appData.empty()) << "no AppData folder in " VAULMOOR_WINE_PREFIX;
+  fs::remove_all(appData);
+  const std::string folder = robustness::MakeOpenFloorFolder(JAPANESE_NAME + "_read_only");
+  std::ofstream(folder + "script.txt") << "3000 down space\n3050 up space\n6000 down right\n"
+                                          "6100 up right\n9000 down f9\n9040 up f9\n12000 close\n";
+  std::vector<std::string> before;
+  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder))
+    before.push_back(entry.path().string());
+  testsupport::RunResult run;
+  {
+    UnwritableFolder unwritable(folder);
+    ASSERT_TRUE(unwritable.Made()) << "cannot make " << folder << " unwritable";
+    // Its outputs go beside the folder, which takes nothing now.
+    const testsupport::TestedProgram& program = testsupport::Tested();
+    std::vector<std::string> environment = program.environment;
+    environment.push_back(testsupport::DESIGNED_LOCALE);
+    run = testsupport::RunCommand(folder, program.launcher,
+                                  {program.fileName, "--headless", "--script", "script.txt"},
+                                  environment, folder.substr(0, folder.size() - 1) + "-");
+  }
+  EXPECT_EQ(run.exitStatus, robustness::EXIT_CLOSED) << run.err;
+  EXPECT_EQ(ReadFile((appData / "save.dat").string()), "1 20");
+  EXPECT_EQ(ReadFile((appData / "scr0000.bmp").string()).size(), 77878u);
+  EXPECT_EQ(ReadFile((appData / "palfile.dat").string()).size(), 39552u);
+  EXPECT_NE(ReadFile((appData / "report.txt").string()), "");
+  std::vector<std::string> after;
+  for (const fs::directory_entry& entry : fs::recursive_directory_iterator(folder))
+    after.push_back(entry.path().string());
+  EXPECT_EQ(after, before);
 }
 
 // Run inside xvfb-run: starts the program in a window, waits for the title
