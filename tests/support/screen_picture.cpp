@@ -50,13 +50,13 @@ Area NonBlackArea(const std::string& folder, const std::string& step, const Area
   return area;
 }
 
-std::string DifferentPixels(const std::string& folder, const std::string& step,
-                            const Area& picture) {
+std::string DifferentPixels(const std::string& folder, const std::string& step, const Area& picture,
+                            const std::string& shot) {
   const std::string sampled = step + "_picture.png";
   Output(folder, "convert",
          {step + ".png", "-crop", picture.Geometry(), "+repage", "-sample",
           std::to_string(PICTURE_WIDTH) + "x" + std::to_string(PICTURE_HEIGHT) + "!", sampled});
-  std::string count = Output(folder, "compare", {"-metric", "AE", sampled, "scr0000.bmp", "null:"});
+  std::string count = Output(folder, "compare", {"-metric", "AE", sampled, shot, "null:"});
   return count.substr(0, count.find_first_of("\r\n"));
 }
 

@@ -28,8 +28,8 @@ Area NonBlackArea(const std::string& folder, const std::string& step, const Area
 
 // The number of picture pixels that differ between the screenshot's picture area,
 // brought back to one pixel per picture pixel, and the program's own screenshot
-// folder + "scr0000.bmp", as ImageMagick's compare counts them.
-std::string DifferentPixels(const std::string& folder, const std::string& step,
-                            const Area& picture);
+// folder + shot, as ImageMagick's compare counts them.
+std::string DifferentPixels(const std::string& folder, const std::string& step, const Area& picture,
+                            const std::string& shot = "scr0000.bmp");
 
 }  // namespace testsupport
