@@ -26,15 +26,19 @@ if command -v ccache >/dev/null; then
   launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
 
+say() { echo "windows.sh: $*" >&2; }
+SECONDS=0
 libs=$(VAULMOOR_JOBS=$jobs scripts/windows-libs.sh)
+say "libraries ready after $SECONDS s"
 
 # The Linux build: its tools draw the icon and build the translation tables in;
 # its tests run the Windows program of the cross build. A Linux build of its
 # own here needs its tests only for --test; one named by VAULMOOR_HOST_BUILD
 # keeps its own settings.
-host_settings=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DVAULMOOR_WINDOWS_BUILD="$cross" "${launcher[@]}")
+host_settings=(-DVAULMOOR_WINDOWS_BUILD="$cross")
 if [ -z "${VAULMOOR_HOST_BUILD:-}" ]; then
-  host_settings+=(-DVAULMOOR_BENCH=OFF -DVAULMOOR_TESTS=$($test && echo ON || echo OFF))
+  host_settings+=(-DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" -DVAULMOOR_BENCH=OFF
+    -DVAULMOOR_TESTS=$($test && echo ON || echo OFF))
 fi
 cmake -S . -B "$host" "${host_settings[@]}" >/dev/null
 cmake --build "$host" -j"$jobs" --target vaulmoor-translations vaulmoor-art
@@ -46,8 +50,10 @@ cmake -S . -B "$cross" -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake
 cmake --build "$cross" -j"$jobs"
 (cd "$cross" && cpack -G ZIP >/dev/null)
 echo "Made $(ls "$cross"/vaulmoor-*-windows-x64.zip)"
+say "zip made after $SECONDS s"
 
 if $test; then
   cmake --build "$host" -j"$jobs" --target windows_tests
   ctest --test-dir "$host" -L windows --output-on-failure -j"$jobs"
+  say "tested after $SECONDS s"
 fi
