@@ -23,9 +23,12 @@ const HelpLine HELP_LINES[] = {
     {Option, "--headless", "run a script without window or sound, on a virtual clock"},
     {Option, "--until MS", "close a scripted run when its clock reaches MS milliseconds"},
     {Option, "--trace FILE", "record in FILE when each scene and stage begins"},
+    {Option, "--records", "list the fewest moves of each cleared cellar and exit"},
+    {Option, "--replay N|FILE", "play the best clear of cellar N, or the moves in FILE"},
     {Option, "--help", "print this help and exit"},
     {Option, "--version", "print the version and exit"},
     {Key, "arrows", "walk and push; choose in the menus (joystick: the stick)"},
+    {Key, "", "on the title, Left and Right choose a cleared cellar"},
     {Key, "Space", "choose on the title (button 2); cheese browser (button 1)"},
     {Key, "Q", "give up and replay the stage (button 2)"},
     {Key, "Z, Backspace", "undo a move or a give-up; held, it repeats (button 3)"},
@@ -104,6 +107,10 @@ std::string ParseCommandLine(int argc, char** argv, CommandLine* commandLine) {
       if (!ParseUnsigned(value, &number) || number < 1 || number > 16)
         return "--scale needs a whole number from 1 to 16, not '" + std::string(value) + "'";
       options.scale = static_cast<int>(number);
+    } else if (option == "--records") {
+      commandLine->records = true;
+    } else if (option == "--replay") {
+      commandLine->replay = value;
     } else if (option == "--help") {
       commandLine->help = true;
     } else if (option == "--version") {

@@ -12,6 +12,8 @@ struct CommandLine {
   const char* music = nullptr;     // --music NAME: a MIDI file to play after start-up
   const char* trace = nullptr;     // --trace FILE: record when each scene begins
   const char* language = nullptr;  // --lang CODE: the texts' language instead of the locale's
+  const char* replay = nullptr;    // --replay N|FILE: play a recorded or shared clear
+  bool records = false;            // --records: list the records and stop
   bool help = false;               // --help: print the help and stop
   bool version = false;            // --version: print the version and stop
 };

@@ -10,6 +10,8 @@
 #include "app/shell_state.h"
 #include "audio/music.h"
 #include "audio/sound.h"
+#include "game/records_listing.h"
+#include "game/replay.h"
 #include "game/scenes.h"
 #include "gfx/palette.h"
 #include "gfx/present.h"
@@ -49,6 +51,16 @@ void EmptyLatchesAndSlots() {
   std::fill(std::begin(gfx::SlotCreated), std::end(gfx::SlotCreated), 0);
 }
 
+int ListRecords() {
+  std::string listing, why;
+  if (!game::ListRecords(&listing, &why)) {
+    std::fprintf(stderr, "vaulmoor: %s\n", why.c_str());
+    return EXIT_STARTUP_FAILED;
+  }
+  std::fputs(listing.c_str(), stdout);
+  return 0;
+}
+
 }  // namespace
 
 int WinMain(int argc, char** argv) {
@@ -62,6 +74,13 @@ int WinMain(int argc, char** argv) {
   if (StartOptions.help || StartOptions.version) {
     std::fputs((StartOptions.help ? HelpText() : VersionText()).c_str(), stdout);
     return 0;
+  }
+  if (StartOptions.records) return ListRecords();
+  if (StartOptions.replay) {
+    if (std::string why; !game::PlanReplay(StartOptions.replay, &why)) {
+      std::fprintf(stderr, "vaulmoor: %s\n", why.c_str());
+      return EXIT_STARTUP_FAILED;
+    }
   }
   if (StartOptions.trace && !OpenSceneTrace(StartOptions.trace)) {
     std::fprintf(stderr, "vaulmoor: %s: cannot create the scene record\n", StartOptions.trace);

@@ -1,5 +1,10 @@
-// The boot scene: the stage file is read and checked, then the logo plays before the title.
+// The boot scene: the stage file is read and checked with the records made on it, then the
+// logo plays before the title, or before the first cellar of a replay.
+#include <string>
+
 #include "game/logo.h"
+#include "game/records.h"
+#include "game/replay.h"
 #include "game/scene_functions.h"
 #include "game/scenes.h"
 #include "game/stage_file.h"
@@ -16,8 +21,12 @@ void BootScene() {
   if (!LoadStageFile(platform::GameFilePath(STAGE_FILE_PATH).c_str(), StageSet, &error)) {
     platform::FailStartup(error.text);
   }
+  LoadRecords();
+  LoadShortestClears();
   PlayLogoSequence();
   MenuCursor = 0;
+  std::string problem;
+  if (Replaying() && !StartReplay(&problem)) platform::FailStartup(problem.c_str());
 }
 
 }  // namespace game

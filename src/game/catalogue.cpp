@@ -75,5 +75,9 @@ const char* const LostNotes[LOST_REASON_COUNT][2] = {
 const char* const RewindNoteLine = "Ｈで　解ける所まで戻る";
 const char* const GiveUpNoteLine = "Ｑで　やり直してください";
 const char* const NoHintNote[2] = {"ヒントが　見つかりません", "このまま　続けてください"};
+const char* const ClearMovesLine = "今回　%d手";
+const char* const RecordLine = "記録　%d手　最短　%d手";
+const char* const RecordAloneLine = "記録　%d手";
+const char* const HintsUsedLine = "ヒントを使った記録";
 
 }  // namespace game

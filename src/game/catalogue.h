@@ -22,4 +22,12 @@ extern const char* const GiveUpNoteLine;
 // The search gave up at its limit.
 extern const char* const NoHintNote[2];
 
+// The records of a cellar, over the board: the moves of this clear, the fewest of a clear
+// with the shortest possible (or with the fewest alone where the shortest is not known),
+// and a mark for a record that hints helped.
+extern const char* const ClearMovesLine;
+extern const char* const RecordLine;
+extern const char* const RecordAloneLine;
+extern const char* const HintsUsedLine;
+
 }  // namespace game

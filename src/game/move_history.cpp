@@ -163,6 +163,14 @@ int32_t MovesSinceRestart() {
   return moves;
 }
 
+std::vector<int32_t> MovesOfAttempt() {
+  std::vector<int32_t> moves;
+  for (auto step = Kept.rbegin(); step != Kept.rend() && step->move != STEP_RESTART; ++step) {
+    moves.insert(moves.begin(), step->move);
+  }
+  return moves;
+}
+
 Position PositionMovesBack(const Position& here, int32_t n) {
   return Unpack(Kept[Kept.size() - static_cast<size_t>(n)].position, here);
 }

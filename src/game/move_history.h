@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "game/data_model.h"
 
@@ -34,6 +35,9 @@ bool RedoStep(Position& here);
 
 // The moves kept since the stage last started or restarted.
 int32_t MovesSinceRestart();
+
+// The directions of the moves kept since the stage last started or restarted, oldest first.
+std::vector<int32_t> MovesOfAttempt();
 
 // The position n moves back from here (1..MovesSinceRestart()): as it was before the n-th
 // last move.

@@ -42,6 +42,7 @@ enum class Request { None, Hint, Rewind };
 Request Wanted = Request::None;
 PositionKey WantedAt{};
 bool RewindOffered = false;  // the note offers the rewind from the live position
+bool HintHelped = false;     // a hint moved or rewound since the stage began
 
 // The rewind's search, in moves back from the live position: LostBack is known to be lost
 // (0, the live position, to begin with), WonBack is the nearest that may still be cleared,
@@ -172,6 +173,7 @@ void FollowHint() {
   Wanted = Request::None;
   if (hint >= 0) {
     Facing = hint;
+    HintHelped = true;
     MoveResult = MOVE_STEP;
   } else if (hint == HINT_LOST) {
     RewindOffered = MovesSinceRestart() > 0;
@@ -215,6 +217,7 @@ void FollowRewind() {
     return;
   }
   for (int32_t n = 0; n < WonBack; ++n) UndoStep(LivePosition);
+  HintHelped = true;
   PositionChanged();
   DrawSidePanel();
   PrepareHint();
@@ -259,6 +262,14 @@ void DropHelp() {
   Waiting.clear();
   DiscardPresses = true;
   NoteShows = false;
+}
+
+bool HintsUsed() {
+  return HintHelped;
+}
+
+void ForgetHintsUsed() {
+  HintHelped = false;
 }
 
 void DrawHelpNote() {

@@ -30,6 +30,11 @@ void MoveStarts();
 // on: a stage's start or restart, giving up, the browser.
 void DropHelp();
 
+// Whether a hint played a move or a rewind took moves back since the stage began (restarts
+// included); a new stage (StartStage with its intro card) begins without.
+bool HintsUsed();
+void ForgetHintsUsed();
+
 // Draws the note over the board, if one shows.
 void DrawHelpNote();
 

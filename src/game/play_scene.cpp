@@ -9,6 +9,8 @@
 #include "game/hint.h"
 #include "game/move_history.h"
 #include "game/play_help.h"
+#include "game/records_shown.h"
+#include "game/replay.h"
 #include "game/rules.h"
 #include "game/save_file.h"
 #include "game/scene_functions.h"
@@ -40,6 +42,7 @@ void ShowIntroCard() {
   gfx::DrawTextInRect(20, 110, 220, 130, lang::Translate(StageTitles[StageNumber]),
                       TEXT_ALIGN_CENTRE_WRAPPED);
   gfx::EndText();
+  ShowRecordUnderCard();
   gfx::PresentFrame(0, 0);
   WaitSeconds(2.0);
 }
@@ -63,9 +66,14 @@ void ClearStage() {
   DrawBoard();
   DrawPlayer(PlayerX, PlayerY, 0.0);
   gfx::BlitKeyed(20, 95, 5, 0, 100, 200, 150);
+  RecordAndShowClear();
   gfx::PresentFrame(0, 0);
   audio::PlaySoundEffect(app::SoundStageClear, -1);
   WaitSeconds(0.5);
+  if (Replaying()) {
+    ReplayCleared();
+    return;
+  }
   ++StageNumber;
   if (StageNumber == STAGE_COUNT) {
     GameState = SCENE_ENDING;
@@ -93,6 +101,8 @@ void StartStage(int32_t n) {
   MovePhase = MOVE_PHASE_IDLE;
   SetUpStage(StageSet[n], LivePosition);
   WalkFrame = 0;
+  if (IntroShown == 0) ForgetHintsUsed();
+  if (IntroShown == 1 && Replaying()) ReplayRestarts();
   BeginAttempt();
   DropHelp();
   PrepareHint();
@@ -110,11 +120,16 @@ void StartStage(int32_t n) {
 
 void PlayScene() {
   bool idle = MovePhase == MOVE_PHASE_IDLE;
-  TakeHelpKeys(idle);
+  if (!Replaying()) TakeHelpKeys(idle);
   int32_t facing = Facing;  // as before the arrow turns the player
   MoveResult = MOVE_NONE;
-  ReadDirections();
-  if (idle && MoveResult == MOVE_NONE) FollowHelpRequests();
+  if (!Replaying()) {
+    ReadDirections();
+    if (idle && MoveResult == MOVE_NONE) FollowHelpRequests();
+  } else if (idle) {
+    FeedReplayMove();
+    if (GameState != SCENE_PLAY) return;
+  }
   if (MovePhase != MOVE_PHASE_FINISHED && MoveResult == MOVE_STEP) {
     if (TryMove(LivePosition, Facing) != MOVE_NONE) {
       RecordMove(LivePosition, facing, Facing);
@@ -143,7 +158,7 @@ void PlayScene() {
   DrawHelpNote();
   gfx::PresentFrame(0, 0);
   // After the last stage the ending stands whatever else is pressed.
-  if (GameState == SCENE_ENDING) return;
+  if (GameState == SCENE_ENDING || Replaying()) return;
 
   Position givenUp = LivePosition;
   if (input::JoyButton[2] == 1 || IsKeyDown('Q')) {

@@ -1,6 +1,7 @@
 // Writing and reading the save file, with its check value against casual edits.
 #include "game/save_file.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -29,10 +30,12 @@ std::string SaveFilePath() {
   return platform::UserFilePath(platform::UserFile::Save, SAVE_FILE_PATH);
 }
 
+int32_t KeptProgress = 0;
+
 int32_t SaveProgress() {
   // Without a place for it (the platform layer has said why) the game goes on unsaved.
   const std::string path = SaveFilePath();
-  return path.empty() ? 0 : WriteSaveFile(path.c_str(), StageNumber);
+  return path.empty() ? 0 : WriteSaveFile(path.c_str(), std::max(StageNumber, KeptProgress));
 }
 
 int32_t ReadSaveFile(const char* path) {

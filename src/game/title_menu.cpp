@@ -1,5 +1,6 @@
 // The title menu: START or CONTINUE, confirmed by a fresh Space or joystick press.
 #include "game/board_drawing.h"
+#include "game/cellar_choice.h"
 #include "game/data_model.h"
 #include "game/save_file.h"
 #include "game/scene_functions.h"
@@ -23,6 +24,7 @@ void DrawTitleMenu() {
   gfx::BlitOpaque(0, 0, 6, 0, 0, 320, 240);
   gfx::PrintText(MENU_TEXT_LEFT, 140, "%s", lang::Translate("START"));
   gfx::PrintText(MENU_TEXT_LEFT, 170, "%s", lang::Translate("CONTINUE"));
+  DrawChosenCellar();
   gfx::BlitKeyed(118, 137 + 30 * MenuCursor, 3, 80, 200, 110, 222);
   gfx::PresentFrame(1, 0);
 }
@@ -35,6 +37,23 @@ void MoveCursor(int32_t step) {
   WaitSeconds(0.2);
 }
 
+void MoveChoice(int32_t step) {
+  StepChosenCellar(step);
+  DrawTitleMenu();
+  WaitSeconds(0.2);
+}
+
+// START begins a new game; CONTINUE the saved cellar, or the one chosen, which then
+// never lowers the progress saved.
+int32_t FirstCellar() {
+  KeptProgress = 0;
+  if (MenuCursor == MENU_START) return 0;
+  const int32_t saved = ReadSaveFile(SaveFilePath().c_str());
+  if (!CellarChosen()) return saved;
+  KeptProgress = saved;
+  return ChosenCellar();
+}
+
 }  // namespace
 
 void TitleScene() {
@@ -43,8 +62,10 @@ void TitleScene() {
   int32_t button = input::PollButton(platform::VK_SPACE, 2);
   if (input::IsDirectionHeld(input::DIR_DOWN)) MoveCursor(+1);
   if (input::IsDirectionHeld(input::DIR_UP)) MoveCursor(-1);
+  if (MenuCursor == MENU_CONTINUE && input::IsDirectionHeld(input::DIR_LEFT)) MoveChoice(-1);
+  if (MenuCursor == MENU_CONTINUE && input::IsDirectionHeld(input::DIR_RIGHT)) MoveChoice(+1);
   if (button / 10 == 1) {
-    StageNumber = MenuCursor == MENU_START ? 0 : ReadSaveFile(SaveFilePath().c_str());
+    StageNumber = FirstCellar();
     StartStage(StageNumber);
     GameState = SCENE_PLAY;
   }

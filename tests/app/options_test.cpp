@@ -91,7 +91,7 @@ TEST(Help, ListsTheOptionsTheCommandLineTakes) {
     EXPECT_NE(app::UsageText().find("[" + name + "]"), std::string::npos) << name;
     EXPECT_NE(app::HelpText().find("  " + name + " "), std::string::npos) << name;
   }
-  EXPECT_EQ(options, 11);
+  EXPECT_EQ(options, 13);
   // Nothing runs past the width of a terminal.
   std::istringstream help(app::HelpText());
   for (std::string line; std::getline(help, line);) EXPECT_LE(line.size(), 80u) << line;

@@ -3,11 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cinttypes>
 #include <cstdint>
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <utility>
 
+#include "game/solution_file.h"
+#include "game/stage_file.h"
 #include "support/run_folder.h"
 #include "support/script_text.h"
 #include "support/stage_text.h"
@@ -161,10 +165,31 @@ SceneRun EndingRun() {
   return {"ending", s.Close(11000), "31 26", {"ending_parade"}, {"ending_parade"}};
 }
 
+// CONTINUE with the save at stage 3 and stage 1 cleared before with a hint's help: Left
+// chooses stage 2, then stage 1, whose card shows its record; one move clears it again,
+// without hints, and the clear shows how it compares.
+SceneRun RecordsRun() {
+  Script s;
+  s.Tap(3000, "down");
+  s.Tap(3500, "left");
+  s.Shot(3900);
+  s.Tap(4000, "left");
+  s.Tap(4500, "space");
+  s.Shot(5500);
+  s.Tap(7000, "right");
+  s.Shot(10000);
+  return {"records",
+          s.Close(10500),
+          "2 17",
+          {"title_chosen", "record_card", "record_clear"},
+          {"title_chosen", "record_card", "record_clear"},
+          "1 1 R\n"};
+}
+
 // Every scene run.
 const std::vector<SceneRun>& SceneRuns() {
-  static const std::vector<SceneRun> runs = {TitleRun(),  BrowseRun(), SinkRun(),  OverripeRun(),
-                                             RottenRun(), GoodRun(),   EndingRun()};
+  static const std::vector<SceneRun> runs = {TitleRun(),  BrowseRun(), SinkRun(),   OverripeRun(),
+                                             RottenRun(), GoodRun(),   EndingRun(), RecordsRun()};
   return runs;
 }
 
@@ -190,6 +215,16 @@ RunOutcome Play(const SceneRun& run, const std::string& language) {
   outcome.folder = testsupport::MakeGameFolder(std::string("golden_") + run.name + "_" + language,
                                                ShowcaseStageFile());
   if (run.save != nullptr) std::ofstream(outcome.folder + "data/save.dat") << run.save;
+  if (run.records != nullptr) {
+    game::StageRecord stages[game::STAGE_COUNT];
+    game::StageFileError error{};
+    game::ParseStageText(ShowcaseStageFile(), "showcase", stages, &error);
+    char id[32];
+    std::snprintf(id, sizeof id, "%016" PRIx64, game::StageSetId(stages));
+    std::ofstream(outcome.folder + "data/records.dat")
+        << "vaulmoor records 1\nstage set " << id << "\n"
+        << run.records;
+  }
   testsupport::RunResult result = testsupport::RunHeadless(
       outcome.folder, run.script, {"--trace", "trace.txt", "--lang", language});
   outcome.exitStatus = result.exitStatus;

@@ -15,6 +15,7 @@ struct SceneRun {
   std::vector<const char*> shots;  // the golden picture of each `shot`, in order
   // The shots that show words (texts or pictures with words): each language has its own.
   std::vector<const char*> worded;
+  const char* records = nullptr;  // data/records.dat's record lines before the run, or nullptr
 };
 
 // The run of that name.

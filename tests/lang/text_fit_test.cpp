@@ -89,8 +89,9 @@ TEST_P(TextFit, SidePanelAndMenuTextsFitTheirBoards) {
 
 // Each line of every note, with the widest cheese number.
 TEST_P(TextFit, HintNotesFitTheBoard) {
-  std::vector<const char*> lines = {game::RewindNoteLine, game::GiveUpNoteLine, game::NoHintNote[0],
-                                    game::NoHintNote[1]};
+  std::vector<const char*> lines = {
+      game::RewindNoteLine, game::GiveUpNoteLine,  game::NoHintNote[0], game::NoHintNote[1],
+      game::ClearMovesLine, game::RecordAloneLine, game::HintsUsedLine};
   for (const auto& reason : game::LostNotes) {
     for (const char* line : reason) {
       if (line != nullptr) lines.push_back(line);
@@ -98,6 +99,13 @@ TEST_P(TextFit, HintNotesFitTheBoard) {
   }
   for (const char* line : lines) {
     ExpectEndsBy(Format(Own(line), game::MAX_CHEESES), game::NOTE_LEFT, NOTE_END);
+  }
+  // Records of up to 999 moves.
+  char record[200];
+  std::snprintf(record, sizeof record, Own(game::RecordLine), 999, 999);
+  ExpectEndsBy(record, game::NOTE_LEFT, NOTE_END);
+  for (const char* line : {game::ClearMovesLine, game::RecordAloneLine}) {
+    ExpectEndsBy(Format(Own(line), 999), game::NOTE_LEFT, NOTE_END);
   }
 }
 

@@ -9,12 +9,15 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cinttypes>
+#include <cstdio>
 #include <cstring>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "game/rules.h"
+#include "game/solution_file.h"
 #include "game/stage_file.h"
 #include "solver/playthrough.h"
 #include "solver/position_walks.h"
@@ -140,6 +143,17 @@ TEST_P(KeptSolutions, KeysGiveBackThePositionsTheRulesLeave) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AllStages, KeptSolutions, ::testing::Range(0, 32));
+
+// The game takes its shortest figures from the kept solutions only for the stages they
+// were found on: the file names them, and must name the stage file of the game.
+TEST_F(KeptSolutions, NameTheStagesTheyWereFoundFor) {
+  std::string text, why;
+  ASSERT_TRUE(game::ReadTextFile(VAULMOOR_SOURCE_DIR "/tools/stages/solutions.txt", &text, &why));
+  char id[32];
+  std::snprintf(id, sizeof id, "%016" PRIx64, game::StageSetId(game::StageSet));
+  EXPECT_EQ(game::NotedStageSetId(text), game::StageSetId(game::StageSet))
+      << "tools/stages/solutions.txt needs the line '; stage set " << id << "'";
+}
 
 TEST_F(KeptSolutions, ReplayRefusesMovesThatDoNotClear) {
   const std::string& first = moves_[0];

@@ -6,6 +6,7 @@
 
 #include "game/data_model.h"
 #include "game/rules.h"
+#include "game/solution_file.h"
 #include "game/solver.h"
 #include "game/stage_file.h"
 
@@ -48,26 +49,15 @@ void Tap(std::ostringstream& script, uint32_t at, const char* key) {
 }  // namespace
 
 bool ReadSolutions(const std::string& path, std::vector<std::string>* moves, std::string* error) {
-  std::ifstream in(path);
-  if (!in) {
-    *error = path + ": cannot read";
+  std::string text;
+  std::vector<game::CellarMoves> cellars;
+  if (!game::ReadTextFile(path, &text, error) ||
+      !game::ParseMoveLines(text, true, &cellars, error)) {
+    *error = path + ": " + *error;
     return false;
   }
   moves->assign(game::STAGE_COUNT, "");
-  std::string line;
-  for (int lineNumber = 1; std::getline(in, line); ++lineNumber) {
-    if (line.empty() || line[0] == ';') continue;
-    std::istringstream words(line);
-    int stage = 0;
-    size_t count = 0;
-    std::string letters;
-    if (!(words >> stage >> count >> letters) || stage < 1 || stage > game::STAGE_COUNT ||
-        letters.size() != count || letters.find_first_not_of("URDL") != std::string::npos) {
-      *error = path + ":" + std::to_string(lineNumber) + ": expected 'stage count moves'";
-      return false;
-    }
-    (*moves)[stage - 1] = letters;
-  }
+  for (const game::CellarMoves& cellar : cellars) (*moves)[cellar.stage] = cellar.moves;
   for (int s = 0; s < game::STAGE_COUNT; ++s) {
     if ((*moves)[s].empty()) {
       *error = path + ": no solution for stage " + std::to_string(s + 1);

@@ -1,4 +1,5 @@
 // vaulmoor-solve: finds the shortest solution of one stage or of all stages of a stage file.
+#include <cinttypes>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -7,6 +8,7 @@
 
 #include "game/data_model.h"
 #include "game/rules.h"
+#include "game/solution_file.h"
 #include "game/solver.h"
 #include "game/stage_file.h"
 #include "solver/solution_stats.h"
@@ -109,7 +111,12 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%s\n", error.text);
     return 2;
   }
-  std::string kept = "; Shortest solutions: stage, number of moves, moves (U R D L).\n";
+  char id[32];
+  std::snprintf(id, sizeof id, "%016" PRIx64, game::StageSetId(game::StageSet));
+  std::string kept =
+      "; Shortest solutions: stage, number of moves, moves (U R D L).\n"
+      "; stage set " +
+      std::string(id) + "\n";
   bool allSolved = true;
   if (stats) std::printf("stage  moves pushes waiting    states   most alike\n");
   for (int32_t s = 1; s <= game::STAGE_COUNT; ++s) {

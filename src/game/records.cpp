@@ -1,0 +1,168 @@
+// Records per cellar: kept in a records file beside the save file, tied to the stages they
+// were made on, and checked by playing their moves again when read.
+#include "game/records.h"
+
+#include <array>
+#include <atomic>
+#include <cinttypes>
+#include <cstdio>
+#include <sstream>
+#include <thread>
+
+#include "game/solution_file.h"
+#include "game/solver.h"
+#include "game/stage_file.h"
+#include "platform/files.h"
+
+namespace game {
+
+CellarRecord Records[STAGE_COUNT];
+
+namespace {
+
+constexpr const char* RECORDS_HEADER = "vaulmoor records 1";
+// A search for a shortest clear gives up here: far beyond what any of our cellars needs.
+constexpr int64_t SHORTEST_STATE_LIMIT = 4'000'000;
+
+std::array<std::atomic<int32_t>, STAGE_COUNT> Shortest;
+std::atomic<bool> SolverStarted = false;
+
+std::string RecordsPath() {
+  return platform::UserFilePath(platform::UserFile::Save, RECORDS_FILE_PATH);
+}
+
+bool ParseRecordLine(const std::string& line, const StageRecord* stages, CellarRecord* records,
+                     std::string* why) {
+  std::istringstream words(line);
+  int32_t number = 0;
+  int32_t hints = 0;
+  std::string moves;
+  std::string rest;
+  if (!(words >> number >> hints >> moves) || (words >> rest) || number < 1 ||
+      number > STAGE_COUNT || (hints != 0 && hints != 1) || records[number - 1].Exists()) {
+    *why = "a malformed record: '" + line + "'";
+    return false;
+  }
+  std::string fault;
+  if (ReplaySolution(stages[number - 1], moves, &fault) != 1) {
+    *why = "the record of cellar " + std::to_string(number) + " does not clear it: " + fault;
+    return false;
+  }
+  records[number - 1] = CellarRecord{moves, hints == 1};
+  return true;
+}
+
+void SetAside(const std::string& path, const std::string& why) {
+  const std::string aside = path + ".bad";
+  std::remove(aside.c_str());
+  bool moved = std::rename(path.c_str(), aside.c_str()) == 0;
+  std::fprintf(stderr, "vaulmoor: %s: %s; %s, play goes on without records\n", path.c_str(),
+               why.c_str(), moved ? ("set aside as " + aside).c_str() : "left as it is");
+}
+
+int32_t SolveShortest(int32_t stage) {
+  SolveResult result = SolveStage(StageSet[stage], SHORTEST_STATE_LIMIT);
+  return result.solved ? static_cast<int32_t>(result.moves.size()) : SHORTEST_UNKNOWN;
+}
+
+// Works out every figure not known yet, one cellar after another, off the frame thread.
+void SolveInBackground() {
+  if (SolverStarted.exchange(true)) return;
+  std::thread([] {
+    for (int32_t s = 0; s < STAGE_COUNT; ++s) {
+      if (Shortest[s] == SHORTEST_UNKNOWN) Shortest[s] = SolveShortest(s);
+    }
+  }).detach();
+}
+
+}  // namespace
+
+std::string RecordsText(uint64_t stageSetId, const CellarRecord* records) {
+  char id[32];
+  std::snprintf(id, sizeof id, "%016" PRIx64, stageSetId);
+  std::string text = std::string(RECORDS_HEADER) + "\nstage set " + id + "\n";
+  for (int32_t s = 0; s < STAGE_COUNT; ++s) {
+    if (!records[s].Exists()) continue;
+    text += std::to_string(s + 1) + " " + (records[s].hintsUsed ? "1" : "0") + " " +
+            records[s].moves + "\n";
+  }
+  return text;
+}
+
+bool ParseRecords(const std::string& text, const StageRecord* stages, CellarRecord* records,
+                  std::string* why) {
+  std::istringstream lines(text);
+  std::string header, idLine;
+  if (!std::getline(lines, header) || header != RECORDS_HEADER || !std::getline(lines, idLine)) {
+    *why = "not a records file";
+    return false;
+  }
+  uint64_t id = 0;
+  if (std::sscanf(idLine.c_str(), "stage set %16" SCNx64, &id) != 1) {
+    *why = "not a records file";
+    return false;
+  }
+  if (id != StageSetId(stages)) {
+    *why = "records of another stage file";
+    return false;
+  }
+  for (std::string line; std::getline(lines, line);) {
+    if (!ParseRecordLine(line, stages, records, why)) return false;
+  }
+  if (!text.empty() && text.back() != '\n') {
+    *why = "the file is cut short";
+    return false;
+  }
+  return true;
+}
+
+void LoadRecords() {
+  for (CellarRecord& record : Records) record = CellarRecord{};
+  const std::string path = RecordsPath();
+  std::string text, why;
+  if (path.empty() || !ReadTextFile(path, &text, &why)) return;  // no records yet
+  CellarRecord read[STAGE_COUNT];
+  if (!ParseRecords(text, StageSet, read, &why)) {
+    SetAside(path, why);
+    return;
+  }
+  std::copy(std::begin(read), std::end(read), std::begin(Records));
+}
+
+bool RecordClear(int32_t stage, const std::string& moves, bool hintsUsed) {
+  CellarRecord& record = Records[stage];
+  const int32_t count = static_cast<int32_t>(moves.size());
+  bool better = !record.Exists() || count < record.Fewest() ||
+                (count == record.Fewest() && record.hintsUsed && !hintsUsed);
+  if (!better) return false;
+  record = CellarRecord{moves, hintsUsed};
+  const std::string path = RecordsPath();
+  std::string problem;
+  if (!path.empty() &&
+      !platform::ReplaceFile(path, RecordsText(StageSetId(StageSet), Records), &problem)) {
+    std::fprintf(stderr, "%s: the records cannot be written: %s\n", path.c_str(), problem.c_str());
+  }
+  return true;
+}
+
+void LoadShortestClears() {
+  for (auto& figure : Shortest) figure = SHORTEST_UNKNOWN;
+  std::string text, why;
+  std::vector<CellarMoves> kept;
+  if (ReadTextFile(platform::GameFilePath(SHORTEST_FILE_PATH), &text, &why) &&
+      NotedStageSetId(text) == StageSetId(StageSet) && ParseMoveLines(text, true, &kept, &why)) {
+    for (const CellarMoves& cellar : kept) {
+      Shortest[cellar.stage] = static_cast<int32_t>(cellar.moves.size());
+    }
+  }
+}
+
+int32_t ShortestClear(int32_t stage, bool wait) {
+  const int32_t known = Shortest[stage];
+  if (known != SHORTEST_UNKNOWN) return known;
+  if (wait) return Shortest[stage] = SolveShortest(stage);
+  SolveInBackground();
+  return SHORTEST_UNKNOWN;
+}
+
+}  // namespace game

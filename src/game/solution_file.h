@@ -1,0 +1,35 @@
+// Files of moves per cellar: the kept shortest solutions and the clears players share.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "game/data_model.h"
+
+namespace game {
+
+// The moves of one cellar: its index 0..31 and one letter per move (U, R, D, L).
+struct CellarMoves {
+  int32_t stage;
+  std::string moves;
+};
+
+// Reads lines of "N MOVES" (cellar N as the player counts it, 1..32, and its moves) or,
+// with counted, "N COUNT MOVES" with COUNT the number of moves; empty lines and lines
+// starting with ';' are skipped. On a malformed line returns false with *error naming the
+// line and column ("LINE:COLUMN: what is wrong").
+bool ParseMoveLines(const std::string& text, bool counted, std::vector<CellarMoves>* cellars,
+                    std::string* error);
+
+// The whole file at path, for ParseMoveLines; false with *error when it cannot be read.
+bool ReadTextFile(const std::string& path, std::string* text, std::string* error);
+
+// A fingerprint of the stages' contents, for files that belong to one stage file.
+uint64_t StageSetId(const StageRecord* stages);
+
+// The id written in a kept solutions file: its line "; stage set ID" (16 hex digits);
+// 0 when there is none.
+uint64_t NotedStageSetId(const std::string& text);
+
+}  // namespace game
