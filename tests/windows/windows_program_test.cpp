@@ -67,32 +67,51 @@ std::string FirstCellarScript(const Playthrough& play) {
   return script.str();
 }
 
-TEST(WindowsProgram, FirstCellarAsTheLinuxProgramPlaysIt) {
-  const Playthrough play = MakePlaythrough();
-  ASSERT_FALSE(play.clearTimes.empty());
-  const std::string script = FirstCellarScript(play);
-  const std::vector<std::string> until = {"--until", std::to_string(play.clearTimes[0] + 1000)};
-
-  const std::string windows = GameFolder(JAPANESE_NAME + "_1");
+// Plays the script headless until untilMs in a folder of the Windows program
+// (named in Japanese) and one of the Linux program; each shot and the save file
+// must be the same byte for byte. Returns the Windows folder.
+std::string ExpectSameAsLinux(const std::string& name, const std::string& script, uint32_t untilMs,
+                              size_t shots) {
+  const std::vector<std::string> until = {"--until", std::to_string(untilMs)};
+  const std::string windows = GameFolder(JAPANESE_NAME + "_" + name);
   const testsupport::RunResult windowsRun = testsupport::RunHeadless(windows, script, until);
-  ASSERT_EQ(windowsRun.exitStatus, 1) << windowsRun.err;
+  EXPECT_EQ(windowsRun.exitStatus, 1) << windowsRun.err;
 
-  const std::string linux = GameFolder("linux_1");
+  const std::string linux = GameFolder("linux_" + name);
   std::ofstream(linux + "script.txt") << script;
   std::filesystem::copy_file(VAULMOOR_LINUX_PROGRAM, linux + "vaulmoor");
   std::vector<std::string> args = {"--headless", "--script", "script.txt"};
   args.insert(args.end(), until.begin(), until.end());
   const testsupport::RunResult linuxRun =
       testsupport::RunCommand(linux, "./vaulmoor", args, {testsupport::DESIGNED_LOCALE}, linux);
-  ASSERT_EQ(linuxRun.exitStatus, 1) << linuxRun.err;
+  EXPECT_EQ(linuxRun.exitStatus, 1) << linuxRun.err;
 
-  for (size_t n = 0; n < 2; ++n) {
+  for (size_t n = 0; n < shots; ++n) {
     const std::string shot = ReadFile(testsupport::ScreenshotPath(linux, n));
     EXPECT_FALSE(shot.empty()) << "shot " << n;
     EXPECT_TRUE(shot == ReadFile(testsupport::ScreenshotPath(windows, n))) << "shot " << n;
   }
-  EXPECT_EQ(ReadFile(windows + "data/save.dat"), testsupport::SaveText(1));
   EXPECT_EQ(ReadFile(windows + "data/save.dat"), ReadFile(linux + "data/save.dat"));
+  return windows;
+}
+
+TEST(WindowsProgram, FirstCellarAsTheLinuxProgramPlaysIt) {
+  const Playthrough play = MakePlaythrough();
+  ASSERT_FALSE(play.clearTimes.empty());
+  const std::string windows =
+      ExpectSameAsLinux("first", FirstCellarScript(play), play.clearTimes[0] + 1000, 2);
+  EXPECT_EQ(ReadFile(windows + "data/save.dat"), testsupport::SaveText(1));
+}
+
+// The hint key alone clears the first cellar: the search runs on its own thread.
+TEST(WindowsProgram, HintsAsOnLinux) {
+  std::ostringstream script;
+  script << "3000 down space\n3050 up space\n";
+  for (uint32_t at = 6000; at <= 15000; at += 3000)
+    script << at << " down h\n" << at + 50 << " up h\n";
+  script << "17000 shot\n";
+  const std::string windows = ExpectSameAsLinux("hints", script.str(), 18000, 1);
+  EXPECT_EQ(ReadFile(windows + "data/save.dat"), testsupport::SaveText(1));
 }
 
 // Makes a folder unwritable for the program under Wine, and writable again when
