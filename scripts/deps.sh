@@ -12,7 +12,8 @@ play_packages=(cmake g++ make pkg-config libsdl2-dev libx11-dev libfreetype-dev 
 windows_packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   mingw-w64-x86-64-dev dpkg-dev icoutils)
 test_packages=(googletest libgtest-dev libbenchmark-dev xvfb xauth imagemagick openbox xdotool
-  x11-utils clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file strace wine wine64)
+  x11-utils clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file strace i18nspector
+  wine wine64)
 
 wanted=("${play_packages[@]}")
 case "${1:-play}" in

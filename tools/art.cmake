@@ -13,6 +13,9 @@ add_library(vm_art STATIC
   ${CMAKE_CURRENT_LIST_DIR}/art/png_file.cpp)
 target_include_directories(vm_art PUBLIC ${CMAKE_CURRENT_LIST_DIR}/art)
 target_link_libraries(vm_art PUBLIC vm_bitmap_file vm_lang PRIVATE ZLIB::ZLIB)
+# The letters of the painted words are data: the tool reads them from the sources.
+target_compile_definitions(vm_art PRIVATE
+  VAULMOOR_LETTERS_FILE="${CMAKE_CURRENT_LIST_DIR}/art/letters.txt")
 
 add_executable(vaulmoor-art ${CMAKE_CURRENT_LIST_DIR}/art/art_main.cpp)
 target_link_libraries(vaulmoor-art PRIVATE vm_art)

@@ -13,32 +13,63 @@ namespace app {
 
 using enum HelpSection;
 
+// The meanings are in the chosen language in the help, after the names: at most 61
+// columns each, for lines of 80.
 const HelpLine HELP_LINES[] = {
-    {Option, "--window", "play in a resizable window instead of full screen"},
-    {Option, "--scale N", "window size: N times 320x240, N from 1 to 16 (default 3)"},
-    {Option, "--page-flip", "present frames by page flipping, as F10 held at start does"},
-    {Option, "--music FILE", "play a MIDI file (looked for beside the program first)"},
-    {Option, "--lang LANG", "the texts' language instead of the locale's (en or ja)"},
-    {Option, "--script FILE", "play the timed input events of a script file"},
-    {Option, "--headless", "run a script without window or sound, on a virtual clock"},
-    {Option, "--until MS", "close a scripted run when its clock reaches MS milliseconds"},
-    {Option, "--trace FILE", "record in FILE when each scene and stage begins"},
-    {Option, "--records", "list the fewest moves of each cleared cellar and exit"},
-    {Option, "--replay N|FILE", "play the best clear of cellar N, or the moves in FILE"},
-    {Option, "--help", "print this help and exit"},
-    {Option, "--version", "print the version and exit"},
-    {Key, "arrows", "walk and push; choose in the menus (joystick: the stick)"},
-    {Key, "", "on the title, Left and Right choose a cleared cellar"},
-    {Key, "Space", "choose on the title (button 2); cheese browser (button 1)"},
-    {Key, "Q", "give up and replay the stage (button 2)"},
-    {Key, "Z, Backspace", "undo a move or a give-up; held, it repeats (button 3)"},
-    {Key, "Y", "redo a move taken back; held, it repeats (button 5)"},
-    {Key, "H", "hint: make the first move of a shortest way (button 4)"},
-    {Key, "", "on a lost stage, H again rewinds to where it can still be won"},
-    {Key, "Esc, Alt+F4", "close the game"},
-    {Key, "F9", "take a screenshot (scrNNNN.bmp)"},
-    {Key, "Alt+Enter", "switch between full screen and window"},
-    {Key, "F10", "held at start: page-flip presentation"},
+    // TRANSLATORS: --help: what the option --window does; 61 columns.
+    {Option, "--window", lang::Mark("全画面でなく、大きさを変えられるウィンドウで遊ぶ")},
+    {Option, "--scale N",
+     // TRANSLATORS: --help: what the option --scale N does; 61 columns.
+     lang::Mark("ウィンドウの大きさ：320x240 の N 倍、N は 1 から 16（既定 3）")},
+    {Option, "--page-flip",
+     // TRANSLATORS: --help: what the option --page-flip does; 61 columns.
+     lang::Mark("ページフリップで表示する（起動時に F10 を押したままと同じ）")},
+    // TRANSLATORS: --help: what the option --music FILE does; 61 columns.
+    {Option, "--music FILE", lang::Mark("MIDI ファイルを演奏する（まずプログラムの隣を探す）")},
+    // TRANSLATORS: --help: what the option --lang LANG does; 61 columns.
+    {Option, "--lang LANG", lang::Mark("ロケールの代わりに使う言語（en または ja）")},
+    // TRANSLATORS: --help: what the option --script FILE does; 61 columns.
+    {Option, "--script FILE", lang::Mark("スクリプトファイルの時刻つき入力を再生する")},
+    // TRANSLATORS: --help: what the option --headless does; 61 columns.
+    {Option, "--headless", lang::Mark("ウィンドウも音もなく、仮想の時計でスクリプトを実行する")},
+    // TRANSLATORS: --help: what the option --until MS does; 61 columns.
+    {Option, "--until MS", lang::Mark("スクリプトの時計が MS ミリ秒になったら閉じる")},
+    // TRANSLATORS: --help: what the option --trace FILE does; 61 columns.
+    {Option, "--trace FILE", lang::Mark("各場面と各ステージの始まりを FILE に記録する")},
+    // TRANSLATORS: --help: what the option --records does; 61 columns.
+    {Option, "--records", lang::Mark("クリアした熟成庫ごとの最少手数を表示して終わる")},
+    {Option, "--replay N|FILE",
+     // TRANSLATORS: --help: what --replay does (N a cellar, FILE a file of moves); 61 columns.
+     lang::Mark("熟成庫 N のベストのクリア、または FILE の手順を再生する")},
+    // TRANSLATORS: --help: what the option --help does; 61 columns.
+    {Option, "--help", lang::Mark("このヘルプを表示して終わる")},
+    // TRANSLATORS: --help: what the option --version does; 61 columns.
+    {Option, "--version", lang::Mark("バージョンを表示して終わる")},
+    // TRANSLATORS: --help: what the key arrows does; 61 columns.
+    {Key, "arrows", lang::Mark("歩く、押す；メニューで選ぶ（ジョイスティック：スティック）")},
+    // TRANSLATORS: --help: the arrows' second line, on the title; 61 columns.
+    {Key, "", lang::Mark("タイトルでは、左右でクリアした熟成庫を選ぶ")},
+    // TRANSLATORS: --help: what the key Space does; 61 columns.
+    {Key, "Space", lang::Mark("タイトルで決定（ボタン２）；チーズ一覧（ボタン１）")},
+    // TRANSLATORS: --help: what the key Q does; 61 columns.
+    {Key, "Q", lang::Mark("ギブアップしてステージをやり直す（ボタン２）")},
+    {Key, "Z, Backspace",
+     // TRANSLATORS: --help: what the key Z, Backspace does; 61 columns.
+     lang::Mark("一手戻す、ギブアップも戻す；押したままで続く（ボタン３）")},
+    // TRANSLATORS: --help: what the key Y does; 61 columns.
+    {Key, "Y", lang::Mark("戻した手をやり直す；押したままで続く（ボタン５）")},
+    // TRANSLATORS: --help: what the key H does; 61 columns.
+    {Key, "H", lang::Mark("ヒント：最短の解き方の最初の一手を進める（ボタン４）")},
+    // TRANSLATORS: --help: the key H's second line, what it does on a lost stage; 61 columns.
+    {Key, "", lang::Mark("負けが決まったステージでは、もう一度 H でまだ勝てる所まで戻す")},
+    // TRANSLATORS: --help: what the key Esc, Alt+F4 does; 61 columns.
+    {Key, "Esc, Alt+F4", lang::Mark("ゲームを閉じる")},
+    // TRANSLATORS: --help: what the key F9 does; 61 columns.
+    {Key, "F9", lang::Mark("画面を保存する（scrNNNN.bmp）")},
+    // TRANSLATORS: --help: what the key Alt+Enter does; 61 columns.
+    {Key, "Alt+Enter", lang::Mark("全画面とウィンドウを切り替える")},
+    // TRANSLATORS: --help: what the key F10 does; 61 columns.
+    {Key, "F10", lang::Mark("起動時に押したまま：ページフリップ表示")},
 };
 const size_t HELP_LINE_COUNT = std::size(HELP_LINES);
 
@@ -67,7 +98,8 @@ std::string Section(HelpSection section, const char* heading) {
   for (const HelpLine& line : HELP_LINES) {
     if (line.section != section) continue;
     text += "  " + std::string(line.name);
-    text += std::string(width + 2 - std::strlen(line.name), ' ') + line.meaning + "\n";
+    text +=
+        std::string(width + 2 - std::strlen(line.name), ' ') + lang::Translate(line.meaning) + "\n";
   }
   return text;
 }
@@ -139,13 +171,21 @@ std::string UsageText() {
   return text + "\n";
 }
 
+// In the chosen language, as the game's texts; the usage line is the command's own syntax.
 std::string HelpText() {
-  return UsageText() +
-         "Vaulmoor: ripen cheeses in cold cellars and deliver them while they are ripe.\n\n" +
-         Section(Option, "Options:") + "\n" + Section(Key, "Keys:") +
-         "\nThe save file and screenshots stay beside the game's files when their folder\n"
-         "can be written to; an installed game keeps them in $XDG_DATA_HOME/vaulmoor\n"
-         "(~/.local/share/vaulmoor). See vaulmoor(6).\n";
+  const char* summary = lang::Translate(
+      // TRANSLATORS: --help: what the game is, one line of at most 80 columns.
+      "Vaulmoor：冷たい熟成庫でチーズを熟成させ、食べごろのうちにお客に届けよう。\n");
+  const char* files = lang::Translate(
+      // TRANSLATORS: --help: where the game keeps its files, lines of at most 80 columns.
+      "セーブファイルと画面写真は、ゲームのファイルのフォルダーに書き込めればそこに、\n"
+      "インストールしたゲームでは $XDG_DATA_HOME/vaulmoor（~/.local/share/vaulmoor）に\n"
+      "置かれます。詳しくは vaulmoor(6) を。\n");
+  // TRANSLATORS: --help: the heading of the options, one line of at most 80 columns.
+  const std::string options = Section(Option, lang::Translate("オプション："));
+  // TRANSLATORS: --help: the heading of the keys, one line of at most 80 columns.
+  const std::string keys = Section(Key, lang::Translate("キー："));
+  return UsageText() + summary + "\n" + options + "\n" + keys + "\n" + files;
 }
 
 std::string VersionText() {

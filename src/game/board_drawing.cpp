@@ -3,6 +3,7 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
 
 #include "game/rules.h"
 #include "game/scenes.h"
@@ -20,6 +21,10 @@ constexpr int32_t SLOT_FIGURES = 2;
 constexpr int32_t SLOT_PANELS = 3;
 constexpr int32_t SLOT_INFO_PANEL = 7;
 constexpr int32_t SPRITE_CELL = 24;
+constexpr int32_t PRINT_SIZE = 16;    // PrintText's size
+constexpr int32_t SMALLER_SIZE = 14;  // the side panel heading's, where 16 is too wide
+constexpr uint32_t TEXT_WHITE = 0xFFFFFF;
+constexpr uint32_t TEXT_BLACK = 0x000000;
 
 int32_t CellLeft(int32_t x) {
   return SPRITE_CELL * x - 12;
@@ -61,12 +66,16 @@ __attribute__((format(printf, 3, 4))) void FormatLine(InfoLine* line, int32_t y,
 const char* StateLine(int32_t ripeness) {
   switch (ripeness) {
     case RIPENESS_ROTTEN:
+      // TRANSLATORS: the information panel's state line of a rotten cheese: 170 pixels.
       return lang::Translate("状態　　：腐敗");
     case RIPENESS_UNRIPE:
+      // TRANSLATORS: the state line of a cheese not ripe yet: 170 pixels.
       return lang::Translate("状態　　：未熟");
     case RIPENESS_GOOD:
+      // TRANSLATORS: the state line of a ripe cheese, good to serve: 170 pixels.
       return lang::Translate("状態　　：良好");
     default:
+      // TRANSLATORS: the state line of an over-ripe cheese: 170 pixels.
       return lang::Translate("状態　　：過熟");
   }
 }
@@ -79,7 +88,27 @@ void DrawPiece(int32_t left, int32_t top, int32_t piece) {
   }
 }
 
+// PrintText's white on black, at the size that fits the plate; the smaller size one
+// row lower, to stay in the middle of the plate.
+void DrawPlateHeading(const char* heading) {
+  const int32_t size = SidePanelHeadingSize(heading);
+  gfx::BeginText(size);
+  gfx::SetTextColours(TEXT_WHITE, TEXT_BLACK, 0);
+  gfx::DrawTextAt(CAVE_TEXT_LEFT, 10 + (PRINT_SIZE - size) / 2, heading);
+  gfx::EndText();
+}
+
 }  // namespace
+
+int32_t IntroHeadingLeft(const char* heading) {
+  if (std::strcmp(lang::SelectedLanguage(), lang::SOURCE_LANGUAGE) == 0) return INTRO_HEADING_LEFT;
+  const int32_t width = gfx::TextWidth(PRINT_SIZE, heading);
+  return (INTRO_HEADING_ROOM_LEFT + INTRO_HEADING_ROOM_RIGHT - width) / 2;
+}
+
+int32_t SidePanelHeadingSize(const char* heading) {
+  return gfx::TextWidth(PRINT_SIZE, heading) <= CAVE_PLATE_WIDTH ? PRINT_SIZE : SMALLER_SIZE;
+}
 
 void DrawCell(int32_t x, int32_t y) {
   int32_t left = CellLeft(x), top = CellTop(y), v = Board[x][y];
@@ -135,7 +164,11 @@ void DrawCustomerWindow(int32_t face) {
 
 void DrawSidePanel() {
   gfx::BlitOpaque(240, 0, SLOT_PANELS, 0, 0, 80, 240);
-  gfx::PrintText(CAVE_TEXT_LEFT, 10, lang::Translate("CAVE  %2d"), StageNumber + 1);
+  char heading[64];
+  // TRANSLATORS: the side panel's heading with the stage number 1 to 32 ("CAVE" is the
+  // Japanese game's own word): 66 pixels, in letters 16 pixels high, or 14 when too wide.
+  std::snprintf(heading, sizeof heading, lang::Translate("CAVE  %2d"), StageNumber + 1);
+  DrawPlateHeading(heading);
   gfx::BlitOpaque(240 + DayMarkerX[DayOfWeek], DayMarkerY[DayOfWeek], SLOT_PANELS, 80, 100, 89,
                   109);
   for (int32_t k = 0; k < CheeseCount; ++k) {
@@ -154,13 +187,19 @@ void DrawSidePanel() {
 int32_t FormatCheeseInfo(int32_t week, const CheeseInfo& info, InfoLine lines[INFO_LINE_COUNT]) {
   InfoLine* line = lines;
   FormatLine(line++, 40, "　%s", lang::Translate(info.name));
-  // TRANSLATORS: the lines of the information panel start at x 40 and must end before
-  // x 210 with any cheese's value in them; the labels line up at their colons.
+  // The labels line up; each line, value included, runs from x 40 to at most x 210.
+  // TRANSLATORS: the information panel's country line: 170 pixels with the longest country.
   FormatLine(line++, 60, lang::Translate("原産国　：%s"), lang::Translate(info.country));
+  // TRANSLATORS: the panel's milk line (cow, sheep...): 170 pixels with the longest milk.
   FormatLine(line++, 80, lang::Translate("原料乳　：%s"), lang::Translate(info.milk));
+  // TRANSLATORS: the panel's kind line (hard, blue mould...): 170 pixels with the longest kind.
   FormatLine(line++, 100, lang::Translate("分類　　：%s"), lang::Translate(info.category));
+  // TRANSLATORS: the panel's milk fat line, a percentage: 170 pixels.
   FormatLine(line++, 120, lang::Translate("乳脂肪分：%d％"), info.fatPercent);
+  // TRANSLATORS: the panel's ripe window, "best eaten in weeks a to b" (b up to 100): 170
+  // pixels.
   FormatLine(line++, 140, lang::Translate("食べごろ：%d～%d週間"), info.ripeFrom, info.ripeTo);
+  // TRANSLATORS: the panel's current week of the cheese ("now: week n"): 170 pixels.
   if (week != WEEK_ROTTEN) FormatLine(line++, 160, lang::Translate("現在　　：%d週目"), week);
   FormatLine(line++, 180, "%s", StateLine(ClassifyCheese(week, info)));
   return static_cast<int32_t>(line - lines);

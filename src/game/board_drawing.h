@@ -32,9 +32,23 @@ void DrawCheeseInfo(int32_t week, const CheeseInfo& info);
 void ClearWholeScreen();
 
 // Where the other texts of the screen begin, each clear of the picture around it.
-constexpr int32_t INTRO_HEADING_LEFT = 90;  // the stage heading on the intro card
+constexpr int32_t INTRO_HEADING_LEFT = 90;  // the stage heading on the intro card, in Japanese
 constexpr int32_t CAVE_TEXT_LEFT = 248;     // the stage number on the side panel's name plate
 constexpr int32_t MENU_TEXT_LEFT = 150;     // START and CONTINUE on the title's sign board
 constexpr int32_t NOTE_LEFT = 18;           // the hint's note: on the board, clear of the panel
+
+// The intro card's heading between the two cheeses at its top: the room between their
+// inner edges (the card is drawn at x 20, its cheeses' outlines end at x 77 and begin at 192).
+constexpr int32_t INTRO_HEADING_ROOM_LEFT = 78;
+constexpr int32_t INTRO_HEADING_ROOM_RIGHT = 192;
+// Where the heading begins: the Japanese one at INTRO_HEADING_LEFT, as the card was
+// designed; a translation centred in the room, whatever its length.
+int32_t IntroHeadingLeft(const char* heading);
+
+// The side panel's name plate holds CAVE_PLATE_WIDTH pixels of text from CAVE_TEXT_LEFT.
+// Its heading is drawn at 16 pixels like every other text, or at 14 (where Latin letters
+// are 7 pixels wide, not 8) when the language's heading is too wide for the plate at 16.
+constexpr int32_t CAVE_PLATE_WIDTH = 66;
+int32_t SidePanelHeadingSize(const char* heading);
 
 }  // namespace game

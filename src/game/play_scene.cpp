@@ -1,4 +1,5 @@
 // Stage start with its intro card, the play scene (input, moves, clears) and the walk animation.
+#include <cstdio>
 #include <cstring>
 
 #include "app/scene_trace.h"
@@ -36,7 +37,11 @@ constexpr uint32_t TEXT_BLACK = 0x000000;
 void ShowIntroCard() {
   app::TraceScene("intro", StageNumber + 1);
   gfx::BlitOpaque(20, 80, 8, 0, 0, 200, 80);
-  gfx::PrintText(INTRO_HEADING_LEFT, 90, lang::Translate("熟成庫　%d"), StageNumber + 1);
+  char heading[64];
+  // TRANSLATORS: the intro card's heading, "ripening cellar n" (n 1 to 32), centred between
+  // two cheeses: 114 pixels.
+  std::snprintf(heading, sizeof heading, lang::Translate("熟成庫　%d"), StageNumber + 1);
+  gfx::PrintText(IntroHeadingLeft(heading), 90, "%s", heading);
   gfx::BeginText(16);
   gfx::SetTextColours(TEXT_WHITE, TEXT_BLACK, 1);
   gfx::DrawTextInRect(20, 110, 220, 130, lang::Translate(StageTitles[StageNumber]),

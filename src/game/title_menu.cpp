@@ -22,7 +22,9 @@ constexpr int32_t MENU_CONTINUE = 1;
 
 void DrawTitleMenu() {
   gfx::BlitOpaque(0, 0, 6, 0, 0, 320, 240);
+  // TRANSLATORS: the title menu's first item, a new game from the first cellar: 77 pixels.
   gfx::PrintText(MENU_TEXT_LEFT, 140, "%s", lang::Translate("START"));
+  // TRANSLATORS: the title menu's second item, on from the last cellar cleared: 77 pixels.
   gfx::PrintText(MENU_TEXT_LEFT, 170, "%s", lang::Translate("CONTINUE"));
   DrawChosenCellar();
   gfx::BlitKeyed(118, 137 + 30 * MenuCursor, 3, 80, 200, 110, 222);

@@ -32,6 +32,12 @@ const char* LocaleLanguage();
 void SelectLanguage(const char* code);
 const char* SelectedLanguage();
 
+// Marks a text that a table holds for translation where it is shown (xgettext's keyword,
+// as gettext's N_): the text itself.
+constexpr const char* Mark(const char* original) {
+  return original;
+}
+
 // The text in the chosen language: its catalogue's translation, or the text itself
 // in the source language or when the catalogue lacks it.
 const char* Translate(const char* original) __attribute__((format_arg(1)));

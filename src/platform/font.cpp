@@ -164,6 +164,7 @@ GlyphBitmap RenderGothicGlyph(int32_t size, uint32_t codePoint) {
   if (!RenderFrom(Fonts.gothic, codePoint, ascent, glyph) &&
       FT_Load_Glyph(Fonts.gothic, 0, FT_LOAD_RENDER | FT_LOAD_TARGET_MONO) == 0) {
     glyph = ToGlyphBitmap(Fonts.gothic->glyph, ascent);  // the face's missing-character box
+    glyph.missing = true;
   }
   return glyph;
 }

@@ -11,9 +11,10 @@ namespace platform {
 struct GlyphBitmap {
   int32_t width = 0;
   int32_t height = 0;
-  int32_t left = 0;     // columns from the pen position to the bitmap's first column
-  int32_t top = 0;      // rows from the top of the text cell to the bitmap's first row
-  int32_t advance = 0;  // columns the pen moves on
+  int32_t left = 0;      // columns from the pen position to the bitmap's first column
+  int32_t top = 0;       // rows from the top of the text cell to the bitmap's first row
+  int32_t advance = 0;   // columns the pen moves on
+  bool missing = false;  // no face has the character: this is IPAGothic's missing-character box
   std::vector<uint8_t> ink;
 };
 

@@ -92,9 +92,43 @@ TEST(Help, ListsTheOptionsTheCommandLineTakes) {
     EXPECT_NE(app::HelpText().find("  " + name + " "), std::string::npos) << name;
   }
   EXPECT_EQ(options, 13);
-  // Nothing runs past the width of a terminal.
-  std::istringstream help(app::HelpText());
-  for (std::string line; std::getline(help, line);) EXPECT_LE(line.size(), 80u) << line;
+}
+
+// The columns a line takes in a terminal: East Asian wide characters (kana, kanji and
+// the full-width forms) take two.
+size_t Columns(const std::string& line) {
+  size_t columns = 0;
+  for (size_t i = 0; i < line.size();) {
+    const auto lead = static_cast<unsigned char>(line[i]);
+    const size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    uint32_t code = length == 1 ? lead : lead & (0x7F >> length);
+    for (size_t k = 1; k < length && i + k < line.size(); ++k)
+      code = code << 6 | (static_cast<unsigned char>(line[i + k]) & 0x3F);
+    i += length;
+    const bool wide = (code >= 0x2E80 && code < 0xA4D0) || (code >= 0xAC00 && code < 0xD7A4) ||
+                      (code >= 0xF900 && code < 0xFB00) || (code >= 0xFF00 && code < 0xFF61) ||
+                      (code >= 0xFFE0 && code < 0xFFE7);
+    columns += wide ? 2 : 1;
+  }
+  return columns;
+}
+
+// In every language: nothing runs past the width of a terminal, and the help is in it.
+TEST(Help, FitsATerminalInEveryLanguage) {
+  for (const char* language : lang::Languages()) {
+    lang::SelectLanguage(language);
+    const std::string text = app::HelpText();
+    std::istringstream help(text);
+    for (std::string line; std::getline(help, line);)
+      EXPECT_LE(Columns(line), 80u) << language << ": " << line;
+    EXPECT_NE(text.find(lang::Translate("オプション：")), std::string::npos) << language;
+    EXPECT_NE(text.find(lang::Translate(app::HELP_LINES[0].meaning)), std::string::npos);
+  }
+  lang::SelectLanguage(lang::SOURCE_LANGUAGE);
+  EXPECT_NE(app::HelpText().find("  --window         全画面でなく"), std::string::npos);
+  lang::SelectLanguage("en");
+  EXPECT_NE(app::HelpText().find("  --window         play in a resizable window"), std::string::npos);
+  lang::SelectLanguage(lang::SOURCE_LANGUAGE);
 }
 
 // The keys of the README's controls table, each named in the help.

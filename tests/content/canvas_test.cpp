@@ -55,6 +55,33 @@ TEST(Canvas, StampGridUsesTheLegendAndCanMirror) {
   }
 }
 
+// The letter file's form: letters and their rows, comments between letters.
+TEST(Lettering, LetterSetsAreReadFromTheirText) {
+  LetterSet letters;
+  EXPECT_EQ(ParseLetters("# two letters\n\nletter A\n.#.\n#.#\n\nletter space\n..\n", &letters),
+            "");
+  EXPECT_EQ(letters, (LetterSet{{U'A', {".#.", "#.#"}}, {U' ', {".."}}}));
+  EXPECT_EQ(ParseLetters("letter ギ\n##\n", &letters), "");
+  EXPECT_EQ(letters.at(U'ギ'), std::vector<std::string>{"##"});
+  const struct {
+    const char* text;
+    const char* fault;
+  } faults[] = {
+      {"letter AB\n#\n", "line 1: 'AB' is not one character"},
+      {"letter A\n#\n\nletter A\n#\n", "line 4: 'A' is drawn twice"},
+      {"letter A\n\n", "line 2: 'A' has no rows"},
+      {"letter A\nletter B\n#\n", "line 2: 'A' has no rows"},
+      {"letter A", "line 1: 'A' has no rows"},
+      {"letter A\n#x\n", "line 2: 'A' has a row of other signs than # and ."},
+      {"letter A\n##\n#\n", "line 3: 'A' has rows of different widths"},
+      {".#\n", "line 1: a row outside a letter"},
+  };
+  for (const auto& c : faults) {
+    EXPECT_EQ(ParseLetters(c.text, &letters), c.fault) << c.text;
+    EXPECT_TRUE(letters.empty()) << c.text;
+  }
+}
+
 TEST(Lettering, WidthCountsGridsGapsAndUnknownCharacters) {
   // Three 12-wide katakana at scale 2 with two one-column gaps between them.
   EXPECT_EQ(LetteringWidth("クリア", 2), (12 * 3 + 2) * 2);

@@ -351,10 +351,11 @@ std::string RealTimeFolder(const std::string& name, int stage, const std::string
   return folder;
 }
 
+// In the designed language, as the headless runs it is compared with.
 testsupport::RunResult PlayInRealTime(const std::string& folder) {
   return testsupport::RunProgram(folder,
                                  {"--window", "--script", "real_time.txt", "--trace", "trace.txt"},
-                                 {"SDL_VIDEODRIVER=dummy"});
+                                 {"SDL_VIDEODRIVER=dummy", testsupport::DESIGNED_LOCALE});
 }
 
 // A hint asked for in real time, while its answer is still being worked out, never plays

@@ -102,39 +102,39 @@ SceneRun BrowseRun() {
           nullptr,
           {"intro_card", "play_idle", "browser_row0", "browser_row1", "browser_row2",
            "info_overripe", "info_good", "info_unripe", "info_rotten"},
-          {"intro_card", "info_overripe", "info_good", "info_unripe", "info_rotten"}};
+          {"intro_card", "play_idle", "browser_row0", "browser_row1", "browser_row2",
+           "info_overripe", "info_good", "info_unripe", "info_rotten"}};
 }
 
 // START, down `rows` cells from the start cell, then the piece there pushed right
-// into its hole, with a shot at each time after that push.
+// into its hole, with a shot at each time after that push. Every shot shows the side
+// panel, whose heading is worded.
 SceneRun PushRun(const char* name, int rows, const std::vector<uint32_t>& shotsAfter,
-                 std::vector<const char*> pictures, std::vector<const char*> worded,
-                 uint32_t closeAfter) {
+                 std::vector<const char*> pictures, uint32_t closeAfter) {
   Script s;
   s.Tap(3000, "space");
   uint32_t at = s.Walk(5500, "down", rows);
   s.Tap(at, "right");
   for (uint32_t after : shotsAfter) s.Shot(at + after);
-  return {name, s.Close(at + closeAfter), nullptr, std::move(pictures), std::move(worded)};
+  return {name, s.Close(at + closeAfter), nullptr, pictures, pictures};
 }
 
 // The snowman of the bottom row pushed into its hole: the walk, then the sinking.
 SceneRun SinkRun() {
-  return PushRun("sink", 8, {150, 500}, {"push_animation", "snowman_sinking"}, {}, 1500);
+  return PushRun("sink", 8, {150, 500}, {"push_animation", "snowman_sinking"}, 1500);
 }
 
 // The over-ripe mozzarella served: it falls to the customer, who refuses it, and
 // the cellar collapses.
 SceneRun OverripeRun() {
   return PushRun("overripe", 4, {900, 2400, 4100},
-                 {"drop_falling", "verdict_wrong", "collapse_wrong"}, {"collapse_wrong"}, 8000);
+                 {"drop_falling", "verdict_wrong", "collapse_wrong"}, 8000);
 }
 
 // The rotten brie served: the customer turns away and the cellar collapses.
 SceneRun RottenRun() {
   return PushRun("rotten", 6, {2400, 3600, 6000},
-                 {"verdict_rotten", "verdict_rotten_turning", "collapse_rotten"},
-                 {"collapse_rotten"}, 10000);
+                 {"verdict_rotten", "verdict_rotten_turning", "collapse_rotten"}, 10000);
 }
 
 // The good camembert served: the stage is cleared and the second one starts,
@@ -152,7 +152,7 @@ SceneRun GoodRun() {
           s.Close(17000),
           nullptr,
           {"verdict_good", "clear_banner", "next_intro_card", "give_up"},
-          {"clear_banner", "next_intro_card", "give_up"}};
+          {"verdict_good", "clear_banner", "next_intro_card", "give_up"}};
 }
 
 // CONTINUE at the 32nd stage (the showcase again): the good cheese leads to the ending.

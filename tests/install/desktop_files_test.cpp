@@ -36,7 +36,9 @@ TEST_F(InstalledDesktopFiles, EntryAndMetadataPassTheirValidators) {
   EXPECT_EQ(desktop.out + desktop.err, "");  // not even a hint
   const std::string text = ReadFile(entry);
   for (const char* line :
-       {"Exec=vaulmoor\n", "Icon=" VAULMOOR_APP_ID "\n", "Categories=Game;LogicGame;\n"})
+       {"Exec=vaulmoor\n", "Icon=" VAULMOOR_APP_ID "\n", "Categories=Game;LogicGame;\n",
+        "Name=Vaulmoor\n", "Name[ja]=Vaulmoor\n", "GenericName[ja]=パズルゲーム\n",
+        "\nComment[ja]=冷たい熟成庫で", "\nKeywords[ja]=パズル;"})
     EXPECT_NE(text.find(line), std::string::npos) << line;
 
   const std::string metainfo = prefix_ + "share/metainfo/" VAULMOOR_APP_ID ".metainfo.xml";
@@ -44,6 +46,8 @@ TEST_F(InstalledDesktopFiles, EntryAndMetadataPassTheirValidators) {
   EXPECT_EQ(appstream.exitStatus, 0) << appstream.out << appstream.err;
   const std::string xml = ReadFile(metainfo);
   EXPECT_NE(xml.find("<release version=\"" VAULMOOR_VERSION "\""), std::string::npos);
+  EXPECT_NE(xml.find("<summary xml:lang=\"ja\">冷たい熟成庫で"), std::string::npos);
+  EXPECT_NE(xml.find("<p xml:lang=\"ja\">Vaulmoor は、"), std::string::npos);
   EXPECT_NE(xml.find("<launchable type=\"desktop-id\">" VAULMOOR_APP_ID ".desktop<"),
             std::string::npos);
   // The README's screenshots, each described.

@@ -52,7 +52,7 @@ TEST(LocaleLanguage, FollowsTheFirstSetOfLcAllLcMessagesAndLang) {
 TEST(Translate, GivesTheChosenLanguagesTextAndTheOriginalInJapanese) {
   lang::SelectLanguage("en");
   EXPECT_STREQ(lang::SelectedLanguage(), "en");
-  EXPECT_STREQ(lang::Translate("熟成庫　%d"), "Cave %d");
+  EXPECT_STREQ(lang::Translate("熟成庫　%d"), "Cellar %d");
   EXPECT_STREQ(lang::Translate("モッツァレラ"), "Mozzarella");
   EXPECT_STREQ(lang::Translate("not a text of the game"), "not a text of the game");
   lang::SelectLanguage("ja");

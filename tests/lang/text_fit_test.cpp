@@ -2,12 +2,16 @@
 // own font code at the size it is drawn, against the room its picture leaves it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "game/board_drawing.h"
 #include "game/catalogue.h"
+#include "gfx/bitmap_file.h"
 #include "gfx/text.h"
 #include "lang/language.h"
 
@@ -15,14 +19,17 @@ namespace {
 
 constexpr int32_t TEXT_SIZE = 16;  // PrintText's size and the intro card's title size
 
-// Where the room of each text ends (exclusive); the game says where the texts begin.
-constexpr int32_t HEADING_END = 190;    // intro card: up to the cheese on its right
-constexpr int32_t TITLE_WIDTH = 200;    // intro card: one line of 20..220
-constexpr int32_t NAME_END = 190;       // information panel: up to its cheese
-constexpr int32_t INFO_LINE_END = 210;  // information panel: the slate's edge
-constexpr int32_t CAVE_END = 314;       // side panel: the name plate
-constexpr int32_t MENU_END = 227;       // title: the sign board
-constexpr int32_t NOTE_END = 228;       // hint note: the board, not the panel
+// The room of each text, measured in the pictures it is drawn on (ends exclusive).
+// Intro card (drawn at x 20): its title is centred in x 20..220 and must stay on the
+// dark band, x 26..213; its heading sits between the two cheeses (board_drawing.h).
+constexpr int32_t TITLE_RECT_LEFT = 20, TITLE_RECT_WIDTH = 200;
+constexpr int32_t BAND_LEFT = 26, BAND_END = 214;
+// Information panel (drawn at x 20): the lines begin at x 40 and end on the slate,
+// x 30..209; the name line ends before the cheese in the slate's top right corner.
+constexpr int32_t INFO_LINE_END = 210;
+constexpr int32_t NAME_END = 190;
+constexpr int32_t MENU_END = 227;  // title: inside the sign board's frame
+constexpr int32_t NOTE_END = 228;  // hint note: on the board, clear of the side panel
 
 class TextFit : public testing::TestWithParam<const char*> {
  protected:
@@ -51,14 +58,38 @@ std::string Format(const char* format, int32_t number) {
   return text;
 }
 
-TEST_P(TextFit, IntroCardHeadingAndTitleFitTheCard) {
-  for (int32_t stage = 1; stage <= game::STAGE_COUNT; ++stage)
-    ExpectEndsBy(Format(Own("熟成庫　%d"), stage), game::INTRO_HEADING_LEFT, HEADING_END);
+bool IsSource(const char* language) {
+  return std::string(language) == lang::SOURCE_LANGUAGE;
+}
+
+// Every title on one line and on the band, centred as DrawTextInRect centres it (the
+// Japanese titles of 12 characters, as designed, reach 2 pixels past it on each side);
+// every heading inside the room between the cheeses and, translated, in its middle.
+TEST_P(TextFit, IntroCardTitleStaysOnTheBandAndHeadingBetweenTheCheeses) {
   for (const char* title : game::StageTitles) {
     const char* shown = Own(title);
-    EXPECT_EQ(gfx::WrappedLineCount(TEXT_SIZE, shown, TITLE_WIDTH), 1)
-        << "'" << shown << "' is " << gfx::TextWidth(TEXT_SIZE, shown)
-        << " pixels wide; the title has one line of " << TITLE_WIDTH;
+    const int32_t width = gfx::TextWidth(TEXT_SIZE, shown);
+    EXPECT_EQ(gfx::WrappedLineCount(TEXT_SIZE, shown, TITLE_RECT_WIDTH), 1) << shown;
+    if (IsSource(GetParam())) continue;
+    const int32_t left = TITLE_RECT_LEFT + (TITLE_RECT_WIDTH - width) / 2;
+    EXPECT_GE(left, BAND_LEFT) << "'" << shown << "' is " << width << " pixels wide; the band has "
+                               << BAND_END - BAND_LEFT;
+    ExpectEndsBy(shown, left, BAND_END);
+  }
+  for (int32_t stage = 1; stage <= game::STAGE_COUNT; ++stage) {
+    const std::string heading = Format(Own("熟成庫　%d"), stage);
+    const int32_t left = game::IntroHeadingLeft(heading.c_str());
+    const int32_t end = left + gfx::TextWidth(TEXT_SIZE, heading.c_str());
+    EXPECT_GE(left, game::INTRO_HEADING_ROOM_LEFT) << heading;
+    ExpectEndsBy(heading, left, game::INTRO_HEADING_ROOM_RIGHT);
+    if (IsSource(GetParam())) {
+      EXPECT_EQ(left, game::INTRO_HEADING_LEFT) << "the Japanese card keeps its design";
+    } else {
+      const int32_t before = left - game::INTRO_HEADING_ROOM_LEFT;
+      const int32_t after = game::INTRO_HEADING_ROOM_RIGHT - end;
+      EXPECT_LE(std::abs(before - after), 1)
+          << heading << ": " << before << " and " << after << " pixels from the cheeses";
+    }
   }
 }
 
@@ -81,8 +112,12 @@ TEST_P(TextFit, InformationPanelLinesEndBeforeItsEdge) {
 }
 
 TEST_P(TextFit, SidePanelAndMenuTextsFitTheirBoards) {
-  for (int32_t stage = 1; stage <= game::STAGE_COUNT; ++stage)
-    ExpectEndsBy(Format(Own("CAVE  %2d"), stage), game::CAVE_TEXT_LEFT, CAVE_END);
+  for (int32_t stage = 1; stage <= game::STAGE_COUNT; ++stage) {
+    const std::string heading = Format(Own("CAVE  %2d"), stage);
+    const int32_t width =
+        gfx::TextWidth(game::SidePanelHeadingSize(heading.c_str()), heading.c_str());
+    EXPECT_LE(width, game::CAVE_PLATE_WIDTH) << heading << " is too wide for the name plate";
+  }
   ExpectEndsBy(Own("START"), game::MENU_TEXT_LEFT, MENU_END);
   ExpectEndsBy(Own("CONTINUE"), game::MENU_TEXT_LEFT, MENU_END);
 }
@@ -107,6 +142,55 @@ TEST_P(TextFit, HintNotesFitTheBoard) {
   for (const char* line : {game::ClearMovesLine, game::RecordAloneLine}) {
     ExpectEndsBy(Format(Own(line), 999), game::NOTE_LEFT, NOTE_END);
   }
+}
+
+// The rooms above are the pictures' own: measured here in the art the game draws them on.
+class TextRooms : public testing::Test {
+ protected:
+  static gfx::BitmapImage Picture(const char* file) {
+    gfx::BitmapImage image;
+    const std::string path = std::string(VAULMOOR_DATA_DIR) + "/" + file;
+    EXPECT_EQ(gfx::ReadBitmapFile(path.c_str(), &image), "") << path;
+    return image;
+  }
+  static uint8_t At(const gfx::BitmapImage& image, int32_t x, int32_t y) {
+    return image.indices.at(static_cast<size_t>(y) * image.width + x);
+  }
+  // The first and last column of the run of one colour through (x, y).
+  static std::pair<int32_t, int32_t> Run(const gfx::BitmapImage& image, int32_t x, int32_t y) {
+    int32_t left = x, right = x;
+    while (left > 0 && At(image, left - 1, y) == At(image, x, y)) --left;
+    while (right + 1 < image.width && At(image, right + 1, y) == At(image, x, y)) ++right;
+    return {left, right};
+  }
+};
+
+TEST_F(TextRooms, AreThoseOfTheArt) {
+  // The intro card, drawn at x 20: its dark band, and the outlines of its two cheeses
+  // (the card's own outline colour) in the rows above the band.
+  const gfx::BitmapImage card = Picture("graphic7.bmp");
+  const auto [bandLeft, bandRight] = Run(card, 100, 40);
+  EXPECT_EQ(20 + bandLeft, BAND_LEFT);
+  EXPECT_EQ(20 + bandRight + 1, BAND_END);
+  int32_t leftCheeseEnd = 0, rightCheeseStart = card.width;
+  for (int32_t y = 3; y < 27; ++y) {
+    for (int32_t x = 10; x < 190; ++x) {
+      if (At(card, x, y) != At(card, 0, 0)) continue;
+      if (x < 100) leftCheeseEnd = std::max(leftCheeseEnd, x + 1);
+      if (x >= 100) rightCheeseStart = std::min(rightCheeseStart, x);
+    }
+  }
+  EXPECT_EQ(20 + leftCheeseEnd, game::INTRO_HEADING_ROOM_LEFT);
+  EXPECT_EQ(20 + rightCheeseStart, game::INTRO_HEADING_ROOM_RIGHT);
+  // The information panel, drawn at x 20: the slate ends where its dark frame begins.
+  const gfx::BitmapImage panel = Picture("graphic6.bmp");
+  EXPECT_EQ(At(panel, INFO_LINE_END - 20, 100), At(panel, 0, 0));
+  EXPECT_NE(At(panel, INFO_LINE_END - 21, 100), At(panel, 0, 0));
+  // The side panel, drawn at x 240: the name plate's black face behind the heading.
+  const gfx::BitmapImage side = Picture("graphic3.bmp");
+  const auto [plateLeft, plateRight] = Run(side, 40, 17);
+  EXPECT_LE(240 + plateLeft, game::CAVE_TEXT_LEFT);
+  EXPECT_EQ(240 + plateRight + 1, game::CAVE_TEXT_LEFT + game::CAVE_PLATE_WIDTH);
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, TextFit, testing::ValuesIn(lang::Languages()),

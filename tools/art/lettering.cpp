@@ -1,10 +1,12 @@
-// The letter grids ('#' is ink) and the routine that paints words with them.
+// Reading the letter set of letters.txt, and painting words with its grids.
 #include "lettering.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <fstream>
 #include <iterator>
-#include <optional>
+#include <sstream>
 #include <vector>
 
 #include "art_palette.h"
@@ -12,220 +14,7 @@
 namespace tools {
 namespace {
 
-struct Glyph {
-  char32_t code;
-  std::vector<std::string> rows;
-};
-
-// Katakana on a 12 x 12 grid with strokes two pixels wide, Latin letters on 5 x 7,
-// small digits on 3 x 5.
-const std::vector<Glyph>& Glyphs() {
-  static const std::vector<Glyph> glyphs = {
-      {U'ア',
-       {"############", "############", ".........##.", "....##..##..", "....##.##...",
-        "....##......", "....##......", "...##.......", "...##.......", "..##........",
-        ".##.........", "##.........."}},
-      {U'イ',
-       {".........##.", "........##..", ".......##...", "......###...", "....####....",
-        "..##..##....", "##....##....", "......##....", "......##....", "......##....",
-        "......##....", "......##...."}},
-      {U'ウ',
-       {".....##.....", ".....##.....", "############", "##........##", "##........##",
-        "##.......##.", ".........##.", "........##..", ".......##...", "......##....",
-        "....###.....", "..###......."}},
-      {U'オ',
-       {".......##...", ".......##...", "############", "############", "......###...",
-        ".....####...", "....##.##...", "...##..##...", "..##...##...", ".##....##...",
-        ".......##...", ".....####..."}},
-      {U'キ',
-       {".....##.....", ".....##.....", ".##########.", ".##########.", ".....##.....",
-        "############", "############", "......##....", "......##....", ".......##...",
-        ".......##...", ".......##..."}},
-      {U'ク',
-       {"....##......", "....##......", "...#########", "...#########", "..##.....##.",
-        ".##.....##..", "##......##..", ".......##...", "......##....", ".....##.....",
-        "...###......", ".###........"}},
-      {U'ス',
-       {".##########.", ".##########.", ".........##.", "........##..", ".......##...",
-        "......##....", ".....####...", "....##..##..", "...##....##.", "..##......##",
-        ".##.......##", "##.........."}},
-      {U'ッ',
-       {"............", "............", "............", "..#...#..##.", "..##..##.##.",
-        "...##..####.", "........##..", ".......##...", "......##....", "....###.....",
-        "..###.......", "............"}},
-      {U'テ',
-       {"..########..", "..########..", "............", "############", "############",
-        "......##....", "......##....", "......##....", ".....##.....", ".....##.....",
-        "....##......", "..###......."}},
-      {U'ト',
-       {"....##......", "....##......", "....##......", "....####....", "....##.###..",
-        "....##...##.", "....##......", "....##......", "....##......", "....##......",
-        "....##......", "....##......"}},
-      {U'ハ',
-       {"............", "....##..##..", "...##....##.", "...##....##.", "..##......##",
-        "..##......##", ".##.......##", ".##........#", "##.........#", "##..........",
-        "............", "............"}},
-      {U'フ',
-       {"############", "############", ".........##.", ".........##.", "........##..",
-        "........##..", ".......##...", "......##....", ".....##.....", "....##......",
-        "..###.......", "###........."}},
-      {U'メ',
-       {".........##.", ".........##.", "........##..", "..##...##...", "...##.##....",
-        "....###.....", "....###.....", "...##.##....", "..##...##...", ".##.....##..",
-        "##..........", "............"}},
-      {U'リ',
-       {".##......##.", ".##......##.", ".##......##.", ".##......##.", ".##......##.",
-        ".##......##.", ".........##.", "........##..", "........##..", ".......##...",
-        ".....###....", "...###......"}},
-      {U'レ',
-       {"..##........", "..##........", "..##........", "..##........", "..##........",
-        "..##......##", "..##.....##.", "..##....##..", "..##...##...", "..##.##.....",
-        "..####......", "..##........"}},
-      {U'！',
-       {"..##..", "..##..", "..##..", "..##..", "..##..", "..##..", "..##..", "......", "......",
-        "..##..", "..##..", "......"}},
-      {U'？',
-       {".######.", "##....##", "......##", ".....##.", "....##..", "...##...", "...##...",
-        "........", "........", "...##...", "...##...", "........"}},
-      {U'A', {".###.", "#...#", "#...#", "#####", "#...#", "#...#", "#...#"}},
-      {U'B', {"####.", "#...#", "#...#", "####.", "#...#", "#...#", "####."}},
-      {U'C', {".###.", "#...#", "#....", "#....", "#....", "#...#", ".###."}},
-      {U'D', {"####.", "#...#", "#...#", "#...#", "#...#", "#...#", "####."}},
-      {U'E', {"#####", "#....", "#....", "####.", "#....", "#....", "#####"}},
-      {U'F', {"#####", "#....", "#....", "####.", "#....", "#....", "#...."}},
-      {U'G', {".###.", "#...#", "#....", "#.###", "#...#", "#...#", ".###."}},
-      {U'H', {"#...#", "#...#", "#...#", "#####", "#...#", "#...#", "#...#"}},
-      {U'I', {"###", ".#.", ".#.", ".#.", ".#.", ".#.", "###"}},
-      {U'J', {"..###", "...#.", "...#.", "...#.", "...#.", "#..#.", ".##.."}},
-      {U'K', {"#...#", "#..#.", "#.#..", "##...", "#.#..", "#..#.", "#...#"}},
-      {U'L', {"#....", "#....", "#....", "#....", "#....", "#....", "#####"}},
-      {U'M', {"#...#", "##.##", "#.#.#", "#.#.#", "#...#", "#...#", "#...#"}},
-      {U'N', {"#...#", "##..#", "#.#.#", "#..##", "#...#", "#...#", "#...#"}},
-      {U'O', {".###.", "#...#", "#...#", "#...#", "#...#", "#...#", ".###."}},
-      {U'P', {"####.", "#...#", "#...#", "####.", "#....", "#....", "#...."}},
-      {U'Q', {".###.", "#...#", "#...#", "#...#", "#.#.#", "#..#.", ".##.#"}},
-      {U'R', {"####.", "#...#", "#...#", "####.", "#.#..", "#..#.", "#...#"}},
-      {U'S', {".####", "#....", "#....", ".###.", "....#", "....#", "####."}},
-      {U'T', {"#####", "..#..", "..#..", "..#..", "..#..", "..#..", "..#.."}},
-      {U'U', {"#...#", "#...#", "#...#", "#...#", "#...#", "#...#", ".###."}},
-      {U'V', {"#...#", "#...#", "#...#", "#...#", ".#.#.", ".#.#.", "..#.."}},
-      {U'W', {"#...#", "#...#", "#...#", "#.#.#", "#.#.#", "##.##", "#...#"}},
-      {U'X', {"#...#", "#...#", ".#.#.", "..#..", ".#.#.", "#...#", "#...#"}},
-      {U'Y', {"#...#", "#...#", ".#.#.", "..#..", "..#..", "..#..", "..#.."}},
-      {U'Z', {"#####", "....#", "...#.", "..#..", ".#...", "#....", "#####"}},
-      // Signs for the Latin words, on the letters' 7 rows (shorter grids sit on the baseline).
-      {U' ', {"...."}},
-      {U'!', {"#", "#", "#", "#", "#", ".", "#"}},
-      {U'?', {".###.", "#...#", "....#", "...#.", "..#..", ".....", "..#.."}},
-      {U'\'', {"#", "#", ".", ".", ".", ".", "."}},
-      {U'-', {"...", "...", "...", "###", "...", "...", "..."}},
-      {U'.', {"#"}},
-      {U',', {".#", "#."}},
-      {U'¡', {"#", ".", "#", "#", "#", "#", "#"}},
-      {U'¿', {"..#..", ".....", "..#..", ".#...", "#....", "#...#", ".###."}},
-      {U'a', {".....", ".....", ".###.", "....#", ".####", "#...#", ".####"}},
-      {U'l', {"##.", ".#.", ".#.", ".#.", ".#.", ".#.", "###"}},
-      {U'm', {".....", ".....", "##.#.", "#.#.#", "#.#.#", "#.#.#", "#.#.#"}},
-      {U'o', {".....", ".....", ".###.", "#...#", "#...#", "#...#", ".###."}},
-      {U'r', {".....", ".....", "#.##.", "##..#", "#....", "#....", "#...."}},
-      {U'u', {".....", ".....", "#...#", "#...#", "#...#", "#..##", ".##.#"}},
-      {U'1', {".#.", "##.", ".#.", ".#.", "###"}},
-      {U'2', {"##.", "..#", ".#.", "#..", "###"}},
-      {U'3', {"##.", "..#", ".#.", "..#", "##."}},
-      {U'4', {"#.#", "#.#", "###", "..#", "..#"}},
-      {U'5', {"###", "#..", "##.", "..#", "##."}},
-      {U'6', {".##", "#..", "###", "#.#", "###"}},
-      {U'7', {"###", "..#", ".#.", ".#.", ".#."}},
-  };
-  return glyphs;
-}
-
-// Voiced katakana: a base grid with two ticks (dakuten) or a ring (handakuten)
-// added at its upper right, which widens the grid by two columns.
-struct Voiced {
-  char32_t code, base;
-  bool ring;
-};
-constexpr Voiced VOICED[] = {{U'ギ', U'キ', false},
-                             {U'ブ', U'フ', false},
-                             {U'プ', U'フ', true},
-                             {U'ズ', U'ス', false},
-                             {U'デ', U'テ', false}};
-
-// Accented capitals: a base letter under a mark of two rows, with one empty row
-// between them. The marks are five columns wide, centred over narrower letters.
-enum Mark { ACUTE, GRAVE, CIRCUMFLEX, DIAERESIS, TILDE };
-const std::vector<std::string> MARKS[] = {{"...#.", "..#.."},
-                                          {".#...", "..#.."},
-                                          {"..#..", ".#.#."},
-                                          {".#.#.", "....."},
-                                          {".##.#", "#.##."}};
-struct Accented {
-  char32_t code, base;
-  Mark mark;
-};
-constexpr Accented ACCENTED[] = {
-    {U'À', U'A', GRAVE},      {U'Á', U'A', ACUTE},      {U'Â', U'A', CIRCUMFLEX},
-    {U'Ä', U'A', DIAERESIS},  {U'Ã', U'A', TILDE},      {U'È', U'E', GRAVE},
-    {U'É', U'E', ACUTE},      {U'Ê', U'E', CIRCUMFLEX}, {U'Ë', U'E', DIAERESIS},
-    {U'Ì', U'I', GRAVE},      {U'Í', U'I', ACUTE},      {U'Î', U'I', CIRCUMFLEX},
-    {U'Ï', U'I', DIAERESIS},  {U'Ñ', U'N', TILDE},      {U'Ò', U'O', GRAVE},
-    {U'Ó', U'O', ACUTE},      {U'Ô', U'O', CIRCUMFLEX}, {U'Ö', U'O', DIAERESIS},
-    {U'Õ', U'O', TILDE},      {U'Ù', U'U', GRAVE},      {U'Ú', U'U', ACUTE},
-    {U'Û', U'U', CIRCUMFLEX}, {U'Ü', U'U', DIAERESIS}};
-
-const std::vector<std::string>* FindRows(char32_t code) {
-  for (const Glyph& g : Glyphs()) {
-    if (g.code == code) return &g.rows;
-  }
-  return nullptr;
-}
-
-std::vector<std::string> VoicedRows(const Voiced& v) {
-  std::vector<std::string> rows = *FindRows(v.base);
-  const std::vector<std::string> mark =
-      v.ring ? std::vector<std::string>{".##.", "#..#", "#..#", ".##."}
-             : std::vector<std::string>{"#.#.", ".#.#", "#.#.", ".#.#"};
-  for (size_t j = 0; j < rows.size(); ++j) {
-    rows[j] += "..";
-    for (size_t i = 0; j < mark.size() && i < 4; ++i) {
-      if (mark[j][i] == '#') rows[j][rows[j].size() - 4 + i] = '#';
-    }
-  }
-  return rows;
-}
-
-std::vector<std::string> AccentedRows(const Accented& a) {
-  const std::vector<std::string>& base = *FindRows(a.base);
-  const size_t width = base.front().size();
-  std::vector<std::string> rows;
-  for (const std::string& mark : MARKS[a.mark]) rows.push_back(mark.substr((5 - width) / 2, width));
-  rows.push_back(std::string(width, '.'));
-  rows.insert(rows.end(), base.begin(), base.end());
-  return rows;
-}
-
-// The grid of a character; nothing when it has none.
-std::optional<std::vector<std::string>> Grid(char32_t code) {
-  for (const Voiced& v : VOICED) {
-    if (v.code == code) return VoicedRows(v);
-  }
-  for (const Accented& a : ACCENTED) {
-    if (a.code == code) return AccentedRows(a);
-  }
-  if (const std::vector<std::string>* rows = FindRows(code)) return *rows;
-  return std::nullopt;
-}
-
-bool HasGrid(char32_t code) {
-  return Grid(code).has_value();
-}
-
-// A character without a grid takes the room of a space.
-std::vector<std::string> GlyphRows(char32_t code) {
-  return Grid(code).value_or(std::vector<std::string>{"...."});
-}
-
+// A character's code points from UTF-8 text.
 std::vector<char32_t> DecodeUtf8(const std::string& text) {
   std::vector<char32_t> codes;
   for (size_t i = 0; i < text.size();) {
@@ -241,6 +30,33 @@ std::vector<char32_t> DecodeUtf8(const std::string& text) {
   return codes;
 }
 
+// The letter set, read once from letters.txt; a fault in it stops the tool.
+const LetterSet& Letters() {
+  static const LetterSet letters = [] {
+    LetterSet set;
+    std::ifstream file(VAULMOOR_LETTERS_FILE, std::ios::binary);
+    const std::string text{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    const std::string fault =
+        file.is_open() ? ParseLetters(text, &set) : std::string("cannot be read");
+    if (!fault.empty()) {
+      std::fprintf(stderr, "vaulmoor-art: %s: %s\n", VAULMOOR_LETTERS_FILE, fault.c_str());
+      std::exit(1);
+    }
+    return set;
+  }();
+  return letters;
+}
+
+bool HasGrid(char32_t code) {
+  return Letters().contains(code);
+}
+
+// A character without a grid takes the room of a space.
+std::vector<std::string> GlyphRows(char32_t code) {
+  const auto found = Letters().find(code);
+  return found != Letters().end() ? found->second : std::vector<std::string>{"...."};
+}
+
 int32_t GridWidth(const std::vector<std::string>& rows) {
   return static_cast<int32_t>(rows.front().size());
 }
@@ -253,6 +69,45 @@ std::string CodeName(char32_t code) {
 }
 
 }  // namespace
+
+// "letter X" opens a letter and its rows follow; a blank line closes it. Between letters,
+// lines that begin with '#' are comments.
+std::string ParseLetters(const std::string& text, LetterSet* letters) {
+  letters->clear();
+  std::istringstream lines(text);
+  std::vector<std::string>* grid = nullptr;
+  std::string name;
+  int32_t number = 0;
+  const auto fault = [&](const std::string& what) {
+    letters->clear();
+    return "line " + std::to_string(number) + ": " + what;
+  };
+  for (std::string line; std::getline(lines, line);) {
+    ++number;
+    if (grid != nullptr && grid->empty() && (line.empty() || line.starts_with("letter ")))
+      return fault("'" + name + "' has no rows");
+    if (line.starts_with("letter ")) {
+      name = line.substr(7);
+      const std::vector<char32_t> codes =
+          name == "space" ? std::vector<char32_t>{U' '} : DecodeUtf8(name);
+      if (codes.size() != 1) return fault("'" + name + "' is not one character");
+      if (letters->contains(codes[0])) return fault("'" + name + "' is drawn twice");
+      grid = &(*letters)[codes[0]];
+    } else if (line.empty()) {
+      grid = nullptr;
+    } else if (grid == nullptr) {
+      if (!line.starts_with('#')) return fault("a row outside a letter");
+    } else if (line.find_first_not_of("#.") != std::string::npos) {
+      return fault("'" + name + "' has a row of other signs than # and .");
+    } else if (!grid->empty() && line.size() != grid->front().size()) {
+      return fault("'" + name + "' has rows of different widths");
+    } else {
+      grid->push_back(line);
+    }
+  }
+  if (grid != nullptr && grid->empty()) return fault("'" + name + "' has no rows");
+  return "";
+}
 
 int32_t LetteringWidth(const std::string& text, int32_t scale) {
   int32_t width = 0;

@@ -1,15 +1,23 @@
-// Hand-drawn letters for the words painted into the pictures: katakana, the Latin
-// capitals (with the common accents) and a few signs, a few small letters and small
-// digits, each a pixel grid.
+// Words painted into the pictures with hand-drawn letters, pixel grids kept in
+// tools/art/letters.txt: katakana, the Latin capitals (with the common accents) and a few
+// signs, a few small letters and small digits.
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "canvas.h"
 
 namespace tools {
+
+// The letter set: each character's grid, rows of '#' (ink) and '.' of one width.
+using LetterSet = std::map<char32_t, std::vector<std::string>>;
+// Reads a letter set written as tools/art/letters.txt is (which the painting routines
+// below use): "" when it holds, else what is wrong and on which line; *letters then
+// holds nothing.
+std::string ParseLetters(const std::string& text, LetterSet* letters);
 
 struct LetteringStyle {
   int32_t scale = 2;  // each grid pixel becomes scale x scale pixels

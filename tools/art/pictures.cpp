@@ -75,20 +75,22 @@ Canvas DrawBanners(const char* language) {
   const uint8_t outline = INK_INK;
   // Given up: a grey ribbon and a white flag.
   DrawRibbon(c, 0, RAMP_STONE);
-  // TRANSLATORS: the banner of a stage given up, painted by vaulmoor-art (see docs/translating.md).
+  // TRANSLATORS: the banner of a stage given up, painted by vaulmoor-art in its own letters
+  // (docs/translating.md): 140 pixels.
   DrawWordInBox(c, lang::TranslateInto(language, "ギブアップ"), {108, 11, 140, WORD_HEIGHT},
                 Style(2, RAMP_GREY, 9, 15, outline, INK_CLEAR));
   DrawLine(c, 30, 10, 30, 34, Ink(RAMP_WOOD, 8));
   FillPolygon(c, {31.0, 10.0, 44.0, 13.0, 31.0, 20.0}, Ink(RAMP_GREY, 15));
   // Wrong ripeness: a purple ribbon, a miss and a question mark.
   DrawRibbon(c, 50, RAMP_PURPLE);
-  // TRANSLATORS: the banner of a cheese served unripe or over-ripe, painted by vaulmoor-art.
+  // TRANSLATORS: the banner of a cheese served unripe or over-ripe, painted by vaulmoor-art:
+  // 96 pixels, and a question mark follows it.
   DrawWordInBox(c, lang::TranslateInto(language, "ハズレ！"), {100, 61, 96, WORD_HEIGHT},
                 Style(2, RAMP_GOLD, 8, 14, outline, INK_CLEAR));
   DrawLettering(c, 150, 61, "？", Style(2, RAMP_GREY, 10, 15, outline, INK_CLEAR));
   // Stage clear: a red ribbon with golden letters and sparkles.
   DrawRibbon(c, 100, RAMP_RED);
-  // TRANSLATORS: the banner of a cleared stage, painted by vaulmoor-art.
+  // TRANSLATORS: the banner of a cleared stage, painted by vaulmoor-art: 106 pixels.
   DrawWordInBox(c, lang::TranslateInto(language, "クリア！"), {100, 111, 106, WORD_HEIGHT},
                 Style(2, RAMP_GOLD, 8, 15, outline, INK_CLEAR));
   constexpr int32_t SPARKLES[4][2] = {{34, 112}, {44, 128}, {160, 114}, {168, 129}};
@@ -100,7 +102,7 @@ Canvas DrawBanners(const char* language) {
     FillRect(c, i, 150, 1, drip, Ink(RAMP_GREEN, 8));
   }
   FrameRect(c, 0, 150, 200, 50, INK_INK);
-  // TRANSLATORS: the banner of a rotten cheese served, painted by vaulmoor-art.
+  // TRANSLATORS: the banner of a rotten cheese served, painted by vaulmoor-art: 148 pixels.
   DrawWordInBox(c, lang::TranslateInto(language, "フハイ！"), {100, 162, 148, WORD_HEIGHT},
                 Style(2, RAMP_GREEN, 9, 15, outline, Ink(RAMP_GREEN, 1)));
   const std::vector<std::string> skull = {".kkkk.", "kwwwwk", "kkwkkw",
@@ -221,7 +223,7 @@ Canvas DrawEndingStrip(const char* language) {
   }
   DrawLetteringCentred(c, 160, 14, "Vaulmoor",
                        Style(3, RAMP_GOLD, 7, 15, INK_INK, Ink(RAMP_NAVY, 1)));
-  // TRANSLATORS: the congratulation of the ending, painted by vaulmoor-art.
+  // TRANSLATORS: the congratulation of the ending, painted by vaulmoor-art: 176 pixels.
   DrawWordInBox(c, lang::TranslateInto(language, "オメデトウ！"), {160, 44, 176, WORD_HEIGHT},
                 Style(2, RAMP_ROSE, 8, 15, INK_INK, INK_CLEAR));
   // Sparkles in the dark on either side of the words.
