@@ -46,8 +46,8 @@ std::string UserFilePath(UserFile kind, const std::string& name);
 // ---- Replacing a file ---------------------------------------------------------
 // Writes bytes to path + ".tmp", flushes it to the disk, renames it over path and
 // flushes the folder (Windows: renames it through to the disk), so that a crash
-// or a power cut leaves the old file or the new one, whole. False with the reason in *problem (the
-// temporary file removed).
+// or a power cut leaves the old file or the new one, whole. False with the reason
+// in *problem (the temporary file removed).
 bool ReplaceFile(const std::string& path, const std::string& bytes, std::string* problem);
 
 // ---- The rules above, one by one ------------------------------------------------
