@@ -13,7 +13,7 @@ windows_packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils
   mingw-w64-x86-64-dev dpkg-dev icoutils)
 test_packages=(googletest libgtest-dev libbenchmark-dev xvfb xauth imagemagick openbox xdotool
   x11-utils clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file strace i18nspector
-  wine wine64)
+  lintian wine wine64)
 
 wanted=("${play_packages[@]}")
 case "${1:-play}" in

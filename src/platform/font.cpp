@@ -1,9 +1,8 @@
 // Glyph source for the text renderer: IPAGothic through FreeType, the Shinonome
-// 12-pixel bitmap fonts for kanji, kana and ASCII at size 12.
+// 12-pixel bitmap fonts among the game's files for kanji, kana and ASCII at size 12.
 #include "platform/font.h"
 
 #include <ft2build.h>
-#include <zlib.h>
 
 #include <cstdio>
 #include <cstring>
@@ -12,6 +11,7 @@
 #include FT_FREETYPE_H
 #include FT_TRUETYPE_TABLES_H
 
+#include "platform/files.h"
 #include "platform/font_files.h"
 
 namespace platform {
@@ -19,14 +19,9 @@ namespace platform {
 namespace {
 
 constexpr const char* GOTHIC_FAMILY = "IPAGothic";
+constexpr const char* BITMAP_FONT_FOLDER = "data/fonts/";
 constexpr int32_t BITMAP_FONT_SIZE = 12;
 constexpr uint32_t REPLACEMENT_CHARACTER = 0xFFFD;
-
-// A face read from memory; the bytes must outlive the face.
-struct MemoryFace {
-  std::vector<uint8_t> bytes;
-  FT_Face face = nullptr;
-};
 
 struct FontSet {
   bool tried = false;
@@ -36,10 +31,10 @@ struct FontSet {
   int32_t gothicSize = 0;  // pixel size currently set on the Gothic face
   int32_t typoAscender = 0;
   int32_t unitsPerEm = 1;
-  MemoryFace kanji;    // shnmk12: JIS X 0208 codes
-  MemoryFace ascii;    // shnm6x12a: Unicode (ISO 8859-1)
-  MemoryFace kana;     // shnm6x12r: JIS X 0201 codes (half-width kana, yen sign)
-  bool cp932 = false;  // the converter to CP932 is open
+  FT_Face kanji = nullptr;  // shnmk12: JIS X 0208 codes
+  FT_Face ascii = nullptr;  // shnm6x12a: Unicode (ISO 8859-1)
+  FT_Face kana = nullptr;   // shnm6x12r: JIS X 0201 codes (half-width kana, yen sign)
+  bool cp932 = false;       // the converter to CP932 is open
   std::unordered_map<uint64_t, GlyphBitmap> glyphs;
 };
 
@@ -61,40 +56,28 @@ bool LoadGothic() {
   return true;
 }
 
-// Inflates a .pcf.gz file into memory once, so that glyph loads never seek in a
-// compressed stream.
-bool LoadBitmapFont(const char* name, MemoryFace& target) {
-  const FontFile font = BitmapFontFile(name);
-  gzFile file = gzopen(font.path.c_str(), "rb");
-  if (file != nullptr) {
-    uint8_t chunk[65536];
-    int got = 0;
-    while ((got = gzread(file, chunk, sizeof chunk)) > 0) {
-      target.bytes.insert(target.bytes.end(), chunk, chunk + got);
-    }
-    gzclose(file);
-    if (got == 0 && !target.bytes.empty() &&
-        FT_New_Memory_Face(Fonts.library, target.bytes.data(),
-                           static_cast<FT_Long>(target.bytes.size()), 0, &target.face) == 0 &&
-        target.face->num_charmaps > 0 && FT_Select_Size(target.face, 0) == 0) {
-      FT_Set_Charmap(target.face, target.face->charmaps[0]);
+// Opens one of the bitmap fonts the game ships in its data/fonts/ folder (PCF
+// files, stored decompressed so that glyph loads read them directly) at its
+// only size, with its only character map.
+bool LoadBitmapFont(const char* name, FT_Face& face) {
+  const std::string path = GameFilePath(std::string(BITMAP_FONT_FOLDER) + name);
+  if (FT_New_Face(Fonts.library, path.c_str(), 0, &face) == 0) {
+    if (face->num_charmaps > 0 && FT_Select_Size(face, 0) == 0) {
+      FT_Set_Charmap(face, face->charmaps[0]);
       return true;
     }
+    FT_Done_Face(face);
   }
+  face = nullptr;
   std::fprintf(stderr,
-               "vaulmoor: cannot read the bitmap font %s; %s (12-pixel text falls back to %s)\n",
-               font.path.c_str(), font.remedy.c_str(), GOTHIC_FAMILY);
-  if (target.face != nullptr) FT_Done_Face(target.face);
-  target.face = nullptr;
-  target.bytes.clear();
+               "vaulmoor: cannot read the bitmap font %s (12-pixel text falls back to %s)\n",
+               path.c_str(), GOTHIC_FAMILY);
   return false;
 }
 
-void ReleaseFace(MemoryFace& face) {
-  if (face.face != nullptr) FT_Done_Face(face.face);
-  face.face = nullptr;
-  face.bytes.clear();
-  face.bytes.shrink_to_fit();
+void ReleaseFace(FT_Face& face) {
+  if (face != nullptr) FT_Done_Face(face);
+  face = nullptr;
 }
 
 // Copies FreeType's rendered bitmap (one bit or one byte per pixel) into ink bytes.
@@ -141,14 +124,14 @@ uint32_t ShiftJisToJis(uint8_t lead, uint8_t trail) {
 // the kanji font by JIS code.
 bool RenderBitmapGlyph(uint32_t codePoint, GlyphBitmap& glyph) {
   int32_t ascent = FontAscent(BITMAP_FONT_SIZE);
-  if (codePoint < 0x80) return RenderFrom(Fonts.ascii.face, codePoint, ascent, glyph);
+  if (codePoint < 0x80) return RenderFrom(Fonts.ascii, codePoint, ascent, glyph);
   if (!Fonts.cp932) return false;
   uint8_t bytes[2];
   switch (ToCp932(codePoint, bytes)) {
     case 1:
-      return RenderFrom(Fonts.kana.face, bytes[0], ascent, glyph);
+      return RenderFrom(Fonts.kana, bytes[0], ascent, glyph);
     case 2:
-      return RenderFrom(Fonts.kanji.face, ShiftJisToJis(bytes[0], bytes[1]), ascent, glyph);
+      return RenderFrom(Fonts.kanji, ShiftJisToJis(bytes[0], bytes[1]), ascent, glyph);
     default:
       return false;
   }
@@ -179,9 +162,9 @@ bool LoadFonts() {
     return false;
   }
   if (!LoadGothic()) return false;
-  LoadBitmapFont("shnmk12.pcf.gz", Fonts.kanji);
-  LoadBitmapFont("shnm6x12a.pcf.gz", Fonts.ascii);
-  LoadBitmapFont("shnm6x12r.pcf.gz", Fonts.kana);
+  LoadBitmapFont("shnmk12.pcf", Fonts.kanji);
+  LoadBitmapFont("shnm6x12a.pcf", Fonts.ascii);
+  LoadBitmapFont("shnm6x12r.pcf", Fonts.kana);
   Fonts.cp932 = OpenCp932Converter();
   if (!Fonts.cp932) {
     std::fprintf(stderr, "vaulmoor: no CP932 converter; 12-pixel kanji fall back to %s\n",

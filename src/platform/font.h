@@ -18,7 +18,9 @@ struct GlyphBitmap {
   std::vector<uint8_t> ink;
 };
 
-// Opens IPAGothic (found through fontconfig) and the Shinonome 12-pixel fonts.
+// Opens IPAGothic (found through fontconfig) and the Shinonome 12-pixel fonts
+// (data/fonts/ among the game's files, found as GameFilePath finds them). A
+// missing bitmap font is reported and its characters drawn with IPAGothic.
 // Loads once; later calls only report the first result. On failure prints which
 // face is missing on standard error and returns false.
 bool LoadFonts();

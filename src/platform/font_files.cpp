@@ -1,5 +1,4 @@
-// The font files on Linux: IPAGothic found through fontconfig, the Shinonome
-// bitmap fonts where Debian's xfonts-shinonome installs them, and iconv's CP932.
+// The font file on Linux: IPAGothic found through fontconfig; and iconv's CP932.
 #include "platform/font_files.h"
 
 #include <fontconfig/fontconfig.h>
@@ -12,7 +11,6 @@ namespace platform {
 namespace {
 
 constexpr const char* GOTHIC_FAMILY = "IPAGothic";
-constexpr const char* SHINONOME_DIR = "/usr/share/fonts/X11/misc/";
 
 const iconv_t NO_CONVERTER = reinterpret_cast<iconv_t>(-1);
 iconv_t ToCp932Converter = NO_CONVERTER;
@@ -48,10 +46,6 @@ std::string FindGothicFile() {
 
 FontFile GothicFontFile() {
   return {FindGothicFile(), "install the Debian package fonts-ipafont-gothic"};
-}
-
-FontFile BitmapFontFile(const char* name) {
-  return {std::string(SHINONOME_DIR) + name, "install the Debian package xfonts-shinonome"};
 }
 
 bool OpenCp932Converter() {

@@ -17,8 +17,6 @@ struct FontFile {
 
 // The IPAGothic face.
 FontFile GothicFontFile();
-// One of the Shinonome 12-pixel bitmap fonts, by file name ("shnmk12.pcf.gz").
-FontFile BitmapFontFile(const char* name);
 
 // The converter from Unicode to CP932. False when the system has none.
 bool OpenCp932Converter();

@@ -44,8 +44,9 @@ TEST(XWindow, ShowsAPictureAndClosesOnEsc) {
   std::string command = "cd '" + folder +
                         "' && SDL_AUDIODRIVER=dummy xvfb-run -a -s '-screen 0 640x480x24' "
                         "sh session.sh >session.txt 2>&1";
-  std::system(command.c_str());
+  const int sessionStatus = std::system(command.c_str());
   std::string session = testsupport::ReadFile(folder + "session.txt");
+  EXPECT_EQ(sessionStatus, 0) << session;
   EXPECT_EQ(ValueAfter(session, "status"), 1)
       << session << testsupport::ReadFile(folder + "stderr.txt");
   EXPECT_GT(ValueAfter(session, "max"), 0) << session;

@@ -46,6 +46,9 @@ TEST_F(InstalledDesktopFiles, EntryAndMetadataPassTheirValidators) {
   EXPECT_EQ(appstream.exitStatus, 0) << appstream.out << appstream.err;
   const std::string xml = ReadFile(metainfo);
   EXPECT_NE(xml.find("<release version=\"" VAULMOOR_VERSION "\""), std::string::npos);
+  // The game's licence, and a free one for the metadata itself.
+  EXPECT_NE(xml.find("<project_license>MIT</project_license>"), std::string::npos) << xml;
+  EXPECT_NE(xml.find("<metadata_license>CC0-1.0</metadata_license>"), std::string::npos) << xml;
   EXPECT_NE(xml.find("<summary xml:lang=\"ja\">冷たい熟成庫で"), std::string::npos);
   EXPECT_NE(xml.find("<p xml:lang=\"ja\">Vaulmoor は、"), std::string::npos);
   EXPECT_NE(xml.find("<launchable type=\"desktop-id\">" VAULMOOR_APP_ID ".desktop<"),

@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "install/installed_tree.h"
-#include "solver/playthrough.h"
 #include "support/run_folder.h"
 
 namespace {
@@ -20,31 +19,6 @@ namespace fs = std::filesystem;
 using testsupport::ReadFile;
 using testsupport::RunResult;
 using testsupport::SaveText;
-
-// The game's own stages and their kept solutions, for scripts that clear the
-// first stage, and the second one through CONTINUE.
-struct Scripts {
-  std::string clearFirst;  // START, a screenshot before the first move
-  uint32_t firstClearedMs = 0;
-  std::string continueSecond;  // CONTINUE, then the second stage
-  uint32_t secondClearedMs = 0;
-};
-
-Scripts MakeScripts() {
-  Scripts scripts;
-  std::vector<std::string> moves;
-  std::string why;
-  EXPECT_TRUE(tools::LoadStagesAndSolutions(VAULMOOR_SOURCE_DIR, &moves, &why)) << why;
-  std::vector<uint32_t> cleared;
-  moves.resize(2);
-  scripts.continueSecond = tools::PlaythroughScript(moves, &cleared, 1);
-  scripts.secondClearedMs = cleared.at(0);
-  moves.resize(1);
-  scripts.clearFirst =
-      installtest::WithKeyTap(tools::PlaythroughScript(moves, &cleared), 5800, "f9");
-  scripts.firstClearedMs = cleared.at(0);
-  return scripts;
-}
 
 class InstalledGame : public installtest::InstalledTree {
  protected:
@@ -64,7 +38,7 @@ class InstalledGame : public installtest::InstalledTree {
                  const std::vector<std::string>& environment) {
     std::ofstream(root_ + "script.txt") << script;
     return testsupport::RunCommand(
-        work_, prefix_ + "bin/vaulmoor",
+        work_, prefix_ + VAULMOOR_INSTALLED_PROGRAM,
         {"--headless", "--script", root_ + "script.txt", "--until", std::to_string(untilMs)},
         environment, root_ + "game-");
   }
@@ -80,7 +54,7 @@ class InstalledGame : public installtest::InstalledTree {
 };
 
 TEST_F(InstalledGame, ClearsAStageSavesInTheDataFolderAndContinuesThere) {
-  const Scripts scripts = MakeScripts();
+  const installtest::Scripts scripts = installtest::MakeScripts();
   const RunResult first =
       Play(scripts.clearFirst, scripts.firstClearedMs, installtest::FreshHome(home_));
   EXPECT_EQ(first.exitStatus, 1) << first.err;
@@ -104,7 +78,7 @@ TEST_F(InstalledGame, ClearsAStageSavesInTheDataFolderAndContinuesThere) {
 }
 
 TEST_F(InstalledGame, XdgVariablesDecideWhereFilesGo) {
-  const Scripts scripts = MakeScripts();
+  const installtest::Scripts scripts = installtest::MakeScripts();
   std::ofstream(root_ + "plain-file") << "not a folder";
   const struct {
     const char* name;

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "solver/playthrough.h"
 #include "support/run_folder.h"
 #include "support/script_text.h"
 
@@ -91,6 +92,21 @@ std::string WithKeyTap(const std::string& script, uint32_t atMs, const std::stri
     result += line + "\n";
   }
   return tapped ? result : result + tap;
+}
+
+Scripts MakeScripts() {
+  Scripts scripts;
+  std::vector<std::string> moves;
+  std::string why;
+  EXPECT_TRUE(tools::LoadStagesAndSolutions(VAULMOOR_SOURCE_DIR, &moves, &why)) << why;
+  std::vector<uint32_t> cleared;
+  moves.resize(2);
+  scripts.continueSecond = tools::PlaythroughScript(moves, &cleared, 1);
+  scripts.secondClearedMs = cleared.at(0);
+  moves.resize(1);
+  scripts.clearFirst = WithKeyTap(tools::PlaythroughScript(moves, &cleared), 5800, "f9");
+  scripts.firstClearedMs = cleared.at(0);
+  return scripts;
 }
 
 std::vector<std::string> FreshHome(const std::string& home) {

@@ -34,6 +34,15 @@ std::vector<std::string> FolderContents(const std::string& folder);
 // time order.
 std::string WithKeyTap(const std::string& script, uint32_t atMs, const std::string& key);
 
+// Scripts that play the game's own stages by their kept solutions.
+struct Scripts {
+  std::string clearFirst;  // START, a screenshot before the first move, the first stage cleared
+  uint32_t firstClearedMs = 0;
+  std::string continueSecond;  // CONTINUE, then the second stage
+  uint32_t secondClearedMs = 0;
+};
+Scripts MakeScripts();
+
 // The arguments of env(1) that unset the XDG base directory variables the game reads.
 inline const std::vector<std::string> UNSET_XDG = {"-u", "XDG_DATA_HOME", "-u", "XDG_CACHE_HOME",
                                                    "-u", "XDG_STATE_HOME"};

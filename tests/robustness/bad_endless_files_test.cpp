@@ -72,7 +72,9 @@ INSTANTIATE_TEST_SUITE_P(EndlessFile, EndlessFileRead,
                          testing::Values(EndlessCase{"Palette", "pal.bmp", "1 20"},
                                          EndlessCase{"ColourCache", "palfile.dat", "1 20"},
                                          EndlessCase{"SoundEffect", "data/snd01.wav", "1 20"},
-                                         EndlessCase{"Music", "data/tune.mid", "1 20"}),
+                                         EndlessCase{"Music", "data/tune.mid", "1 20"},
+                                         EndlessCase{"BitmapFont", "data/fonts/shnmk12.pcf",
+                                                     "1 20"}),
                          robustness::RowName());
 
 // CONTINUE with an endless save file starts the first stage; the save written

@@ -112,9 +112,11 @@ std::string MakeRunFolder(const std::string& name, const Fixtures& fixtures) {
   fs::remove_all(folder);
   fs::create_directories(folder / "data");
   fs::copy_file(program.path, folder / program.fileName);
-  for (const std::string& companion : program.companions)
+  for (const std::string& companion : program.companions) {
+    fs::create_directories((folder / companion).parent_path());
     fs::copy(fs::path(program.path).parent_path() / companion, folder / companion,
-             fs::copy_options::recursive);
+             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+  }
   std::string base = folder.string() + "/";
 
   uint8_t palette[256][3];
@@ -140,6 +142,9 @@ std::string MakeRunFolder(const std::string& name, const Fixtures& fixtures) {
   if (fixtures.stages)
     std::ofstream(base + "data/stage.dat")
         << (fixtures.stageText.empty() ? FixtureStageText() : fixtures.stageText);
+  if (fixtures.fonts)
+    fs::copy(fs::path(program.path).parent_path() / "data/fonts", folder / "data/fonts",
+             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
   return base;
 }
 

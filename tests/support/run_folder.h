@@ -16,6 +16,7 @@ struct Fixtures {
       true;  // the nine start-up bitmaps in data/, and those with words in data/<language>/
   bool sounds = true;     // data/snd01.wav .. snd06.wav
   bool stages = true;     // data/stage.dat
+  bool fonts = true;      // data/fonts/: the game's bitmap fonts, copied from the build
   std::string stageText;  // the stage file's text; empty: 32 simple valid stages
 };
 

@@ -10,7 +10,7 @@ namespace testsupport {
 struct TestedProgram {
   std::string path;                      // the built program
   std::string fileName;                  // its name in a run folder
-  std::vector<std::string> companions;   // folders beside it that go with it, relative to it
+  std::vector<std::string> companions;   // files beside it that go with it, relative to it
   std::string launcher;                  // the program that runs it, or "" to run it directly
   std::vector<std::string> environment;  // NAME=VALUE settings every run of it gets
 };

@@ -1,5 +1,5 @@
-// The program the integration tests run: the Windows program, with the fonts it
-// opens beside it, under Wine in the test run's own Wine prefix.
+// The program the integration tests run: the Windows program, with the IPAGothic
+// font it opens beside it, under Wine in the test run's own Wine prefix.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -12,7 +12,7 @@ const TestedProgram& Tested() {
   static const TestedProgram program{
       VAULMOOR_WINDOWS_RUN_DIR "/vaulmoor.exe",
       "vaulmoor.exe",
-      {"data/fonts"},
+      {"data/fonts/ipag.ttf"},
       "wine",
       // No debugging output of Wine's own on standard error. Wine names Unix
       // files in the character set of LC_CTYPE, which must be UTF-8 for a folder

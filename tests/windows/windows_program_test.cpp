@@ -125,7 +125,8 @@ class UnwritableFolder {
   }
   ~UnwritableFolder() {
     const std::string mode = geteuid() == 0 ? "chattr -i " : "chmod u+w ";
-    std::system((mode + "'" + folder_ + "'").c_str());
+    if (std::system((mode + "'" + folder_ + "'").c_str()) != 0)
+      ADD_FAILURE() << "cannot make " << folder_ << " writable again";
   }
   bool Made() const { return made_; }
 

@@ -1,6 +1,6 @@
-// The font files on Windows: IPAGothic and the Shinonome bitmap fonts travel
-// with the game in data/fonts/ beside the program, and Windows' own code page
-// 932 converter gives the JIS codes.
+// The font file on Windows: IPAGothic travels with the game in data/fonts/
+// beside the program, as the Shinonome bitmap fonts do on every system; Windows'
+// own code page 932 converter gives the JIS codes.
 #include "platform/font_files.h"
 
 #include <windows.h>
@@ -24,10 +24,6 @@ FontFile GameFont(const char* name) {
 
 FontFile GothicFontFile() {
   return GameFont("ipag.ttf");
-}
-
-FontFile BitmapFontFile(const char* name) {
-  return GameFont(name);
 }
 
 bool OpenCp932Converter() {
