@@ -10,7 +10,7 @@
 namespace game {
 
 constexpr const char* RECORDS_FILE_PATH = "data/records.dat";
-constexpr const char* SHORTEST_FILE_PATH = "data/shortest.txt";
+constexpr const char* SHORTEST_FILE_PATH = "data/shortest.dat";
 constexpr int32_t SHORTEST_UNKNOWN = -1;
 
 struct CellarRecord {

@@ -222,6 +222,29 @@ TEST(Records, DamagedRecordsFilesAreSetAside) {
   }
 }
 
+// The shortest clears that come with the game count only for the stages they name; for
+// other stages the solver works them out.
+TEST(Records, ShippedShortestClearsBelongToTheirStages) {
+  struct Case {
+    const char* name;
+    const char* stageSet;
+    const char* listed;
+  };
+  const Case cases[] = {
+      {"the game's stages", "4ca0df7f0f6c0607", "fewest 4, shortest 3"},
+      {"other stages", "0123456789abcdef", "fewest 4, shortest 4"},
+  };
+  for (const Case& c : cases) {
+    Player player(std::string("shipped_") + c.name);
+    player.Write("data/records.dat", "vaulmoor records 1\nstage set 4ca0df7f0f6c0607\n1 0 RRRR\n");
+    // A figure no solver would give, to tell the file's from the solver's.
+    player.Write("data/shortest.dat", std::string("; stage set ") + c.stageSet + "\n1 3 RRR\n");
+    const RunResult listed = player.Run({"--records", "--lang", "en"});
+    EXPECT_EQ(listed.exitStatus, 0) << c.name;
+    EXPECT_NE(listed.out.find(c.listed), std::string::npos) << c.name << ": " << listed.out;
+  }
+}
+
 // Replay files are read before anything starts: a malformed one is refused with its line
 // and column, as is a cellar without a recorded clear.
 TEST(Records, ReplaysRefuseWhatCannotBePlayed) {
