@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds everything and runs the tests.
 #   ./test.sh           the full run CI makes: installs what is missing, then every
-#                       test in the ordinary build, the same suite under
+#                       test in the ordinary build, the Windows program cross-built
+#                       and played under Wine (scripts/windows.sh --test, with the
+#                       ordinary build as its Linux side), the same suite under
 #                       AddressSanitizer and UndefinedBehaviorSanitizer, the tests
 #                       of the threads beside the frame thread under
 #                       ThreadSanitizer, and each fuzz target briefly
@@ -35,7 +37,8 @@ if $quick; then
   ctest --test-dir build --output-on-failure -j"$jobs" -L '^(unit|golden|content|fuzz)$'
   exit
 fi
-ctest --test-dir build --output-on-failure -j"$jobs"
+ctest --test-dir build --output-on-failure -j"$jobs" -LE windows
+VAULMOOR_HOST_BUILD=build VAULMOOR_JOBS=$jobs scripts/windows.sh --test
 VAULMOOR_JOBS=$jobs scripts/sanitize.sh
 VAULMOOR_JOBS=$jobs scripts/tsan.sh
 scripts/fuzz.sh --short 5

@@ -1,18 +1,27 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that are missing: "deps.sh play" for building and
-# playing, "deps.sh test" for that plus everything the tests need.
+# playing, "deps.sh windows" for that plus the cross build of the Windows program
+# (scripts/windows.sh), "deps.sh test" for all of that plus everything the tests
+# need, Wine for the Windows program's tests among them.
 set -euo pipefail
 
 play_packages=(cmake g++ make pkg-config libsdl2-dev libx11-dev libfreetype-dev libfontconfig-dev
   libfluidsynth-dev zlib1g-dev fonts-ipafont-gothic xfonts-shinonome timgm6mb-soundfont gettext)
+# MinGW-w64 in its posix thread variant, dpkg-dev for unpacking Debian's source
+# packages of the libraries, icoutils for the program's icon.
+windows_packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  mingw-w64-x86-64-dev dpkg-dev icoutils)
 test_packages=(googletest libgtest-dev libbenchmark-dev xvfb xauth imagemagick openbox xdotool
   x11-utils clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file strace i18nspector
-  lintian)
+  lintian wine wine64)
 
 wanted=("${play_packages[@]}")
-if [ "${1:-play}" = "test" ]; then
-  wanted+=("${test_packages[@]}")
-fi
+case "${1:-play}" in
+  play) ;;
+  windows) wanted+=("${windows_packages[@]}") ;;
+  test) wanted+=("${windows_packages[@]}" "${test_packages[@]}") ;;
+  *) echo "usage: deps.sh [play|windows|test]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${wanted[@]}"; do

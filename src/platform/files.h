@@ -7,7 +7,7 @@
 
 namespace platform {
 
-// The directory of the program file, ending with '/'.
+// The directory of the program file, ending with '/' (also on Windows).
 const char* ProgramDirectory();
 
 // ---- Files the game reads ---------------------------------------------------
@@ -38,14 +38,16 @@ enum class UserFile {
 // folder (the bare name when it is the working directory). Otherwise in the
 // user's folders, created when missing: the save file and screenshots in
 // $XDG_DATA_HOME/vaulmoor, the cache in $XDG_CACHE_HOME/vaulmoor and the log in
-// $XDG_STATE_HOME/vaulmoor (by default ~/.local/share, ~/.cache, ~/.local/state).
-// "" when there is no such folder; one line on standard error says so, once.
+// $XDG_STATE_HOME/vaulmoor (by default ~/.local/share, ~/.cache, ~/.local/state);
+// on Windows all of them in %APPDATA%\Vaulmoor. "" when there is no such
+// folder; one line on standard error says so, once.
 std::string UserFilePath(UserFile kind, const std::string& name);
 
 // ---- Replacing a file ---------------------------------------------------------
 // Writes bytes to path + ".tmp", flushes it to the disk, renames it over path and
-// flushes the folder, so that a crash or a power cut leaves the old file or the
-// new one, whole. False with the reason in *problem (the temporary file removed).
+// flushes the folder (Windows: renames it through to the disk), so that a crash
+// or a power cut leaves the old file or the new one, whole. False with the reason
+// in *problem (the temporary file removed).
 bool ReplaceFile(const std::string& path, const std::string& bytes, std::string* problem);
 
 // ---- The rules above, one by one ------------------------------------------------
@@ -59,16 +61,5 @@ int FindInFolders(const std::string& name, const std::vector<std::string>& folde
 enum class DesignedFolder { Working, Program };
 std::vector<std::string> SearchOrder(DesignedFolder designed, const std::string& programDirectory,
                                      const std::string& shareDirectory);
-
-// A base folder of the XDG base directory rules, ending in '/': the variable's
-// value when it is an absolute path (an unset, empty or relative one is ignored),
-// else home + "/" + fallback. "" with the reason in *problem when home is
-// needed and is not an absolute path.
-std::string XdgBaseFolder(const char* variable, const char* value, const char* home,
-                          const char* fallback, std::string* problem);
-
-// Makes the folder and any missing parents (new ones readable by the user
-// only) and checks that it can be written to. False with the reason.
-bool MakeWritableFolder(const std::string& folder, std::string* problem);
 
 }  // namespace platform

@@ -1,11 +1,8 @@
-// Glyph source for the text renderer: IPAGothic through fontconfig and FreeType,
-// the Shinonome 12-pixel bitmap fonts among the game's files for kanji, kana and
-// ASCII at size 12.
+// Glyph source for the text renderer: IPAGothic through FreeType, the Shinonome
+// 12-pixel bitmap fonts among the game's files for kanji, kana and ASCII at size 12.
 #include "platform/font.h"
 
-#include <fontconfig/fontconfig.h>
 #include <ft2build.h>
-#include <iconv.h>
 
 #include <cstdio>
 #include <cstring>
@@ -15,6 +12,7 @@
 #include FT_TRUETYPE_TABLES_H
 
 #include "platform/files.h"
+#include "platform/font_files.h"
 
 namespace platform {
 
@@ -36,46 +34,17 @@ struct FontSet {
   FT_Face kanji = nullptr;  // shnmk12: JIS X 0208 codes
   FT_Face ascii = nullptr;  // shnm6x12a: Unicode (ISO 8859-1)
   FT_Face kana = nullptr;   // shnm6x12r: JIS X 0201 codes (half-width kana, yen sign)
-  iconv_t toCp932 = reinterpret_cast<iconv_t>(-1);
+  bool cp932 = false;       // the converter to CP932 is open
   std::unordered_map<uint64_t, GlyphBitmap> glyphs;
 };
 
 FontSet Fonts;
 
-// The file of the IPAGothic face, or an empty string when fontconfig has no such family
-// (fontconfig always answers with its best match, so the family is checked).
-std::string FindGothicFile() {
-  std::string file;
-  if (!FcInit()) return file;
-  FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(GOTHIC_FAMILY));
-  FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
-  FcDefaultSubstitute(pattern);
-  FcResult result = FcResultNoMatch;
-  FcPattern* match = FcFontMatch(nullptr, pattern, &result);
-  if (match != nullptr) {
-    bool isGothic = false;
-    FcChar8* family = nullptr;
-    for (int i = 0; FcPatternGetString(match, FC_FAMILY, i, &family) == FcResultMatch; ++i) {
-      if (std::strcmp(reinterpret_cast<const char*>(family), GOTHIC_FAMILY) == 0) isGothic = true;
-    }
-    FcChar8* path = nullptr;
-    if (isGothic && FcPatternGetString(match, FC_FILE, 0, &path) == FcResultMatch) {
-      file = reinterpret_cast<const char*>(path);
-    }
-    FcPatternDestroy(match);
-  }
-  FcPatternDestroy(pattern);
-  FcFini();  // the path is all that is needed; fontconfig's caches go now
-  return file;
-}
-
 bool LoadGothic() {
-  std::string file = FindGothicFile();
-  if (file.empty() || FT_New_Face(Fonts.library, file.c_str(), 0, &Fonts.gothic) != 0) {
-    std::fprintf(stderr,
-                 "vaulmoor: the font %s was not found; install the Debian package "
-                 "fonts-ipafont-gothic\n",
-                 GOTHIC_FAMILY);
+  const FontFile file = GothicFontFile();
+  if (file.path.empty() || FT_New_Face(Fonts.library, file.path.c_str(), 0, &Fonts.gothic) != 0) {
+    std::fprintf(stderr, "vaulmoor: the font %s was not found; %s\n", GOTHIC_FAMILY,
+                 file.remedy.c_str());
     Fonts.gothic = nullptr;
     return false;
   }
@@ -150,43 +119,13 @@ uint32_t ShiftJisToJis(uint8_t lead, uint8_t trail) {
   return row << 8 | (trail - 0x40 + 0x21 - (trail >= 0x80 ? 1 : 0));
 }
 
-// The character's bytes in CP932 (one or two), or 0 bytes when it has none.
-int32_t ToCp932(uint32_t codePoint, uint8_t out[2]) {
-  char utf8[4];
-  size_t length = 0;
-  if (codePoint < 0x800) {
-    utf8[0] = static_cast<char>(0xC0 | codePoint >> 6);
-    utf8[1] = static_cast<char>(0x80 | (codePoint & 0x3F));
-    length = 2;
-  } else if (codePoint < 0x10000) {
-    utf8[0] = static_cast<char>(0xE0 | codePoint >> 12);
-    utf8[1] = static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F));
-    utf8[2] = static_cast<char>(0x80 | (codePoint & 0x3F));
-    length = 3;
-  } else {
-    return 0;  // CP932 has nothing beyond the basic plane
-  }
-  char* in = utf8;
-  char buffer[4];
-  char* outPointer = buffer;
-  size_t outLeft = sizeof buffer;
-  iconv(Fonts.toCp932, nullptr, nullptr, nullptr, nullptr);
-  if (iconv(Fonts.toCp932, &in, &length, &outPointer, &outLeft) == static_cast<size_t>(-1)) {
-    return 0;
-  }
-  int32_t count = static_cast<int32_t>(sizeof buffer - outLeft);
-  if (count < 1 || count > 2) return 0;
-  std::memcpy(out, buffer, static_cast<size_t>(count));
-  return count;
-}
-
 // The 12-pixel bitmap glyph: ASCII from the 6x12 font, other single-byte CP932
 // characters (half-width kana) from its JIS X 0201 sibling, double-byte ones from
 // the kanji font by JIS code.
 bool RenderBitmapGlyph(uint32_t codePoint, GlyphBitmap& glyph) {
   int32_t ascent = FontAscent(BITMAP_FONT_SIZE);
   if (codePoint < 0x80) return RenderFrom(Fonts.ascii, codePoint, ascent, glyph);
-  if (Fonts.toCp932 == reinterpret_cast<iconv_t>(-1)) return false;
+  if (!Fonts.cp932) return false;
   uint8_t bytes[2];
   switch (ToCp932(codePoint, bytes)) {
     case 1:
@@ -226,8 +165,8 @@ bool LoadFonts() {
   LoadBitmapFont("shnmk12.pcf", Fonts.kanji);
   LoadBitmapFont("shnm6x12a.pcf", Fonts.ascii);
   LoadBitmapFont("shnm6x12r.pcf", Fonts.kana);
-  Fonts.toCp932 = iconv_open("CP932", "UTF-8");
-  if (Fonts.toCp932 == reinterpret_cast<iconv_t>(-1)) {
+  Fonts.cp932 = OpenCp932Converter();
+  if (!Fonts.cp932) {
     std::fprintf(stderr, "vaulmoor: no CP932 converter; 12-pixel kanji fall back to %s\n",
                  GOTHIC_FAMILY);
   }
@@ -237,7 +176,7 @@ bool LoadFonts() {
 
 void UnloadFonts() {
   Fonts.glyphs.clear();
-  if (Fonts.toCp932 != reinterpret_cast<iconv_t>(-1)) iconv_close(Fonts.toCp932);
+  if (Fonts.cp932) CloseCp932Converter();
   ReleaseFace(Fonts.kanji);
   ReleaseFace(Fonts.ascii);
   ReleaseFace(Fonts.kana);

@@ -8,7 +8,6 @@
 
 #include <atomic>
 #include <cstdio>
-#include <deque>
 #include <string_view>
 
 #include "platform/platform.h"
@@ -18,7 +17,6 @@ namespace platform {
 
 namespace {
 
-constexpr size_t kLogLimit = 1000;
 constexpr uint32_t kScratchFrames = 1024;
 constexpr std::string_view kOpenStart = "open \"";
 constexpr std::string_view kOpenEnd = "\" type sequencer alias midi";
@@ -28,7 +26,6 @@ constexpr const char* kSoundfonts[] = {"/usr/share/sounds/sf2/TimGM6mb.sf2",
 
 enum class SequencerMode { Closed, Stopped, Playing };
 
-std::deque<std::string> CommandLog;
 fluid_settings_t* Settings = nullptr;
 fluid_synth_t* Synth = nullptr;
 fluid_player_t* Player = nullptr;
@@ -170,11 +167,6 @@ uint32_t Status(char* returnString, uint32_t returnLength) {
   return 0;
 }
 
-void Remember(std::string_view command) {
-  CommandLog.emplace_back(command);
-  if (CommandLog.size() > kLogLimit) CommandLog.pop_front();
-}
-
 }  // namespace
 
 uint32_t mciSendStringA(const char* command, char* returnString, uint32_t returnLength,
@@ -182,7 +174,7 @@ uint32_t mciSendStringA(const char* command, char* returnString, uint32_t return
   if (returnString != nullptr && returnLength > 0) returnString[0] = '\0';
   if (command == nullptr) return MCIERR_UNRECOGNIZED_COMMAND;
   std::string_view text(command);
-  Remember(text);
+  RememberMciCommand(text);
   if (text.size() > kOpenStart.size() + kOpenEnd.size() && text.starts_with(kOpenStart) &&
       text.ends_with(kOpenEnd)) {
     std::string_view path =
@@ -200,14 +192,6 @@ uint32_t mciSendStringA(const char* command, char* returnString, uint32_t return
   if (text == "status midi mode") return Status(returnString, returnLength);
   DeletePlayer();
   return 0;
-}
-
-std::vector<std::string> MciCommandLog() {
-  return {CommandLog.begin(), CommandLog.end()};
-}
-
-void ClearMciCommandLog() {
-  CommandLog.clear();
 }
 
 }  // namespace platform

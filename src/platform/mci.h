@@ -1,9 +1,11 @@
 // The MCI command-string service in place of winmm's mciSendStringA: a MIDI
-// sequencer under the alias midi, played by FluidSynth into the sound output.
+// sequencer under the alias midi, played by FluidSynth into the sound output
+// (on Windows, the system's own MCI sequencer).
 #pragma once
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace platform {
@@ -28,5 +30,7 @@ uint32_t mciSendStringA(const char* command, char* returnString, uint32_t return
 // The commands received so far, oldest first (the most recent 1000).
 std::vector<std::string> MciCommandLog();
 void ClearMciCommandLog();
+// Adds a command to the log (the sequencer does, for every command it is given).
+void RememberMciCommand(std::string_view command);
 
 }  // namespace platform

@@ -2,6 +2,7 @@
 #include <SDL.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "platform/core_internal.h"
 
@@ -41,6 +42,12 @@ void Shutdown() {
   DestroyMainWindow();
   core::CloseJoysticks();
   if (!CurrentOptions.headless) SDL_Quit();
+}
+
+void FailStartup(const char* text) {
+  MessageBoxA(text, "error");
+  Shutdown();
+  std::exit(EXIT_STARTUP_FAILED);
 }
 
 }  // namespace platform

@@ -6,7 +6,6 @@
 // window is resized by another client and after Alt+Enter back.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <functional>
@@ -17,12 +16,12 @@
 
 #include "app/shell.h"
 #include "support/run_folder.h"
+#include "support/screen_picture.h"
 #include "support/virtual_screen.h"
 
 namespace {
 
 constexpr int SCREEN_WIDTH = 1920, SCREEN_HEIGHT = 1080;
-constexpr int PICTURE_WIDTH = 320, PICTURE_HEIGHT = 240;
 // The size the window is given from the outside while it is a window.
 constexpr int RESIZED_WIDTH = 1000, RESIZED_HEIGHT = 500;
 // The size of the program's own screenshot file: a 320x240 8-bit bitmap.
@@ -30,63 +29,10 @@ constexpr size_t SCREENSHOT_BYTES = 77878;
 // How long a step may take to show, on a slow and busy machine.
 constexpr double STEP_SECONDS = 60;
 
-struct Area {
-  int x = 0, y = 0, width = 0, height = 0;
-  bool operator==(const Area&) const = default;
-  std::string Geometry() const {
-    return std::to_string(width) + "x" + std::to_string(height) + "+" + std::to_string(x) + "+" +
-           std::to_string(y);
-  }
-};
-
-std::ostream& operator<<(std::ostream& out, const Area& area) {
-  return out << area.Geometry();
-}
-
-// Where the picture belongs in a window's area: the largest whole scale that
-// fits, centred.
-Area PictureArea(const Area& window) {
-  int scale = std::min(window.width / PICTURE_WIDTH, window.height / PICTURE_HEIGHT);
-  return {window.x + (window.width - PICTURE_WIDTH * scale) / 2,
-          window.y + (window.height - PICTURE_HEIGHT * scale) / 2, PICTURE_WIDTH * scale,
-          PICTURE_HEIGHT * scale};
-}
-
-// What a program run in folder prints on standard output, then standard error.
-std::string Output(const std::string& folder, const std::string& program,
-                   const std::vector<std::string>& args) {
-  const testsupport::RunResult run =
-      testsupport::RunCommand(folder, program, args, {}, folder + "tool-");
-  return run.out + run.err;
-}
-
-// The smallest area of a step's screenshot, within the given area, that holds
-// every pixel that is not black; in screen coordinates.
-Area NonBlackArea(const std::string& folder, const std::string& step, const Area& within) {
-  std::istringstream box(
-      Output(folder, "convert",
-             {step + ".ppm", "-crop", within.Geometry(), "+repage", "-fill", "white", "+opaque",
-              "black", "-bordercolor", "black", "-border", "1", "-format", "%@", "info:"}));
-  Area area;
-  char x, plus1, plus2;
-  box >> area.width >> x >> area.height >> plus1 >> area.x >> plus2 >> area.y;
-  // The black border of one pixel keeps the trimmed colour black.
-  area.x += within.x - 1;
-  area.y += within.y - 1;
-  return area;
-}
-
-// The number of picture pixels that differ between the screenshot's picture area,
-// brought back to one pixel per picture pixel, and the program's own screenshot.
-std::string DifferentPixels(const std::string& folder, const std::string& step,
-                            const Area& picture) {
-  const std::string sampled = step + "_picture.png";
-  Output(folder, "convert",
-         {step + ".ppm", "-crop", picture.Geometry(), "+repage", "-sample",
-          std::to_string(PICTURE_WIDTH) + "x" + std::to_string(PICTURE_HEIGHT) + "!", sampled});
-  std::string count = Output(folder, "compare", {"-metric", "AE", sampled, "scr0000.bmp", "null:"});
-  return count.substr(0, count.find_first_of("\r\n"));
-}
+using testsupport::Area;
+using testsupport::DifferentPixels;
+using testsupport::NonBlackArea;
+using testsupport::PictureArea;
 
 struct WindowManager {
   const char* name;
@@ -121,10 +67,10 @@ class XFullScreen : public testing::TestWithParam<WindowManager> {
     return static_cast<bool>(std::istringstream(text) >> *value);
   }
 
-  // Whether the screen, taken into <step>.ppm, shows the whole picture in the window's area:
+  // Whether the screen, taken into <step>.png, shows the whole picture in the window's area:
   // nothing but black outside the picture area, and the picture pixel for pixel.
   bool ShowsThePicture(const std::string& step, const Area& window) const {
-    screen_->Run(folder_, "import", {"-window", "root", step + ".ppm"}, folder_ + "import-");
+    screen_->Run(folder_, "import", {"-window", "root", step + ".png"}, folder_ + "import-");
     const Area picture = PictureArea(window);
     return NonBlackArea(folder_, step, window) == picture &&
            DifferentPixels(folder_, step, picture) == "0";

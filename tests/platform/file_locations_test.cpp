@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/files.h"
+#include "platform/xdg_folders.h"
 #include "support/test_temp.h"
 
 namespace {

@@ -18,6 +18,7 @@
 #include "gfx/bitmap_file.h"
 #include "lang/language.h"
 #include "support/test_temp.h"
+#include "support/tested_program.h"
 
 namespace testsupport {
 namespace {
@@ -104,12 +105,18 @@ std::string FixtureStageText() {
 std::string MakeRunFolder(const std::string& name, const Fixtures& fixtures) {
   // One parent per build and test, so that builds and tests running side by side
   // never share a folder.
-  std::string build = std::to_string(std::hash<std::string>{}(VAULMOOR_PROGRAM_PATH));
+  const TestedProgram& program = Tested();
+  std::string build = std::to_string(std::hash<std::string>{}(program.path));
   fs::path folder =
       fs::path(testing::TempDir()) / ("vaulmoor_runs_" + build) / TestFileName() / name;
   fs::remove_all(folder);
   fs::create_directories(folder / "data");
-  fs::copy_file(VAULMOOR_PROGRAM_PATH, folder / "vaulmoor");
+  fs::copy_file(program.path, folder / program.fileName);
+  for (const std::string& companion : program.companions) {
+    fs::create_directories((folder / companion).parent_path());
+    fs::copy(fs::path(program.path).parent_path() / companion, folder / companion,
+             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+  }
   std::string base = folder.string() + "/";
 
   uint8_t palette[256][3];
@@ -136,8 +143,8 @@ std::string MakeRunFolder(const std::string& name, const Fixtures& fixtures) {
     std::ofstream(base + "data/stage.dat")
         << (fixtures.stageText.empty() ? FixtureStageText() : fixtures.stageText);
   if (fixtures.fonts)
-    fs::copy(fs::path(VAULMOOR_PROGRAM_PATH).parent_path() / "data/fonts", folder / "data/fonts",
-             fs::copy_options::recursive);
+    fs::copy(fs::path(program.path).parent_path() / "data/fonts", folder / "data/fonts",
+             fs::copy_options::recursive | fs::copy_options::overwrite_existing);
   return base;
 }
 
@@ -164,7 +171,14 @@ std::string MakeRunFolderForTest(const Fixtures& fixtures) {
 
 RunResult RunProgram(const std::string& folder, const std::vector<std::string>& args,
                      const std::vector<std::string>& environment) {
-  return RunCommand(folder, "./vaulmoor", args, environment, folder);
+  const TestedProgram& program = Tested();
+  std::vector<std::string> settings = program.environment;
+  settings.insert(settings.end(), environment.begin(), environment.end());
+  if (program.launcher.empty())
+    return RunCommand(folder, "./" + program.fileName, args, settings, folder);
+  std::vector<std::string> launched = {program.fileName};
+  launched.insert(launched.end(), args.begin(), args.end());
+  return RunCommand(folder, program.launcher, launched, settings, folder);
 }
 
 std::string CommandLine(const std::string& folder, const std::string& program,

@@ -26,8 +26,8 @@ void FixturePalette(uint8_t rgb[256][3]);
 std::string FixtureStageText();
 
 // Creates (or empties) the folder <name> in the running test's own folder (one per
-// build) of the test temporary directory, with a copy of the program and the
-// fixtures; returns its path with a trailing '/'.
+// build) of the test temporary directory, with a copy of the program (and of the
+// files that go with it) and the fixtures; returns its path with a trailing '/'.
 std::string MakeRunFolder(const std::string& name, const Fixtures& fixtures = {});
 // A run folder with the game's own files instead of fixtures: pal.bmp, the nine
 // pictures (and each language's own) and the six sounds copied from the source
@@ -51,8 +51,8 @@ constexpr const char* DESIGNED_LOCALE = "LANG=ja_JP.UTF-8";
 RunResult RunHeadless(const std::string& folder, const std::string& script,
                       const std::vector<std::string>& extraArgs = {});
 // Runs the folder's program with exactly the given arguments (nothing added) and
-// environment settings (NAME=VALUE); LC_ALL, LC_MESSAGES and LANG are unset unless
-// the settings give them.
+// environment settings (NAME=VALUE), through its launcher when it has one;
+// LC_ALL, LC_MESSAGES and LANG are unset unless the settings give them.
 RunResult RunProgram(const std::string& folder, const std::vector<std::string>& args,
                      const std::vector<std::string>& environment = {});
 // Runs a program (a path, or a name looked up in PATH) in folder as the working
