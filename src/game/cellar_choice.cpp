@@ -19,29 +19,31 @@ constexpr int32_t CHOICE_GAP = 10;  // between CONTINUE and the number
 
 bool Chosen = false;
 int32_t Choice = 0;
+// The cellars the player may start, found at the first step: the save and the records do
+// not change while the title shows, and the title redraws every frame.
+std::vector<int32_t> Startable;
 
 // Every cellar cleared before (kept in the records, or passed on the way to the saved one)
 // and the saved one itself, in order.
-std::vector<int32_t> StartableCellars() {
-  const int32_t saved = ReadSaveFile(SaveFilePath().c_str());
-  std::vector<int32_t> cellars;
+void FindStartableCellars(int32_t saved) {
   for (int32_t s = 0; s < STAGE_COUNT; ++s) {
-    if (s <= saved || Records[s].Exists()) cellars.push_back(s);
+    if (s <= saved || Records[s].Exists()) Startable.push_back(s);
   }
-  return cellars;
 }
 
 }  // namespace
 
 void StepChosenCellar(int32_t step) {
-  const std::vector<int32_t> cellars = StartableCellars();
-  if (!Chosen) Choice = ReadSaveFile(SaveFilePath().c_str());
-  Chosen = true;
+  if (!Chosen) {
+    Choice = ReadSaveFile(SaveFilePath().c_str());
+    FindStartableCellars(Choice);
+    Chosen = true;
+  }
   size_t at = 0;
-  while (at + 1 < cellars.size() && cellars[at] < Choice) ++at;
+  while (at + 1 < Startable.size() && Startable[at] < Choice) ++at;
   if (step < 0 && at > 0) --at;
-  if (step > 0 && at + 1 < cellars.size()) ++at;
-  Choice = cellars[at];
+  if (step > 0 && at + 1 < Startable.size()) ++at;
+  Choice = Startable[at];
 }
 
 bool CellarChosen() {
@@ -54,11 +56,10 @@ int32_t ChosenCellar() {
 
 void DrawChosenCellar() {
   if (!Chosen) return;
-  const std::vector<int32_t> cellars = StartableCellars();
   const char* label = lang::Translate("CONTINUE");
   const int32_t left = MENU_TEXT_LEFT + gfx::TextWidth(16, label) + CHOICE_GAP;
-  gfx::PrintText(left, CONTINUE_Y, "%s %d %s", Choice > cellars.front() ? "←" : "　", Choice + 1,
-                 Choice < cellars.back() ? "→" : "　");
+  gfx::PrintText(left, CONTINUE_Y, "%s %d %s", Choice > Startable.front() ? "←" : "　", Choice + 1,
+                 Choice < Startable.back() ? "→" : "　");
 }
 
 }  // namespace game
