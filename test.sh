@@ -20,6 +20,13 @@ esac
 jobs=$(nproc)
 
 $quick || scripts/deps.sh test
+# ccache keeps what the compilers made between runs, outside the clone: a fresh
+# clone (as CI makes) then builds mostly from it. Paths are taken relative to the
+# clone and its folder is left out of the key, so clones in any folder share it.
+if command -v ccache >/dev/null; then
+  export CMAKE_C_COMPILER_LAUNCHER=ccache CMAKE_CXX_COMPILER_LAUNCHER=ccache
+  export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1
+fi
 # A configured tree configures itself again when its CMake files change.
 if ! $quick || [[ ! -f build/CMakeCache.txt ]]; then
   cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

@@ -2,7 +2,8 @@
 # Installs the Debian packages that are missing: "deps.sh play" for building and
 # playing, "deps.sh windows" for that plus the cross build of the Windows program
 # (scripts/windows.sh), "deps.sh test" for all of that plus everything the tests
-# need, Wine for the Windows program's tests among them.
+# need, Wine for the Windows program's tests among them, and ccache, which keeps
+# compiled objects between test runs.
 set -euo pipefail
 
 play_packages=(cmake g++ make pkg-config libsdl2-dev libx11-dev libfreetype-dev libfontconfig-dev
@@ -13,7 +14,7 @@ windows_packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils
   mingw-w64-x86-64-dev dpkg-dev icoutils)
 test_packages=(googletest libgtest-dev libbenchmark-dev xvfb xauth imagemagick openbox xdotool
   x11-utils clang libclang-rt-14-dev desktop-file-utils appstream dpkg-dev file strace i18nspector
-  lintian wine wine64)
+  lintian wine wine64 ccache)
 
 wanted=("${play_packages[@]}")
 case "${1:-play}" in
