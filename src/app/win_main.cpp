@@ -77,7 +77,7 @@ int WinMain(int argc, char** argv) {
   }
   if (StartOptions.records) return ListRecords();
   if (StartOptions.replay) {
-    if (std::string why; !game::PlanReplay(StartOptions.replay, &why)) {
+    if (std::string why; !game::PlanReplay(game::LiveReplay, StartOptions.replay, &why)) {
       std::fprintf(stderr, "vaulmoor: %s\n", why.c_str());
       return EXIT_STARTUP_FAILED;
     }

@@ -80,11 +80,11 @@ const char* StateLine(int32_t ripeness) {
   }
 }
 
-void DrawPiece(int32_t left, int32_t top, int32_t piece) {
-  if (piece < CELL_CHEESE_FIRST) {
-    DrawSnowman(left, top, piece);
+void DrawPiece(int32_t left, int32_t top, const Position& p) {
+  if (p.pushedPiece < CELL_CHEESE_FIRST) {
+    DrawSnowman(left, top, p.pushedPiece);
   } else {
-    DrawCheese(left, top, CheeseSlots[piece - CELL_CHEESE_FIRST].catalogueIndex);
+    DrawCheese(left, top, p.cheeseSlots[p.pushedPiece - CELL_CHEESE_FIRST].catalogueIndex);
   }
 }
 
@@ -110,13 +110,13 @@ int32_t SidePanelHeadingSize(const char* heading) {
   return gfx::TextWidth(PRINT_SIZE, heading) <= CAVE_PLATE_WIDTH ? PRINT_SIZE : SMALLER_SIZE;
 }
 
-void DrawCell(int32_t x, int32_t y) {
-  int32_t left = CellLeft(x), top = CellTop(y), v = Board[x][y];
-  bool chilled = ColdMap[x][y] == 1;
+void DrawCell(int32_t x, int32_t y, const Position& p) {
+  int32_t left = CellLeft(x), top = CellTop(y), v = p.board[x][y];
+  bool chilled = p.coldMap[x][y] == 1;
   if (v >= CELL_CHEESE_FIRST) {
     DrawTile(left, top, CELL_CHEESE_FLOOR);
     if (chilled) DrawFrost(left, top);
-    DrawCheese(left, top, CheeseSlots[v - CELL_CHEESE_FIRST].catalogueIndex);
+    DrawCheese(left, top, p.cheeseSlots[v - CELL_CHEESE_FIRST].catalogueIndex);
     return;
   }
   DrawTile(left, top, v);
@@ -125,34 +125,39 @@ void DrawCell(int32_t x, int32_t y) {
   if (snowman) DrawSnowman(left, top, v);
 }
 
-void DrawBoard() {
+void DrawBoard(const Position& p) {
   for (int32_t y = 0; y < BOARD_SIZE; ++y) {
-    for (int32_t x = 0; x < BOARD_SIZE - 1; ++x) DrawCell(x, y);
+    for (int32_t x = 0; x < BOARD_SIZE - 1; ++x) DrawCell(x, y, p);
   }
 }
 
-void DrawPlayer(int32_t x, int32_t y, double t) {
+PlayerPose LivePose() {
+  return PlayerPose{WalkFrame, GameState == SCENE_MOVE};
+}
+
+void DrawPlayer(int32_t x, int32_t y, double t, const Position& p, PlayerPose pose) {
+  const int32_t facing = p.facing;
   int32_t offset = static_cast<int32_t>(SPRITE_CELL * t);
-  int32_t sx = CellLeft(x) + offset * StepDX[Facing];
-  int32_t sy = CellTop(y) + offset * StepDY[Facing];
-  if (GameState == SCENE_MOVE && MoveResult == MOVE_PUSH) {
-    DrawPiece(sx + SPRITE_CELL * StepDX[Facing], sy + SPRITE_CELL * StepDY[Facing], PushedPiece);
+  int32_t sx = CellLeft(x) + offset * StepDX[facing];
+  int32_t sy = CellTop(y) + offset * StepDY[facing];
+  if (pose.moving && p.moveResult == MOVE_PUSH) {
+    DrawPiece(sx + SPRITE_CELL * StepDX[facing], sy + SPRITE_CELL * StepDY[facing], p);
   }
-  gfx::BlitKeyed(sx, sy - SPRITE_CELL, SLOT_FIGURES, 36 + 32 * WalkFrame, 48 * Facing,
-                 60 + 32 * WalkFrame, 48 * Facing + 48);
+  gfx::BlitKeyed(sx, sy - SPRITE_CELL, SLOT_FIGURES, 36 + 32 * pose.walkFrame, 48 * facing,
+                 60 + 32 * pose.walkFrame, 48 * facing + 48);
 }
 
-void DrawFallingPiece(int32_t x, int32_t y, double f) {
+void DrawFallingPiece(int32_t x, int32_t y, double f, const Position& p) {
   int32_t offset = static_cast<int32_t>(SPRITE_CELL * f);
   int32_t left = CellLeft(x), top = CellTop(y) + offset;
-  if (PushedPiece < CELL_CHEESE_FIRST) {
-    int32_t v = PushedPiece;
+  if (p.pushedPiece < CELL_CHEESE_FIRST) {
+    int32_t v = p.pushedPiece;
     gfx::BlitKeyed(left, top, SLOT_TILES, SPRITE_CELL * (v - 4), 99, SPRITE_CELL * (v - 3),
                    121 - offset);
     return;
   }
   // The middle 20 columns and top 22 rows of the cheese, shortened as it sinks.
-  int32_t i = CheeseSlots[PushedPiece - CELL_CHEESE_FIRST].catalogueIndex;
+  int32_t i = p.cheeseSlots[p.pushedPiece - CELL_CHEESE_FIRST].catalogueIndex;
   int32_t sx = SPRITE_CELL * (i % 7), sy = SPRITE_CELL + SPRITE_CELL * (i / 7);
   gfx::BlitKeyed(left + 2, top, SLOT_TILES, sx + 2, sy, sx + 22, sy + 22 - offset);
 }
@@ -162,26 +167,26 @@ void DrawCustomerWindow(int32_t face) {
   gfx::BlitKeyed(90, 100, SLOT_FIGURES, 128 + 32 * face, 48, 160 + 32 * face, 96);
 }
 
-void DrawSidePanel() {
+void DrawSidePanel(const Position& p, int32_t stage) {
   gfx::BlitOpaque(240, 0, SLOT_PANELS, 0, 0, 80, 240);
   char heading[64];
   // TRANSLATORS: the side panel's heading with the stage number 1 to 32 ("CAVE" is the
   // Japanese game's own word): 66 pixels, in letters 16 pixels high, or 14 when too wide.
-  std::snprintf(heading, sizeof heading, lang::Translate("CAVE  %2d"), StageNumber + 1);
+  std::snprintf(heading, sizeof heading, lang::Translate("CAVE  %2d"), stage + 1);
   DrawPlateHeading(heading);
-  gfx::BlitOpaque(240 + DayMarkerX[DayOfWeek], DayMarkerY[DayOfWeek], SLOT_PANELS, 80, 100, 89,
+  gfx::BlitOpaque(240 + DayMarkerX[p.dayOfWeek], DayMarkerY[p.dayOfWeek], SLOT_PANELS, 80, 100, 89,
                   109);
-  for (int32_t k = 0; k < CheeseCount; ++k) {
-    const CheeseSlot& slot = CheeseSlots[k];
+  for (int32_t k = 0; k < p.cheeseCount; ++k) {
+    const CheeseSlot& slot = p.cheeseSlots[k];
     if (slot.week == WEEK_NONE) continue;  // delivered: the row stays empty
     DrawCheese(243, 90 + 28 * k, slot.catalogueIndex);
     int32_t ripeness = ClassifyCheese(slot.week, *slot.info);
     int32_t iconLeft = 90 + 14 * ripeness;  // icons in class order: rotten, unripe, good, over-ripe
     gfx::BlitOpaque(300, 95 + 28 * k, SLOT_PANELS, iconLeft, 100, iconLeft + 14, 114);
     if (ripeness == RIPENESS_UNRIPE || ripeness == RIPENESS_GOOD)
-      gfx::PrintText(272, 94 + 28 * k, "%3d", DaysLeft(slot.week, *slot.info, DayOfWeek));
+      gfx::PrintText(272, 94 + 28 * k, "%3d", DaysLeft(slot.week, *slot.info, p.dayOfWeek));
   }
-  gfx::PrintText(278, 211, ": %d", CheesesToDeliver);
+  gfx::PrintText(278, 211, ": %d", p.cheesesToDeliver);
 }
 
 int32_t FormatCheeseInfo(int32_t week, const CheeseInfo& info, InfoLine lines[INFO_LINE_COUNT]) {

@@ -4,19 +4,35 @@
 #include <cstdint>
 
 #include "game/data_model.h"
+#include "game/scene_state.h"
 
 namespace game {
 
-void DrawCell(int32_t x, int32_t y);
+// The board and the side panel show any position, the live one unless told otherwise.
+
+// Cell (x, y) of p's board.
+void DrawCell(int32_t x, int32_t y, const Position& p = LivePosition);
 // Columns 0..9 of every row; column 10 is drawn once per stage by StartStage.
-void DrawBoard();
-// The player at cell (x, y) walked t of a cell towards Facing, with the pushed piece
-// ahead of it while the move scene animates a push.
-void DrawPlayer(int32_t x, int32_t y, double t);
-// PushedPiece sunk f of a cell into the hole at (x, y).
-void DrawFallingPiece(int32_t x, int32_t y, double f);
+void DrawBoard(const Position& p = LivePosition);
+
+// How the player stands: its walk frame (-1, 0 standing, 1), and whether a move is being
+// walked, which shows the piece of a push ahead of the player.
+struct PlayerPose {
+  int32_t walkFrame;
+  bool moving;
+};
+// The live pose: WalkFrame, moving while the move scene runs.
+PlayerPose LivePose();
+
+// p's player at cell (x, y) walked t of a cell towards its facing, with the pushed piece
+// ahead of it while a push is walked.
+void DrawPlayer(int32_t x, int32_t y, double t, const Position& p = LivePosition,
+                PlayerPose pose = LivePose());
+// p's pushed piece sunk f of a cell into the hole at (x, y).
+void DrawFallingPiece(int32_t x, int32_t y, double f, const Position& p = LivePosition);
 void DrawCustomerWindow(int32_t face);
-void DrawSidePanel();
+// The side panel of p as stage (an index) of the stage set.
+void DrawSidePanel(const Position& p = LivePosition, int32_t stage = StageNumber);
 
 // One line of the cheese information panel: its top and its text, in the chosen language.
 struct InfoLine {

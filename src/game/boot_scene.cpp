@@ -26,7 +26,7 @@ void BootScene() {
   PlayLogoSequence();
   MenuCursor = 0;
   std::string problem;
-  if (Replaying() && !StartReplay(&problem)) platform::FailStartup(problem.c_str());
+  if (Replaying(LiveReplay) && !StartReplay(&problem)) platform::FailStartup(problem.c_str());
 }
 
 }  // namespace game

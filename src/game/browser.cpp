@@ -16,12 +16,12 @@ namespace {
 // The play scene opens the browser only when some slot is listed.
 void StepSelection(int32_t step) {
   do {
-    MenuCursor = (MenuCursor + step + CheeseCount) % CheeseCount;
-  } while (CheeseSlots[MenuCursor].week == WEEK_NONE);
+    SelectedSlot = (SelectedSlot + step + CheeseCount) % CheeseCount;
+  } while (CheeseSlots[SelectedSlot].week == WEEK_NONE);
 }
 
 void ShowCheeseInfo() {
-  const CheeseSlot& slot = CheeseSlots[MenuCursor];
+  const CheeseSlot& slot = CheeseSlots[SelectedSlot];
   DrawCheeseInfo(slot.week, *slot.info);
   DrawSidePanel();
   gfx::PresentFrame(0, 0);
@@ -31,13 +31,15 @@ void ShowCheeseInfo() {
   WaitUntilSpaceDown();
   WaitWhileSpaceDown();
   GameState = SCENE_PLAY;
-  MenuCursor = 0;
+  // Play always comes back idle, and the browser opens on the first listed slot again.
+  MovePhase = MOVE_PHASE_IDLE;
+  SelectedSlot = 0;
 }
 
 }  // namespace
 
 void BrowseScene() {
-  if (CheeseSlots[MenuCursor].week == WEEK_NONE) StepSelection(+1);
+  if (CheeseSlots[SelectedSlot].week == WEEK_NONE) StepSelection(+1);
   if (input::IsDirectionHeld(input::DIR_DOWN) && SceneTimer <= 0) {
     StepSelection(+1);
     SceneTimer = 0.2;
@@ -51,7 +53,7 @@ void BrowseScene() {
     return;
   }
   DrawSidePanel();
-  gfx::BlitKeyed(242, 89 + 28 * MenuCursor, 3, 112, 200, 138, 226);
+  gfx::BlitKeyed(242, 89 + 28 * SelectedSlot, 3, 112, 200, 138, 226);
   gfx::PresentFrame(0, 0);
   if (SceneTimer > 0) SceneTimer -= shared::FrameStep;
 }

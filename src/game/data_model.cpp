@@ -14,11 +14,12 @@ const int32_t DayMarkerY[7] = {51, 51, 51, 51, 74, 74, 74};
 int32_t GameState = SCENE_BOOT;
 double SceneTimer = 0.0;
 int32_t MenuCursor = 0;
+int32_t SelectedSlot = 0;
 int32_t StageNumber = 0;
 
 constinit Position LivePosition{};
 int32_t WalkFrame = 0;
-int32_t& MovePhase = MenuCursor;
+int32_t MovePhase = MOVE_PHASE_IDLE;
 int32_t IntroShown = 0;
 double CollapseOffsets[12][12];
 

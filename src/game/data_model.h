@@ -125,8 +125,8 @@ inline constexpr int32_t& Facing = LivePosition.facing;
 inline constexpr int32_t& DayOfWeek = LivePosition.dayOfWeek;
 inline constexpr int32_t& MoveResult = LivePosition.moveResult;
 inline constexpr int32_t& PushedPiece = LivePosition.pushedPiece;
-extern int32_t WalkFrame;   // -1, 0 (standing) or 1: the walk animation, not the rules'
-extern int32_t& MovePhase;  // the same integer as MenuCursor
+extern int32_t WalkFrame;  // -1, 0 (standing) or 1: the walk animation, not the rules'
+extern int32_t MovePhase;  // MOVE_PHASE_IDLE, MOVE_PHASE_ANIMATING or MOVE_PHASE_FINISHED
 extern int32_t IntroShown;
 extern double CollapseOffsets[12][12];
 

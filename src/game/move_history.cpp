@@ -13,27 +13,14 @@ namespace {
 
 constexpr int32_t STEP_RESTART = -1;  // the stage started again (its move is no direction)
 
-// A position as the history keeps it: what moves can change, in a tenth of the room. A
-// long stage keeps every step since it began, restarts included, and the room for the
-// first STEPS_AHEAD steps is taken once, so that play itself does not allocate. The walls,
-// holes and cheese records never change within a stage, so they come back from the
-// position the step is taken back to.
+// A long stage keeps every step since it began, restarts included, and the room for the
+// first STEPS_AHEAD steps is taken once, so that play itself does not allocate.
 constexpr int32_t CELLS = BOARD_SIZE * BOARD_SIZE;
 constexpr size_t STEPS_AHEAD = 1024;
 constexpr uint8_t NO_CELL = 0xFF;  // the cheese has left the board
 
-struct CellSet {
-  uint64_t bits[(CELLS + 63) / 64] = {};
-  void Add(int32_t i) { bits[i / 64] |= uint64_t{1} << (i % 64); }
-  bool Has(int32_t i) const { return (bits[i / 64] >> (i % 64)) & 1; }
-};
-
-struct PackedPosition {
-  CellSet areaSnowmen, lineSnowmen, chilled;
-  int32_t week[MAX_CHEESES];
-  uint8_t cheeseCell[MAX_CHEESES];
-  int8_t cheesesToDeliver, playerX, playerY, facing, dayOfWeek, moveResult, pushedPiece;
-};
+using Packed = MoveHistory::Packed;
+using Step = MoveHistory::Step;
 
 int32_t& Cell(Position& p, int32_t i) {
   return p.board[i / BOARD_SIZE][i % BOARD_SIZE];
@@ -51,8 +38,8 @@ int8_t Byte(int32_t value) {
   return static_cast<int8_t>(value);
 }
 
-PackedPosition Pack(const Position& p) {
-  PackedPosition packed{};
+Packed Pack(const Position& p) {
+  Packed packed{};
   std::fill(std::begin(packed.cheeseCell), std::end(packed.cheeseCell), NO_CELL);
   for (int32_t i = 0; i < CELLS; ++i) {
     int32_t cell = Cell(p, i);
@@ -75,7 +62,7 @@ PackedPosition Pack(const Position& p) {
 
 // The packed position on the walls, holes and cheese records of stage, a position of the
 // same stage.
-Position Unpack(const PackedPosition& packed, const Position& stage) {
+Position Unpack(const Packed& packed, const Position& stage) {
   Position p = stage;
   for (int32_t i = 0; i < CELLS; ++i) {
     int32_t& cell = Cell(p, i);
@@ -98,81 +85,71 @@ Position Unpack(const PackedPosition& packed, const Position& stage) {
   return p;
 }
 
-// One step of the history and the position on one side of it: before it while kept,
-// after it while taken back.
-struct Step {
-  PackedPosition position;
-  int32_t move;  // a direction, or STEP_RESTART
-};
-
-std::vector<Step> Kept;       // oldest first
-std::vector<Step> TakenBack;  // the last taken back last
-bool RestartComing = false;   // the next stage start is a restart, kept as a step
+// Moves the last step of from to to, with here's position on the other side of it; here
+// becomes the position the step kept.
+bool MoveStep(std::vector<Step>& from, std::vector<Step>& to, Position& here) {
+  if (from.empty()) return false;
+  to.push_back(Step{Pack(here), from.back().move});
+  here = Unpack(from.back().position, here);
+  from.pop_back();
+  return true;
+}
 
 }  // namespace
 
-void BeginAttempt() {
-  Kept.reserve(STEPS_AHEAD);
-  TakenBack.reserve(STEPS_AHEAD);
-  if (!RestartComing) Kept.clear();
-  RestartComing = false;
-  TakenBack.clear();
+MoveHistory LiveHistory;
+
+void BeginAttempt(MoveHistory& history) {
+  history.kept.reserve(STEPS_AHEAD);
+  history.takenBack.reserve(STEPS_AHEAD);
+  if (!history.restartComing) history.kept.clear();
+  history.restartComing = false;
+  history.takenBack.clear();
 }
 
-void RecordMove(const Position& here, int32_t facing, int32_t move) {
+void RecordMove(MoveHistory& history, const Position& here, int32_t facing, int32_t move) {
   // Kept as it was before the key: facing the old way, no move under way.
   Position before = here;
   before.facing = facing;
   before.moveResult = MOVE_NONE;
-  Kept.push_back(Step{Pack(before), move});
-  TakenBack.clear();
+  history.kept.push_back(Step{Pack(before), move});
+  history.takenBack.clear();
 }
 
-void RecordGiveUp(const Position& here) {
-  Kept.push_back(Step{Pack(here), STEP_RESTART});
-  TakenBack.clear();
-  RestartComing = true;
+void RecordGiveUp(MoveHistory& history, const Position& here) {
+  history.kept.push_back(Step{Pack(here), STEP_RESTART});
+  history.takenBack.clear();
+  history.restartComing = true;
 }
 
-void RecordFailedDelivery() {
-  if (!Kept.empty()) Kept.back().move = STEP_RESTART;
-  RestartComing = true;
+void RecordFailedDelivery(MoveHistory& history) {
+  if (!history.kept.empty()) history.kept.back().move = STEP_RESTART;
+  history.restartComing = true;
 }
 
-bool UndoStep(Position& here) {
-  if (Kept.empty()) return false;
-  TakenBack.push_back(Step{Pack(here), Kept.back().move});
-  here = Unpack(Kept.back().position, here);
-  Kept.pop_back();
-  return true;
+bool UndoStep(MoveHistory& history, Position& here) {
+  return MoveStep(history.kept, history.takenBack, here);
 }
 
-bool RedoStep(Position& here) {
-  if (TakenBack.empty()) return false;
-  Kept.push_back(Step{Pack(here), TakenBack.back().move});
-  here = Unpack(TakenBack.back().position, here);
-  TakenBack.pop_back();
-  return true;
+bool RedoStep(MoveHistory& history, Position& here) {
+  return MoveStep(history.takenBack, history.kept, here);
 }
 
-int32_t MovesSinceRestart() {
-  int32_t moves = 0;
-  for (auto step = Kept.rbegin(); step != Kept.rend() && step->move != STEP_RESTART; ++step) {
-    ++moves;
-  }
-  return moves;
+int32_t MovesSinceRestart(const MoveHistory& history) {
+  return static_cast<int32_t>(MovesOfAttempt(history).size());
 }
 
-std::vector<int32_t> MovesOfAttempt() {
+std::vector<int32_t> MovesOfAttempt(const MoveHistory& history) {
   std::vector<int32_t> moves;
-  for (auto step = Kept.rbegin(); step != Kept.rend() && step->move != STEP_RESTART; ++step) {
+  for (auto step = history.kept.rbegin(); step != history.kept.rend() && step->move != STEP_RESTART;
+       ++step) {
     moves.insert(moves.begin(), step->move);
   }
   return moves;
 }
 
-Position PositionMovesBack(const Position& here, int32_t n) {
-  return Unpack(Kept[Kept.size() - static_cast<size_t>(n)].position, here);
+Position PositionMovesBack(const MoveHistory& history, const Position& here, int32_t n) {
+  return Unpack(history.kept[history.kept.size() - static_cast<size_t>(n)].position, here);
 }
 
 }  // namespace game

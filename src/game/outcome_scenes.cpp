@@ -58,7 +58,7 @@ void CheeseReachesCustomer() {
 
 // A failed delivery: the restart keeps the attempt's moves for a second chance.
 void StartCollapse(int32_t failureKind, int32_t sound) {
-  RecordFailedDelivery();
+  RecordFailedDelivery(LiveHistory);
   std::memset(CollapseOffsets, 0, sizeof CollapseOffsets);
   GameState = SCENE_COLLAPSE;
   audio::PlaySoundEffect(sound, -1);

@@ -5,6 +5,7 @@
 #include "audio/sound.h"
 #include "game/board_drawing.h"
 #include "game/catalogue.h"
+#include "game/cellar_choice.h"
 #include "game/hint.h"
 #include "game/move_history.h"
 #include "game/play_help.h"
@@ -59,10 +60,7 @@ void ReadDirections() {
                                {input::DIR_UP, FACING_UP},
                                {input::DIR_DOWN, FACING_DOWN}};
   for (const auto& [code, facing] : codes) {
-    if (input::IsDirectionHeld(code) && MovePhase == MOVE_PHASE_IDLE) {
-      MoveResult = MOVE_STEP;
-      Facing = facing;
-    }
+    if (input::IsDirectionHeld(code) && MovePhase == MOVE_PHASE_IDLE) PressMove(facing);
   }
 }
 
@@ -75,20 +73,20 @@ void ClearStage() {
   gfx::PresentFrame(0, 0);
   audio::PlaySoundEffect(shared::SoundStageClear, -1);
   WaitSeconds(0.5);
-  if (Replaying()) {
+  if (Replaying(LiveReplay)) {
     ReplayCleared();
     return;
   }
-  ++StageNumber;
-  if (StageNumber == STAGE_COUNT) {
+  const int32_t next = StageNumber + 1;
+  if (next == STAGE_COUNT) {
+    ChangeStage(next);
     GameState = SCENE_ENDING;
     LineUpParade();
     SceneTimer = 0.0;
     return;
   }
-  IntroShown = 0;
-  SaveProgress();
-  StartStage(StageNumber);
+  SaveProgress(ProgressToSave(LiveCellarChoice, next));
+  ChangeStage(next);
 }
 
 bool AnyCheeseListed() {
@@ -106,9 +104,9 @@ void StartStage(int32_t n) {
   MovePhase = MOVE_PHASE_IDLE;
   SetUpStage(StageSet[n], LivePosition);
   WalkFrame = 0;
-  if (IntroShown == 0) ForgetHintsUsed();
-  if (IntroShown == 1 && Replaying()) ReplayRestarts();
-  BeginAttempt();
+  if (IntroShown == 0) LiveHintRequest.hintsHelped = false;
+  if (IntroShown == 1 && Replaying(LiveReplay)) ReplayRestarts(LiveReplay);
+  BeginAttempt(LiveHistory);
   DropHelp();
   PrepareHint();
   // Play frames redraw only columns 0..9; column 10 keeps what is drawn here.
@@ -123,12 +121,25 @@ void StartStage(int32_t n) {
   WaitWhileSpaceDown();
 }
 
+void ChangeStage(int32_t n) {
+  StageNumber = n;
+  if (n == STAGE_COUNT) return;
+  IntroShown = 0;
+  StartStage(n);
+}
+
+void PressMove(int32_t facing) {
+  Facing = facing;
+  MoveResult = MOVE_STEP;
+}
+
 void PlayScene() {
+  const bool replaying = Replaying(LiveReplay);
   bool idle = MovePhase == MOVE_PHASE_IDLE;
-  if (!Replaying()) TakeHelpKeys(idle);
+  if (!replaying) TakeHelpKeys(idle);
   int32_t facing = Facing;  // as before the arrow turns the player
   MoveResult = MOVE_NONE;
-  if (!Replaying()) {
+  if (!replaying) {
     ReadDirections();
     if (idle && MoveResult == MOVE_NONE) FollowHelpRequests();
   } else if (idle) {
@@ -137,7 +148,7 @@ void PlayScene() {
   }
   if (MovePhase != MOVE_PHASE_FINISHED && MoveResult == MOVE_STEP) {
     if (TryMove(LivePosition, Facing) != MOVE_NONE) {
-      RecordMove(LivePosition, facing, Facing);
+      RecordMove(LiveHistory, LivePosition, facing, Facing);
       MoveStarts();
     }
     if (StartMove(LivePosition) != MOVE_NONE) {
@@ -160,10 +171,10 @@ void PlayScene() {
   }
   DrawBoard();
   DrawPlayer(PlayerX, PlayerY, 0.0);
-  DrawHelpNote();
+  DrawHelpNote(LiveNote);
   gfx::PresentFrame(0, 0);
   // After the last stage the ending stands whatever else is pressed.
-  if (GameState == SCENE_ENDING || Replaying()) return;
+  if (GameState == SCENE_ENDING || replaying) return;
 
   Position givenUp = LivePosition;
   if (input::JoyButton[2] == 1 || IsKeyDown('Q')) {
@@ -175,11 +186,12 @@ void PlayScene() {
   // With no cheese to list the browser has nothing to show, so it does not open.
   if ((input::JoyButton[1] == 1 || IsSpaceDown()) && AnyCheeseListed()) {
     MovePhase = MOVE_PHASE_IDLE;
+    SelectedSlot = 0;
     SceneTimer = 0.0;
     GameState = SCENE_BROWSE;
     WaitSeconds(0.2);
   }
-  if (GameState == SCENE_COLLAPSE) RecordGiveUp(givenUp);
+  if (GameState == SCENE_COLLAPSE) RecordGiveUp(LiveHistory, givenUp);
   if (GameState != SCENE_PLAY) DropHelp();
 }
 

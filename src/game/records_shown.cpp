@@ -38,7 +38,7 @@ int32_t DrawRecord(int32_t top) {
 
 std::string AttemptLetters() {
   std::string letters;
-  for (int32_t d : MovesOfAttempt()) letters += MoveLetter(d);
+  for (int32_t d : MovesOfAttempt(LiveHistory)) letters += MoveLetter(d);
   return letters;
 }
 
@@ -48,7 +48,7 @@ void RecordAndShowClear() {
   const bool clearedBefore = Records[StageNumber].Exists();
   const std::string moves = AttemptLetters();
   // A replay shows how its clear compares, but keeps nothing: the clear is not the player's.
-  if (!Replaying()) RecordClear(StageNumber, moves, HintsUsed());
+  if (!Replaying(LiveReplay)) RecordClear(StageNumber, moves, LiveHintRequest.hintsHelped);
   if (!clearedBefore) return;
   gfx::PrintText(NOTE_LEFT, CLEAR_LINES_TOP, lang::Translate(ClearMovesLine),
                  static_cast<int32_t>(moves.size()));

@@ -1,53 +1,21 @@
 // The replay's cellars and moves, fed to the play scene one move per idle frame.
 #include "game/replay.h"
 
-#include <cstdint>
-#include <vector>
-
 #include "game/data_model.h"
-#include "game/records.h"
 #include "game/scene_functions.h"
 #include "game/scenes.h"
-#include "game/solution_file.h"
 #include "game/solver.h"
 #include "platform/platform.h"
 
 namespace game {
 
-namespace {
+Replay LiveReplay;
 
-std::vector<CellarMoves> Plan;
-size_t Cellar = 0;      // the cellar of Plan in play
-size_t Next = 0;        // its next move
-int32_t Recorded = -1;  // a cellar whose recorded clear is to be played, else -1
-bool Active = false;
-
-void StartCellar() {
-  StageNumber = Plan[Cellar].stage;
-  Next = 0;
-  IntroShown = 0;
-  StartStage(StageNumber);
-  GameState = SCENE_PLAY;
-}
-
-// The next cellar of the plan, or the end of the replay, which closes the game.
-void NextCellar() {
-  if (++Cellar < Plan.size()) {
-    StartCellar();
-    return;
-  }
-  Active = false;
-  GameState = SCENE_NONE;
-  platform::PostQuitMessage(0);
-}
-
-}  // namespace
-
-bool PlanReplay(const std::string& what, std::string* error) {
-  Active = true;
+bool PlanReplay(Replay& replay, const std::string& what, std::string* error) {
+  replay.active = true;
   if (!what.empty() && what.find_first_not_of("0123456789") == std::string::npos) {
-    Recorded = what.size() <= 2 ? std::stoi(what) - 1 : -1;
-    if (Recorded < 0 || Recorded >= STAGE_COUNT) {
+    replay.recorded = what.size() <= 2 ? std::stoi(what) - 1 : -1;
+    if (replay.recorded < 0 || replay.recorded >= STAGE_COUNT) {
       *error = "--replay needs a cellar from 1 to " + std::to_string(STAGE_COUNT) + " or a file";
       return false;
     }
@@ -58,46 +26,83 @@ bool PlanReplay(const std::string& what, std::string* error) {
     *error = what + ": " + *error;
     return false;
   }
-  if (!ParseMoveLines(text, false, &Plan, error)) {
+  if (!ParseMoveLines(text, false, &replay.plan, error)) {
     *error = what + ":" + *error;
     return false;
   }
-  if (Plan.empty()) {
+  if (replay.plan.empty()) {
     *error = what + ": no moves to replay";
     return false;
   }
   return true;
 }
 
-bool Replaying() {
-  return Active;
+bool Replaying(const Replay& replay) {
+  return replay.active;
 }
 
-bool StartReplay(std::string* error) {
-  if (Recorded >= 0) {
-    if (!Records[Recorded].Exists()) {
-      *error = "no clear of cellar " + std::to_string(Recorded + 1) + " is recorded";
-      return false;
-    }
-    Plan = {CellarMoves{Recorded, Records[Recorded].moves}};
+bool TakeRecordedMoves(Replay& replay, const CellarRecord* records, std::string* error) {
+  if (replay.recorded < 0) return true;
+  if (!records[replay.recorded].Exists()) {
+    *error = "no clear of cellar " + std::to_string(replay.recorded + 1) + " is recorded";
+    return false;
   }
-  Cellar = 0;
+  replay.plan = {CellarMoves{replay.recorded, records[replay.recorded].moves}};
+  return true;
+}
+
+int32_t ReplayStage(const Replay& replay) {
+  return replay.plan[replay.cellar].stage;
+}
+
+int32_t NextReplayMove(Replay& replay) {
+  const std::string& moves = replay.plan[replay.cellar].moves;
+  if (replay.next == moves.size()) return REPLAY_MOVES_DONE;
+  return MoveDirection(moves[replay.next++]);
+}
+
+bool NextReplayCellar(Replay& replay) {
+  replay.next = 0;
+  replay.active = ++replay.cellar < replay.plan.size();
+  return replay.active;
+}
+
+void ReplayRestarts(Replay& replay) {
+  replay.next = replay.plan[replay.cellar].moves.size();
+}
+
+namespace {
+
+void StartCellar() {
+  ChangeStage(ReplayStage(LiveReplay));
+  GameState = SCENE_PLAY;
+}
+
+// The next cellar of the plan, or the end of the replay, which closes the game.
+void NextCellar() {
+  if (NextReplayCellar(LiveReplay)) {
+    StartCellar();
+    return;
+  }
+  GameState = SCENE_NONE;
+  platform::PostQuitMessage(0);
+}
+
+}  // namespace
+
+bool StartReplay(std::string* error) {
+  if (!TakeRecordedMoves(LiveReplay, Records, error)) return false;
   StartCellar();
   return true;
 }
 
 void FeedReplayMove() {
-  const std::string& moves = Plan[Cellar].moves;
-  if (Next == moves.size()) {
+  const int32_t move = NextReplayMove(LiveReplay);
+  if (move == REPLAY_MOVES_DONE) {
     NextCellar();
-    return;
+  } else {
+    PressMove(move);
   }
-  Facing = MoveDirection(moves[Next++]);
-  MoveResult = MOVE_STEP;
-}
-
-void ReplayRestarts() {
-  Next = Plan[Cellar].moves.size();
 }
 
 void ReplayCleared() {

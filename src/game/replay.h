@@ -2,30 +2,63 @@
 // time, in place of the player's keys.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
+#include <vector>
+
+#include "game/records.h"
+#include "game/solution_file.h"
 
 namespace game {
 
-// Plans a replay from the command line: a cellar number (its recorded best clear) or a
-// file of "N MOVES" lines, read and checked at once. False with what is wrong.
-bool PlanReplay(const std::string& what, std::string* error);
+constexpr int32_t REPLAY_MOVES_DONE = -1;  // the cellar in play has no move left
+
+struct Replay {
+  std::vector<CellarMoves> plan;
+  size_t cellar = 0;      // the cellar of plan in play
+  size_t next = 0;        // its next move
+  int32_t recorded = -1;  // a cellar whose recorded clear is to be played, else -1
+  bool active = false;
+};
+
+// The replay the command line asked for, played on screen.
+extern Replay LiveReplay;
+
+// Plans a replay: a cellar number (its recorded best clear) or a file of "N MOVES" lines,
+// read and checked at once. False with what is wrong.
+bool PlanReplay(Replay& replay, const std::string& what, std::string* error);
 
 // Whether a replay was planned and has not ended.
-bool Replaying();
+bool Replaying(const Replay& replay);
+
+// A planned cellar's moves taken from its record in records (STAGE_COUNT of them). False
+// with what is wrong when the cellar has no record.
+bool TakeRecordedMoves(Replay& replay, const CellarRecord* records, std::string* error);
+
+// The stage of the cellar in play.
+int32_t ReplayStage(const Replay& replay);
+
+// The next move of the cellar in play (a Facing value), or REPLAY_MOVES_DONE.
+int32_t NextReplayMove(Replay& replay);
+
+// On to the next cellar of the plan; false when there is none, and the replay has ended.
+bool NextReplayCellar(Replay& replay);
+
+// The cellar in play started again after a failed delivery: its replay ends there.
+void ReplayRestarts(Replay& replay);
 
 // Once the stage file and the records are loaded: takes a planned cellar's moves from its
-// record and starts the first cellar of the replay. False with what is wrong when the
-// cellar has no record.
+// record and starts the first cellar of the live replay. False with what is wrong when
+// the cellar has no record.
 bool StartReplay(std::string* error);
 
-// In an idle play frame: the next move of the replay (Facing, MoveResult), or, with the
-// moves played and the cellar not cleared, the next cellar.
+// In an idle play frame: presses the next move of the live replay or, with the moves
+// played and the cellar not cleared, starts the next cellar.
 void FeedReplayMove();
 
-// The live cellar started again after a failed delivery: its replay ends there.
-void ReplayRestarts();
-
-// The live cellar is cleared: the replay goes on to its next cellar, or ends.
+// The live cellar is cleared: the replay goes on to its next cellar, or ends, which
+// closes the game.
 void ReplayCleared();
 
 }  // namespace game

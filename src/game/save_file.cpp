@@ -1,12 +1,10 @@
 // Writing and reading the save file, with its check value against casual edits.
 #include "game/save_file.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
 #include "game/data_model.h"
-#include "game/scene_state.h"
 #include "platform/files.h"
 
 namespace game {
@@ -30,12 +28,10 @@ std::string SaveFilePath() {
   return platform::UserFilePath(platform::UserFile::Save, SAVE_FILE_PATH);
 }
 
-int32_t KeptProgress = 0;
-
-int32_t SaveProgress() {
+int32_t SaveProgress(int32_t stage) {
   // Without a place for it (the platform layer has said why) the game goes on unsaved.
   const std::string path = SaveFilePath();
-  return path.empty() ? 0 : WriteSaveFile(path.c_str(), std::max(StageNumber, KeptProgress));
+  return path.empty() ? 0 : WriteSaveFile(path.c_str(), stage);
 }
 
 int32_t ReadSaveFile(const char* path) {

@@ -20,12 +20,8 @@ int32_t WriteSaveFile(const char* path, int32_t stage);
 // Where SAVE_FILE_PATH is on this system; "" when there is no place for it.
 std::string SaveFilePath();
 
-// A cellar chosen on the title never lowers the progress: the saved cellar it was chosen
-// from, 0 when the game began at START or the saved cellar.
-extern int32_t KeptProgress;
-
-// Records StageNumber in the save file after a cleared stage, or KeptProgress if larger.
-int32_t SaveProgress();
+// Records stage, the one to continue at after a cleared stage, in the save file.
+int32_t SaveProgress(int32_t stage);
 
 // The stage index CONTINUE starts at: the stored index when the file reads as two
 // numbers, the check value matches and the index names a stage; else 0.

@@ -1,4 +1,5 @@
-// The scene functions the dispatcher calls, and StartStage which several scenes share.
+// The scene functions the dispatcher calls, and the stage start, stage change and move press
+// that several scenes share.
 #pragma once
 
 #include <cstdint>
@@ -8,6 +9,15 @@ namespace game {
 // Sets up stage n (always StageNumber), draws it, shows its intro card once and
 // waits for Space to be released. GameState is left to the caller.
 void StartStage(int32_t n);
+
+// The one place the stage in play changes: StageNumber becomes n and, when that is a
+// stage (not the count of stages, after the last one), it starts with its intro card.
+// GameState is left to the caller.
+void ChangeStage(int32_t n);
+
+// Asks for a move in direction facing (a Facing value), as an arrow key does: the player
+// faces that way, and the play scene tries the move in this frame.
+void PressMove(int32_t facing);
 
 // Puts every cheese of the ending's parade at its starting place, as the last stage
 // is cleared.

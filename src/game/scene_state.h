@@ -1,6 +1,6 @@
 // The scene variables: which scene runs (GameState and its values), the scene's timer,
-// the menu cursor and the stage in play. They are part of the game's global state, so
-// the rules' side (the save file) reads them without the scenes.
+// the title's cursor, the browser's selection and the stage in play. They are part of the
+// game's global state, defined beside the live position.
 #pragma once
 
 #include <cstdint>
@@ -21,7 +21,8 @@ constexpr int32_t SCENE_ENDING = 9;
 
 extern int32_t GameState;
 extern double SceneTimer;
-extern int32_t MenuCursor;  // also MovePhase in play and the browser's selection
+extern int32_t MenuCursor;    // the title's item: 0 START, 1 CONTINUE
+extern int32_t SelectedSlot;  // the cheese slot the browser points at
 extern int32_t StageNumber;
 
 }  // namespace game

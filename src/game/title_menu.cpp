@@ -2,6 +2,7 @@
 #include "game/board_drawing.h"
 #include "game/cellar_choice.h"
 #include "game/data_model.h"
+#include "game/records.h"
 #include "game/save_file.h"
 #include "game/scene_functions.h"
 #include "game/scenes.h"
@@ -26,7 +27,7 @@ void DrawTitleMenu() {
   gfx::PrintText(MENU_TEXT_LEFT, 140, "%s", lang::Translate("START"));
   // TRANSLATORS: the title menu's second item, on from the last cellar cleared: 77 pixels.
   gfx::PrintText(MENU_TEXT_LEFT, 170, "%s", lang::Translate("CONTINUE"));
-  DrawChosenCellar();
+  DrawChosenCellar(LiveCellarChoice);
   gfx::BlitKeyed(118, 137 + 30 * MenuCursor, 3, 80, 200, 110, 222);
   gfx::PresentFrame(1, 0);
 }
@@ -39,21 +40,21 @@ void MoveCursor(int32_t step) {
   WaitSeconds(0.2);
 }
 
+// The first step starts from the cellar of the save file.
 void MoveChoice(int32_t step) {
-  StepChosenCellar(step);
+  if (!LiveCellarChoice.chosen) {
+    BeginChoice(LiveCellarChoice, ReadSaveFile(SaveFilePath().c_str()), Records);
+  }
+  StepChosenCellar(LiveCellarChoice, step);
   DrawTitleMenu();
   WaitSeconds(0.2);
 }
 
-// START begins a new game; CONTINUE the saved cellar, or the one chosen, which then
-// never lowers the progress saved.
+// START begins a new game; CONTINUE the saved cellar, or the one chosen.
 int32_t FirstCellar() {
-  KeptProgress = 0;
-  if (MenuCursor == MENU_START) return 0;
-  const int32_t saved = ReadSaveFile(SaveFilePath().c_str());
-  if (!CellarChosen()) return saved;
-  KeptProgress = saved;
-  return ChosenCellar();
+  const bool continuing = MenuCursor == MENU_CONTINUE;
+  return ConfirmCellar(LiveCellarChoice, continuing,
+                       continuing ? ReadSaveFile(SaveFilePath().c_str()) : 0);
 }
 
 }  // namespace
@@ -67,8 +68,7 @@ void TitleScene() {
   if (MenuCursor == MENU_CONTINUE && input::IsDirectionHeld(input::DIR_LEFT)) MoveChoice(-1);
   if (MenuCursor == MENU_CONTINUE && input::IsDirectionHeld(input::DIR_RIGHT)) MoveChoice(+1);
   if (button / 10 == 1) {
-    StageNumber = FirstCellar();
-    StartStage(StageNumber);
+    ChangeStage(FirstCellar());
     GameState = SCENE_PLAY;
   }
   if (GameState == SCENE_TITLE) DrawTitleMenu();

@@ -298,8 +298,8 @@ TEST(Stage, ACopyTakesATrialMoveBack) {
 }
 
 // One move as the play scene makes it: kept first, with the facing before the key.
-void Play(Position& p, int32_t d) {
-  RecordMove(p, p.facing, d);
+void Play(MoveHistory& history, Position& p, int32_t d) {
+  RecordMove(history, p, p.facing, d);
   if (Move(p, d) == 1 && PushedPieceIsCheese(p)) DeliverCheese(p);
 }
 
@@ -345,33 +345,35 @@ TEST(MoveHistory, UndoRestoresEachKindOfMove) {
   };
   for (const Case& c : cases) {
     Position p = Begin(c.picture);
-    BeginAttempt();
+    MoveHistory history;
+    BeginAttempt(history);
     p.facing = FACING_UP;
-    for (int32_t d : c.before) Play(p, d);
+    for (int32_t d : c.before) Play(history, p, d);
     std::string before = Seen(p);
-    Play(p, c.move);
+    Play(history, p, c.move);
     ASSERT_NE(Seen(p), before) << c.what << ": the move must change something";
-    ASSERT_TRUE(UndoStep(p)) << c.what;
+    ASSERT_TRUE(UndoStep(history, p)) << c.what;
     EXPECT_EQ(Seen(p), before) << c.what;
   }
 }
 
 TEST(MoveHistory, UndoesBackToTheStartAndNoFurther) {
   Position p = Begin(Chilled("@.0..o...", {{4, 5}}));
-  BeginAttempt();
+  MoveHistory history;
+  BeginAttempt(history);
   p.facing = FACING_DOWN;
   std::string start = Seen(p);
   std::vector<std::string> seen;
   for (int32_t d : {FACING_RIGHT, FACING_RIGHT, FACING_LEFT, FACING_RIGHT, FACING_RIGHT}) {
     seen.push_back(Seen(p));
-    Play(p, d);
+    Play(history, p, d);
   }
   for (size_t i = seen.size(); i-- > 0;) {
-    ASSERT_TRUE(UndoStep(p));
+    ASSERT_TRUE(UndoStep(history, p));
     EXPECT_EQ(Seen(p), seen[i]) << "undo back to before move " << i + 1;
   }
   EXPECT_EQ(Seen(p), start);
-  EXPECT_FALSE(UndoStep(p));
+  EXPECT_FALSE(UndoStep(history, p));
   EXPECT_EQ(Seen(p), start);
 }
 
@@ -388,14 +390,15 @@ TEST(MoveHistory, StepsGiveBackTheWholePosition) {
   before.facing = FACING_LEFT;
   before.dayOfWeek = 6;
   before.moveResult = MOVE_NONE;
-  BeginAttempt();
+  MoveHistory history;
+  BeginAttempt(history);
   Position p = before;
-  Play(p, FACING_RIGHT);
+  Play(history, p, FACING_RIGHT);
   const Position after = p;
   ASSERT_FALSE(after == before);
-  ASSERT_TRUE(UndoStep(p));
+  ASSERT_TRUE(UndoStep(history, p));
   EXPECT_TRUE(p == before);
-  ASSERT_TRUE(RedoStep(p));
+  ASSERT_TRUE(RedoStep(history, p));
   EXPECT_TRUE(p == after);
 }
 
@@ -404,22 +407,35 @@ CellarPicture FailingDelivery() {
   return Chilled("@0o.1....", {{4, 9}, {4, 6}});
 }
 
+// The start of a stage of FailingDelivery(), with its history begun.
+struct Attempt {
+  StageRecord stage;
+  Position p;
+  MoveHistory history;
+};
+
+Attempt BeginFailingAttempt() {
+  Attempt attempt{StageRecordOf(FailingDelivery()), {}, {}};
+  attempt.p = StageStart(attempt.stage);
+  BeginAttempt(attempt.history);
+  return attempt;
+}
+
 TEST(MoveHistory, AFailedDeliveryLeavesASecondChance) {
-  const StageRecord stage = StageRecordOf(FailingDelivery());
-  Position p = StageStart(stage);
-  BeginAttempt();
-  Play(p, FACING_DOWN);
+  auto [stage, p, history] = BeginFailingAttempt();
+  Play(history, p, FACING_DOWN);
   std::string beforeStep = Seen(p);
-  Play(p, FACING_UP);
+  Play(history, p, FACING_UP);
   std::string beforeFatal = Seen(p);
-  Play(p, FACING_RIGHT);  // delivers the over-ripe cheese: the stage collapses and restarts
-  RecordFailedDelivery();
+  // The over-ripe cheese delivered: the stage collapses and restarts.
+  Play(history, p, FACING_RIGHT);
+  RecordFailedDelivery(history);
   SetUpStage(stage, p);
-  BeginAttempt();
+  BeginAttempt(history);
   std::string restart = Seen(p);
-  ASSERT_TRUE(UndoStep(p));
+  ASSERT_TRUE(UndoStep(history, p));
   EXPECT_EQ(Seen(p), beforeFatal);
-  ASSERT_TRUE(UndoStep(p));
+  ASSERT_TRUE(UndoStep(history, p));
   EXPECT_EQ(Seen(p), beforeStep);
   EXPECT_NE(Seen(p), restart);
 }
@@ -429,51 +445,66 @@ TEST(MoveHistory, AFailedDeliveryLeavesASecondChance) {
 TEST(MoveHistory, RestartsAreStepsTakenBackAndPlayedAgain) {
   for (bool failed : {false, true}) {
     const char* what = failed ? "failed delivery" : "given up";
-    const StageRecord stage = StageRecordOf(FailingDelivery());
-    Position p = StageStart(stage);
-    BeginAttempt();
+    auto [stage, p, history] = BeginFailingAttempt();
     std::vector<std::string> seen = {Seen(p)};
     for (int32_t d : {FACING_DOWN, FACING_UP}) {
-      Play(p, d);
+      Play(history, p, d);
       seen.push_back(Seen(p));
     }
     if (failed) {
-      Play(p, FACING_RIGHT);  // the over-ripe cheese: the stage collapses
-      RecordFailedDelivery();
+      Play(history, p, FACING_RIGHT);  // the over-ripe cheese: the stage collapses
+      RecordFailedDelivery(history);
     } else {
-      RecordGiveUp(p);
+      RecordGiveUp(history, p);
     }
     SetUpStage(stage, p);
-    BeginAttempt();
+    BeginAttempt(history);
     seen.push_back(Seen(p));
-    Play(p, FACING_DOWN);
+    Play(history, p, FACING_DOWN);
     seen.push_back(Seen(p));
-    EXPECT_EQ(MovesSinceRestart(), 1) << what;
-    EXPECT_EQ(Seen(PositionMovesBack(p, 1)), seen[3]) << what;
+    EXPECT_EQ(MovesSinceRestart(history), 1) << what;
+    EXPECT_EQ(Seen(PositionMovesBack(history, p, 1)), seen[3]) << what;
     for (size_t i = seen.size() - 1; i-- > 0;) {
-      ASSERT_TRUE(UndoStep(p)) << what;
+      ASSERT_TRUE(UndoStep(history, p)) << what;
       EXPECT_EQ(Seen(p), seen[i]) << what << ": back to " << i;
     }
-    EXPECT_FALSE(UndoStep(p)) << what;
+    EXPECT_FALSE(UndoStep(history, p)) << what;
     for (size_t i = 1; i < seen.size(); ++i) {
-      ASSERT_TRUE(RedoStep(p)) << what;
+      ASSERT_TRUE(RedoStep(history, p)) << what;
       EXPECT_EQ(Seen(p), seen[i]) << what << ": again to " << i;
     }
-    EXPECT_FALSE(RedoStep(p)) << what;
+    EXPECT_FALSE(RedoStep(history, p)) << what;
   }
 }
 
 TEST(MoveHistory, ANewMoveForgetsTheStepsTakenBackAndANewStageEverything) {
-  const StageRecord stage = StageRecordOf(FailingDelivery());
-  Position p = StageStart(stage);
-  BeginAttempt();
-  Play(p, FACING_DOWN);
-  ASSERT_TRUE(UndoStep(p));
-  Play(p, FACING_UP);
-  EXPECT_FALSE(RedoStep(p));
-  BeginAttempt();  // a stage started anew, not restarted
-  EXPECT_FALSE(UndoStep(p));
-  EXPECT_EQ(MovesSinceRestart(), 0);
+  auto [stage, p, history] = BeginFailingAttempt();
+  Play(history, p, FACING_DOWN);
+  ASSERT_TRUE(UndoStep(history, p));
+  Play(history, p, FACING_UP);
+  EXPECT_FALSE(RedoStep(history, p));
+  BeginAttempt(history);  // a stage started anew, not restarted
+  EXPECT_FALSE(UndoStep(history, p));
+  EXPECT_EQ(MovesSinceRestart(history), 0);
+}
+
+// The moves of the attempt, as a clear's record keeps them: those since the last restart,
+// oldest first, without the ones taken back. A copy of a history is a history of its own.
+TEST(MoveHistory, TheAttemptIsTheMovesSinceTheLastRestart) {
+  auto [stage, p, history] = BeginFailingAttempt();
+  Play(history, p, FACING_DOWN);
+  RecordGiveUp(history, p);
+  SetUpStage(stage, p);
+  BeginAttempt(history);
+  for (int32_t d : {FACING_DOWN, FACING_DOWN, FACING_UP}) Play(history, p, d);
+  EXPECT_EQ(MovesOfAttempt(history), (std::vector<int32_t>{FACING_DOWN, FACING_DOWN, FACING_UP}));
+  MoveHistory copy = history;
+  Position there = p;
+  ASSERT_TRUE(UndoStep(copy, there));
+  EXPECT_EQ(MovesOfAttempt(copy), (std::vector<int32_t>{FACING_DOWN, FACING_DOWN}));
+  EXPECT_EQ(MovesSinceRestart(copy), 2);
+  EXPECT_EQ(MovesSinceRestart(history), 3);
+  EXPECT_EQ(Seen(PositionMovesBack(history, p, 1)), Seen(there));
 }
 
 }  // namespace

@@ -12,9 +12,9 @@
 
 #include "game/solution_file.h"
 #include "game/stage_file.h"
+#include "showcase.h"
 #include "support/run_folder.h"
 #include "support/script_text.h"
-#include "support/stage_text.h"
 
 namespace golden {
 
@@ -23,21 +23,6 @@ namespace {
 // Script times, in virtual milliseconds.
 constexpr uint32_t KEY_HOLD_MS = 50;
 constexpr uint32_t MOVE_GAP_MS = 350;  // between two taps that each make one move
-
-// The showcase cellar: a cheese of each state on a chilled row, each with a hole
-// to its right, and an area snowman beside a hole on the bottom row. The player
-// starts left of the good cheese; one cheese is due.
-//   slot 0 camembert, week 6 of 5..8: good
-//   slot 1 gorgonzola, week 2 of 8..24: unripe
-//   slot 2 mozzarella, week 5 of 1..2: over-ripe
-//   slot 3 brie, rotten
-std::string ShowcaseBlock() {
-  game_test::CellarPicture picture{{"@0o.....L", ".........", ".1o.....L", ".........", ".2o.....L",
-                                    ".........", ".3o.....L", ".........", ".Ao......"},
-                                   1,
-                                   {{4, 6}, {3, 2}, {2, 5}, {13, -1}}};
-  return game_test::StageBlock(picture);
-}
 
 // Builds a script line by line.
 struct Script {
@@ -191,14 +176,6 @@ const std::vector<SceneRun>& SceneRuns() {
   static const std::vector<SceneRun> runs = {TitleRun(),  BrowseRun(), SinkRun(),   OverripeRun(),
                                              RottenRun(), GoodRun(),   EndingRun(), RecordsRun()};
   return runs;
-}
-
-// The stage file of every run: the showcase cellar as stages 1 and 32, plain
-// cellars between them.
-std::string ShowcaseStageFile() {
-  std::vector<std::string> blocks(32, game_test::PlainStageBlock());
-  blocks.front() = blocks.back() = ShowcaseBlock();
-  return game_test::StageFile(blocks);
 }
 
 }  // namespace
