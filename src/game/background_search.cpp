@@ -3,7 +3,6 @@
 #include "game/background_search.h"
 
 #include <algorithm>
-#include <limits>
 #include <vector>
 
 #include "platform/platform.h"
@@ -71,9 +70,7 @@ bool BackgroundSearch::Post(const Position& from, int64_t stateLimit) {
       slicing_ = true;
       return false;
     case SearchPace::AtOnce:
-      search_.Start(from, stateLimit);
-      search_.Advance(std::numeric_limits<int64_t>::max());
-      answer_ = search_.TakeResult();
+      answer_ = search_.Solve(from, stateLimit);
       return true;
   }
   return false;

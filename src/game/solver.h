@@ -63,6 +63,10 @@ struct HintResult {
 // The letters (U, R, D, L) of the moves of a path.
 std::string PathLetters(const std::vector<HintStep>& path);
 
+// A best-first search's answer as a solution: solved with the letters of its way, exhausted
+// when it was undecided.
+SolveResult AsSolution(const HintResult& found);
+
 // What keeps a cheese from being delivered inside its ripe window, most evident first.
 enum class LostReason {
   Rotten,     // it has rotted
@@ -106,6 +110,9 @@ class BestFirstSearch {
 
   // The answer of a settled search (once).
   HintResult TakeResult();
+
+  // Starts a search and runs it to its end.
+  HintResult Solve(const Position& from, int64_t stateLimit);
 
  private:
   class State;

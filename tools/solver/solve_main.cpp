@@ -123,11 +123,13 @@ int main(int argc, char** argv) {
       "; stage set " +
       std::string(id) + "\n";
   bool allSolved = true;
+  game::BestFirstSearch search;  // its memory serves one stage after another
   if (stats) std::printf("stage  moves pushes waiting    states best-first   most alike\n");
   for (int32_t s = 1; s <= game::STAGE_COUNT; ++s) {
     if (only != 0 && s != only) continue;
     if (show) ShowStage(s - 1);
-    game::SolveResult result = game::SolveStage(game::StageSet[s - 1], limit);
+    game::SolveResult result =
+        game::AsSolution(search.Solve(game::StageStart(game::StageSet[s - 1]), limit));
     if (result.solved) {
       if (stats) {
         PrintStats(s - 1, result, limit);

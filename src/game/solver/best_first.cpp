@@ -1,6 +1,7 @@
 // The best-first search: A* from any position, with the lower bound and calendar merging, run
 // to its end at once or a budget of positions at a time.
 #include <algorithm>
+#include <limits>
 #include <optional>
 
 #include "game/rules.h"
@@ -160,6 +161,12 @@ HintResult BestFirstSearch::TakeResult() {
   return state_->TakeResult();
 }
 
+HintResult BestFirstSearch::Solve(const Position& from, int64_t stateLimit) {
+  Start(from, stateLimit);
+  Advance(std::numeric_limits<int64_t>::max());
+  return TakeResult();
+}
+
 HintResult SolvePosition(const Position& from, int64_t stateLimit,
                          const std::atomic<bool>* cancel) {
   BestFirstSearch search;
@@ -173,14 +180,17 @@ HintResult SolvePosition(const Position& from, int64_t stateLimit,
   return cancelled;
 }
 
-SolveResult SolveStage(const StageRecord& stage, int64_t stateLimit) {
-  HintResult found = SolvePosition(StageStart(stage), stateLimit);
+SolveResult AsSolution(const HintResult& found) {
   SolveResult result;
   result.solved = found.status == HintStatus::Found;
   result.exhausted = found.status == HintStatus::Undecided;
   result.statesExplored = found.statesExplored;
   result.moves = PathLetters(found.path);
   return result;
+}
+
+SolveResult SolveStage(const StageRecord& stage, int64_t stateLimit) {
+  return AsSolution(BestFirstSearch().Solve(StageStart(stage), stateLimit));
 }
 
 }  // namespace game
