@@ -34,8 +34,8 @@ const HelpLine HELP_LINES[] = {
     {Option, "--headless", lang::Mark("ウィンドウも音もなく、仮想の時計でスクリプトを実行する")},
     // TRANSLATORS: --help: what the option --until MS does; 61 columns.
     {Option, "--until MS", lang::Mark("スクリプトの時計が MS ミリ秒になったら閉じる")},
-    // TRANSLATORS: --help: what the option --no-threads does; 61 columns.
     {Option, "--no-threads",
+     // TRANSLATORS: --help: what the option --no-threads does; 61 columns.
      lang::Mark("解の探索をスレッドを使わず、フレームの合間に少しずつ行う")},
     // TRANSLATORS: --help: what the option --trace FILE does; 61 columns.
     {Option, "--trace FILE", lang::Mark("各場面と各ステージの始まりを FILE に記録する")},

@@ -54,7 +54,7 @@ bool BackgroundSearch::Post(const Position& from, int64_t stateLimit) {
   // Only one side may search at a time: a thread left from another pace goes first.
   if (Pace != SearchPace::OnThread) Stop();
   std::unique_lock<std::mutex> guard(lock_);
-  const uint64_t number = current_ + 1;
+  const uint64_t number = ++jobsPosted_;
   current_ = number;
   answer_.reset();
   slicing_ = false;

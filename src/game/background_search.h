@@ -73,6 +73,7 @@ class BackgroundSearch {
   std::optional<Job> waiting_;         // posted, not yet picked up by the thread
   std::optional<HintResult> answer_;   // settled, not yet taken
   std::atomic<uint64_t> current_ = 0;  // the number of the job still wanted, 0 for none
+  uint64_t jobsPosted_ = 0;            // numbers the jobs, never twice (frame only)
   bool slicing_ = false;               // a job searched in slices has not settled (frame only)
 
   BestFirstSearch search_;  // the thread's while it runs, otherwise the frame thread's

@@ -98,26 +98,26 @@ TEST_P(BackgroundSearchTest, AnswersAsTheSolverDoes) {
   }
 }
 
-// A job posted while a long one searches (on a thread, most likely already in its search)
-// gets its own answer, and the long one none.
+// A job posted while a long one searches (on a thread, most likely already in its search),
+// in its place or after a cancel, gets its own answer, and the long one none.
 TEST_P(BackgroundSearchTest, ANewerJobOrACancelDropsTheOneBefore) {
   game::BackgroundSearch search;
-  game::HintResult answer;
-  search.Post(VastCellar(), LIMIT);
-  const game::HintResult expected = game::SolvePosition(Start(30), LIMIT);
-  search.Post(Start(30), LIMIT);
-  ASSERT_TRUE(Answer(search, &answer));
-  EXPECT_EQ(answer.status, HintStatus::Found);
-  EXPECT_EQ(game::PathLetters(answer.path), game::PathLetters(expected.path));
-  EXPECT_FALSE(Answer(search, &answer)) << "and no other";
-
-  search.Post(Start(30), LIMIT);
-  search.Cancel();
-  EXPECT_FALSE(search.Searching());
-  EXPECT_FALSE(Answer(search, &answer));
-  search.Post(Start(2), LIMIT);
-  ASSERT_TRUE(Answer(search, &answer));
-  EXPECT_EQ(answer.path.size(), 12u) << "the second cellar's answer, after the cancel";
+  for (bool cancel : {false, true}) {
+    SCOPED_TRACE(cancel ? "after a cancel" : "in its place");
+    game::HintResult answer;
+    search.Post(VastCellar(), LIMIT);
+    const game::HintResult expected = game::SolvePosition(Start(30), LIMIT);
+    if (cancel) {
+      search.Cancel();
+      EXPECT_FALSE(search.Searching());
+      EXPECT_FALSE(search.Take(&answer));
+    }
+    search.Post(Start(30), LIMIT);
+    ASSERT_TRUE(Answer(search, &answer));
+    EXPECT_EQ(answer.status, HintStatus::Found);
+    EXPECT_EQ(game::PathLetters(answer.path), game::PathLetters(expected.path));
+    EXPECT_FALSE(Answer(search, &answer)) << "and no other";
+  }
 }
 
 std::string PaceName(const testing::TestParamInfo<SearchPace>& pace) {
