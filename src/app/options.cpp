@@ -34,6 +34,9 @@ const HelpLine HELP_LINES[] = {
     {Option, "--headless", lang::Mark("ウィンドウも音もなく、仮想の時計でスクリプトを実行する")},
     // TRANSLATORS: --help: what the option --until MS does; 61 columns.
     {Option, "--until MS", lang::Mark("スクリプトの時計が MS ミリ秒になったら閉じる")},
+    {Option, "--no-threads",
+     // TRANSLATORS: --help: what the option --no-threads does; 61 columns.
+     lang::Mark("解の探索をスレッドを使わず、フレームの合間に少しずつ行う")},
     // TRANSLATORS: --help: what the option --trace FILE does; 61 columns.
     {Option, "--trace FILE", lang::Mark("各場面と各ステージの始まりを FILE に記録する")},
     // TRANSLATORS: --help: what the option --records does; 61 columns.
@@ -139,6 +142,8 @@ std::string ParseCommandLine(int argc, char** argv, CommandLine* commandLine) {
       if (!ParseUnsigned(value, &number) || number < 1 || number > 16)
         return "--scale needs a whole number from 1 to 16, not '" + std::string(value) + "'";
       options.scale = static_cast<int>(number);
+    } else if (option == "--no-threads") {
+      commandLine->noThreads = true;
     } else if (option == "--records") {
       commandLine->records = true;
     } else if (option == "--replay") {

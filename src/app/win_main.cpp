@@ -8,6 +8,7 @@
 #include "app/shell.h"
 #include "audio/music.h"
 #include "audio/sound.h"
+#include "game/background_search.h"
 #include "game/records_listing.h"
 #include "game/replay.h"
 #include "game/scenes.h"
@@ -51,6 +52,19 @@ void EmptyLatchesAndSlots() {
   std::fill(std::begin(gfx::SlotCreated), std::end(gfx::SlotCreated), 0);
 }
 
+// Headless runs search at once so that every run repeats; real-time runs beside the frames,
+// on threads unless told not to, as a platform without them will be.
+void ChooseSearchPace() {
+  if (StartOptions.platform.headless) {
+    game::SetSearchPace(game::SearchPace::AtOnce);
+  } else if (StartOptions.noThreads) {
+    game::SetSearchPace(game::SearchPace::InSlices);
+    platform::SetIdleWork(game::SearchInSlices);
+  } else {
+    game::SetSearchPace(game::SearchPace::OnThread);
+  }
+}
+
 int ListRecords() {
   std::string listing, why;
   if (!game::ListRecords(&listing, &why)) {
@@ -87,6 +101,7 @@ int WinMain(int argc, char** argv) {
     return EXIT_STARTUP_FAILED;
   }
   if (!platform::Init(StartOptions.platform)) return EXIT_STARTUP_FAILED;
+  ChooseSearchPace();
   OpenReport();
   EmptyLatchesAndSlots();
   shared::FillSineTable();
@@ -108,6 +123,7 @@ int WinMain(int argc, char** argv) {
   LoadSounds();
   if (StartOptions.music) audio::PlayMusic(StartOptions.music);
   int result = RunFrameLoop(game::DispatchScene);  // 1: a normal close
+  game::StopBackgroundSearches();
   platform::Shutdown();
   return result;
 }

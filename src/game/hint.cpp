@@ -1,17 +1,12 @@
 // The player's hint: answers from the solver, remembered along the ways it finds, worked out
-// ahead on a worker thread in real-time runs.
+// ahead by the background search when it runs beside the frames.
 #include "game/hint.h"
 
-#include <atomic>
-#include <condition_variable>
-#include <mutex>
-#include <stop_token>
-#include <thread>
 #include <vector>
 
+#include "game/background_search.h"
 #include "game/scenes.h"
 #include "game/solver.h"
-#include "platform/platform.h"
 
 namespace game {
 
@@ -56,66 +51,29 @@ void Learn(int32_t stage, const PositionKey& asked, const HintResult& result) {
   }
 }
 
-// ---- The worker (real-time runs) --------------------------------------------------------
+// ---- The search (frame thread only) -----------------------------------------------------
 
-struct Job {
-  Position position;
-  PositionKey key;
-  int32_t stageNumber;
-};
+BackgroundSearch Search;
 
-std::mutex Lock;  // guards the job and the result below
-std::condition_variable_any JobPosted;
-bool HasJob = false;
-Job Posted;
-bool HasResult = false;
-Job Solved;
-HintResult Result;
-std::atomic<bool> Cancel{false};  // a newer job or the program's end stops the search
-
-// The frame thread's view: the position last posted, until its answer is learnt.
+// The position last posted to the search, until its answer is learnt.
 bool Waiting = false;
 PositionKey WaitingFor;
-
-void Work(std::stop_token stop) {
-  std::stop_callback onStop(stop, [] { Cancel = true; });
-  std::unique_lock<std::mutex> lock(Lock);
-  while (JobPosted.wait(lock, stop, [] { return HasJob; }) && !stop.stop_requested()) {
-    Job job = Posted;
-    HasJob = false;
-    Cancel = false;
-    lock.unlock();
-    HintResult result = SolvePosition(job.position, HINT_STATE_LIMIT, &Cancel);
-    lock.lock();
-    if (HasJob || stop.stop_requested()) continue;  // out of date, or cut short
-    Solved = job;
-    Result = std::move(result);
-    HasResult = true;
-  }
-}
-
-// Declared last: at the program's end it stops and joins first, before the rest goes.
-std::jthread Worker;
-
-void Post(const Position& p, const PositionKey& key) {
-  {
-    std::lock_guard<std::mutex> guard(Lock);
-    Posted = Job{p, key, StageNumber};
-    HasJob = true;
-    Cancel = true;
-  }
-  JobPosted.notify_one();
-  if (!Worker.joinable()) Worker = std::jthread(Work);
-  Waiting = true;
-  WaitingFor = key;
-}
+int32_t WaitingStage = -1;
 
 void CollectResult() {
-  std::lock_guard<std::mutex> guard(Lock);
-  if (!HasResult) return;
-  HasResult = false;
-  Learn(Solved.stageNumber, Solved.key, Result);
-  if (Solved.key == WaitingFor) Waiting = false;
+  HintResult result;
+  if (!Search.Take(&result)) return;
+  Learn(WaitingStage, WaitingFor, result);
+  Waiting = false;
+}
+
+// Posts a position; a search at once has learnt its answer on return.
+void Post(const Position& p, const PositionKey& key) {
+  const bool settled = Search.Post(p, HINT_STATE_LIMIT);
+  Waiting = true;
+  WaitingFor = key;
+  WaitingStage = StageNumber;
+  if (settled) CollectResult();
 }
 
 }  // namespace
@@ -124,20 +82,18 @@ int32_t AskHint(const Position& p) {
   HintsAsked = true;
   PositionKey asked = EncodePosition(p);
   int32_t hint = HINT_WORKING;
-  if (platform::IsHeadless()) {
-    if (Look(asked, &hint)) return hint;
-    Learn(StageNumber, asked, SolvePosition(p, HINT_STATE_LIMIT));
-    Look(asked, &hint);
-    return hint;
-  }
   CollectResult();
   if (Look(asked, &hint)) return hint;
   if (!Waiting || !(WaitingFor == asked)) Post(p, asked);
-  return HINT_WORKING;
+  Look(asked, &hint);
+  return hint;
 }
 
+// Working out ahead only pays while the search runs beside the frames: at once, it would
+// cost the frame, and the answers remembered along its ways would differ from those the
+// questions themselves find.
 void PrepareHint() {
-  if (!HintsAsked || platform::IsHeadless()) return;
+  if (!HintsAsked || CurrentSearchPace() == SearchPace::AtOnce) return;
   CollectResult();
   PositionKey here = EncodePosition(LivePosition);
   int32_t hint = HINT_WORKING;

@@ -1,6 +1,7 @@
 // The player's hint: the first move of a shortest way to clear the stage from the live
-// position, from the solver. Real-time runs work answers out ahead and off the frame thread;
-// headless runs work them out when asked, so that every run repeats exactly.
+// position, from the solver. Where the background search runs beside the frames, answers are
+// worked out ahead; where it searches at once (headless runs), when asked, so that every run
+// repeats exactly.
 #pragma once
 
 #include <cstdint>
@@ -9,7 +10,7 @@
 
 namespace game {
 
-constexpr int32_t HINT_WORKING = -1;  // not known yet (real-time runs): ask again next frame
+constexpr int32_t HINT_WORKING = -1;  // not known yet (searched beside the frames): ask again
 constexpr int32_t HINT_LOST = -2;     // the stage can no longer be cleared from here
 constexpr int32_t HINT_NONE = -3;     // the search gave up at its state limit: no hint
 
@@ -23,7 +24,7 @@ constexpr int64_t HINT_STATE_LIMIT = 400000;
 int32_t AskHint(const Position& p);
 
 // Once the player has asked for a hint, starts working out the live position's answer in
-// the background unless it is known (real-time runs only).
+// the background unless it is known (where the search runs beside the frames).
 void PrepareHint();
 
 }  // namespace game

@@ -2,13 +2,12 @@
 // were made on, and checked by playing their moves again when read.
 #include "game/records.h"
 
-#include <array>
-#include <atomic>
 #include <cinttypes>
 #include <cstdio>
 #include <sstream>
-#include <thread>
 
+#include "game/background_search.h"
+#include "game/rules.h"
 #include "game/solution_file.h"
 #include "game/solver.h"
 #include "game/stage_file.h"
@@ -24,8 +23,12 @@ constexpr const char* RECORDS_HEADER = "vaulmoor records 1";
 // A search for a shortest clear gives up here: far beyond what any of our cellars needs.
 constexpr int64_t SHORTEST_STATE_LIMIT = 4'000'000;
 
-std::array<std::atomic<int32_t>, STAGE_COUNT> Shortest;
-std::atomic<bool> SolverStarted = false;
+int32_t Shortest[STAGE_COUNT];
+bool Searched[STAGE_COUNT];  // the search has settled without a figure: not asked again
+
+// The search of a figure the game was not given, and the cellar it searches.
+BackgroundSearch ShortestSearch;
+int32_t SearchedStage = -1;
 
 std::string RecordsPath() {
   return platform::UserFilePath(platform::UserFile::Save, RECORDS_FILE_PATH);
@@ -60,19 +63,24 @@ void SetAside(const std::string& path, const std::string& why) {
                why.c_str(), moved ? ("set aside as " + aside).c_str() : "left as it is");
 }
 
-int32_t SolveShortest(int32_t stage) {
-  SolveResult result = SolveStage(StageSet[stage], SHORTEST_STATE_LIMIT);
-  return result.solved ? static_cast<int32_t>(result.moves.size()) : SHORTEST_UNKNOWN;
+int32_t FigureOf(const HintResult& result) {
+  return result.status == HintStatus::Found ? static_cast<int32_t>(result.path.size())
+                                            : SHORTEST_UNKNOWN;
 }
 
-// Works out every figure not known yet, one cellar after another, off the frame thread.
-void SolveInBackground() {
-  if (SolverStarted.exchange(true)) return;
-  std::thread([] {
-    for (int32_t s = 0; s < STAGE_COUNT; ++s) {
-      if (Shortest[s] == SHORTEST_UNKNOWN) Shortest[s] = SolveShortest(s);
-    }
-  }).detach();
+void CollectShortest() {
+  HintResult result;
+  if (!ShortestSearch.Take(&result)) return;
+  Shortest[SearchedStage] = FigureOf(result);
+  Searched[SearchedStage] = true;
+}
+
+// Searches the figure of stage, in place of one still searched for another stage.
+void SearchShortest(int32_t stage) {
+  if (Searched[stage] || (ShortestSearch.Searching() && SearchedStage == stage)) return;
+  const bool settled = ShortestSearch.Post(StageStart(StageSet[stage]), SHORTEST_STATE_LIMIT);
+  SearchedStage = stage;
+  if (settled) CollectShortest();
 }
 
 }  // namespace
@@ -146,7 +154,9 @@ bool RecordClear(int32_t stage, const std::string& moves, bool hintsUsed) {
 }
 
 void LoadShortestClears() {
-  for (auto& figure : Shortest) figure = SHORTEST_UNKNOWN;
+  ShortestSearch.Cancel();
+  std::fill(std::begin(Shortest), std::end(Shortest), SHORTEST_UNKNOWN);
+  std::fill(std::begin(Searched), std::end(Searched), false);
   std::string text, why;
   std::vector<CellarMoves> kept;
   if (ReadTextFile(platform::GameFilePath(SHORTEST_FILE_PATH), &text, &why) &&
@@ -158,11 +168,14 @@ void LoadShortestClears() {
 }
 
 int32_t ShortestClear(int32_t stage, bool wait) {
-  const int32_t known = Shortest[stage];
-  if (known != SHORTEST_UNKNOWN) return known;
-  if (wait) return Shortest[stage] = SolveShortest(stage);
-  SolveInBackground();
-  return SHORTEST_UNKNOWN;
+  CollectShortest();
+  if (Shortest[stage] != SHORTEST_UNKNOWN) return Shortest[stage];
+  if (wait) {
+    Shortest[stage] = FigureOf(SolvePosition(StageStart(StageSet[stage]), SHORTEST_STATE_LIMIT));
+  } else {
+    SearchShortest(stage);
+  }
+  return Shortest[stage];
 }
 
 }  // namespace game

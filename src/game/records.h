@@ -44,7 +44,8 @@ bool RecordClear(int32_t stage, const std::string& moves, bool hintsUsed);
 
 // The fewest moves that clear cellar stage of StageSet, or SHORTEST_UNKNOWN: from the
 // figures that come with the game for its own cellars, worked out by the solver otherwise,
-// at once when wait is set, else off the calling thread (unknown until it is done).
+// at once when wait is set, else by the background search (unknown until it has settled,
+// asked again). Frame thread only.
 int32_t ShortestClear(int32_t stage, bool wait);
 
 // Reads the figures that come with the game (once the stage set is loaded).

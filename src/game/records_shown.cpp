@@ -12,7 +12,6 @@
 #include "game/solver.h"
 #include "gfx/text.h"
 #include "lang/language.h"
-#include "platform/platform.h"
 
 namespace game {
 
@@ -25,7 +24,7 @@ constexpr int32_t LINE_HEIGHT = 20;
 // The record of the live stage from line top on; the lines it took.
 int32_t DrawRecord(int32_t top) {
   const CellarRecord& record = Records[StageNumber];
-  const int32_t shortest = ShortestClear(StageNumber, platform::IsHeadless());
+  const int32_t shortest = ShortestClear(StageNumber, false);
   if (shortest == SHORTEST_UNKNOWN) {
     gfx::PrintText(NOTE_LEFT, top, lang::Translate(RecordAloneLine), record.Fewest());
   } else {

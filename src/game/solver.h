@@ -1,10 +1,12 @@
-// Shortest solutions of the cellars over the game's own rules: breadth-first from a stage's start
-// for the stage tools, and A* from any position for the player's hint. Both work on positions of
-// their own and touch nothing else, so any thread may search.
+// Shortest solutions of the cellars over the game's own rules: best-first (A*) from any position
+// for the stage tools, the records and the player's hint, and breadth-first as the plain
+// reference the tests hold it to. Both work on positions of their own and touch nothing else,
+// so any thread may search.
 #pragma once
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -28,10 +30,12 @@ int32_t MoveDirection(char letter);
 
 // Finds a shortest sequence of moves that clears the stage from its start: every delivery
 // on the way is judged good and the deliveries due reach 0. A wrong or rotten delivery is
-// a dead end.
+// a dead end. By the best-first search (SolvePosition); exhausted once stateLimit positions
+// are known.
 SolveResult SolveStage(const StageRecord& stage, int64_t stateLimit);
 
-// The same from any position.
+// The same from any position by breadth-first search: every position in order of its moves
+// from the start, with no estimate to trust. Exhausted once stateLimit positions are known.
 SolveResult SolveBreadthFirst(const Position& from, int64_t stateLimit);
 
 // Plays moves from the start of stage with the game's rules. Returns 1 when the last move
@@ -55,6 +59,13 @@ struct HintResult {
   int64_t statesExplored = 0;
   std::vector<HintStep> path;  // from the search's start to the move that clears the stage
 };
+
+// The letters (U, R, D, L) of the moves of a path.
+std::string PathLetters(const std::vector<HintStep>& path);
+
+// A best-first search's answer as a solution: solved with the letters of its way, exhausted
+// when it was undecided.
+SolveResult AsSolution(const HintResult& found);
 
 // What keeps a cheese from being delivered inside its ripe window, most evident first.
 enum class LostReason {
@@ -83,5 +94,29 @@ LostExplanation ExplainLost(const Position& p);
 // null) becomes true.
 HintResult SolvePosition(const Position& from, int64_t stateLimit,
                          const std::atomic<bool>* cancel = nullptr);
+
+// The search of SolvePosition, a budget of positions at a time, so that a caller without
+// threads can spread it over frames. It keeps its memory from one search to the next.
+class BestFirstSearch {
+ public:
+  BestFirstSearch();
+  ~BestFirstSearch();
+
+  // Starts a search from a position (copied), forgetting the one before.
+  void Start(const Position& from, int64_t stateLimit);
+
+  // Expands at most budget more positions; true once the search has settled.
+  bool Advance(int64_t budget);
+
+  // The answer of a settled search (once).
+  HintResult TakeResult();
+
+  // Starts a search and runs it to its end.
+  HintResult Solve(const Position& from, int64_t stateLimit);
+
+ private:
+  class State;
+  std::unique_ptr<State> state_;
+};
 
 }  // namespace game

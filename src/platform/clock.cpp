@@ -17,6 +17,7 @@ constexpr int32_t MAX_SLEEP_MS = 10;
 SteadyClock::time_point ClockStart;
 uint32_t VirtualNow = 0;
 std::vector<ClockListener> Listeners;
+IdleWork Idle = nullptr;
 
 // Moves the virtual clock forward to target, stopping at every script event and
 // run-time limit on the way so that each happens at its own time.
@@ -68,6 +69,7 @@ void WaitUntil(uint32_t targetMs) {
   // fraction of a millisecond), so the wait ends on the same millisecond as a
   // busy wait would, without keeping a core busy.
   for (core::PumpEvents(); Remaining(targetMs) > 0; core::PumpEvents()) {
+    if (Idle != nullptr) Idle(targetMs);
     auto now = SteadyClock::now();
     std::this_thread::sleep_until(
         std::min(InstantOf(targetMs, now), now + std::chrono::milliseconds(MAX_SLEEP_MS)));
@@ -79,12 +81,17 @@ void IdlePoll() {
     AdvanceVirtualClock(VirtualNow + 1);
     return;
   }
+  if (Idle != nullptr) Idle(timeGetTime() + 1);
   std::this_thread::sleep_for(std::chrono::milliseconds(1));
   core::PumpEvents();
 }
 
 void AddClockListener(ClockListener listener) {
   Listeners.push_back(listener);
+}
+
+void SetIdleWork(IdleWork work) {
+  Idle = work;
 }
 
 }  // namespace platform

@@ -40,6 +40,11 @@ void IdlePoll();
 // runs only); the sound layer uses it to render audio in step with the clock.
 using ClockListener = void (*)(uint32_t nowMs);
 void AddClockListener(ClockListener listener);
+// Work the program does while a real-time run waits: WaitUntil and IdlePoll call it before
+// each of their sleeps with the clock time the wait ends at, which it should not pass by
+// much. Headless runs never call it: their waits only move the virtual clock.
+using IdleWork = void (*)(uint32_t untilMs);
+void SetIdleWork(IdleWork work);
 
 // ---- Window and messages (Win32 stand-in) -------------------------------------
 constexpr uint32_t WM_CREATE = 1;

@@ -31,6 +31,7 @@ TEST(CommandLine, DefaultsWithoutOptions) {
   EXPECT_EQ(commandLine.music, nullptr);
   EXPECT_EQ(commandLine.trace, nullptr);
   EXPECT_EQ(commandLine.language, nullptr);
+  EXPECT_FALSE(commandLine.noThreads);
   EXPECT_FALSE(commandLine.help);
   EXPECT_FALSE(commandLine.version);
 }
@@ -38,7 +39,8 @@ TEST(CommandLine, DefaultsWithoutOptions) {
 TEST(CommandLine, EveryOption) {
   app::CommandLine commandLine;
   EXPECT_EQ(Parse({"--headless", "--script", "s.txt", "--until", "4500", "--window", "--scale", "5",
-                   "--page-flip", "--music", "tune.mid", "--trace", "scenes.txt", "--lang", "en"},
+                   "--page-flip", "--music", "tune.mid", "--trace", "scenes.txt", "--lang", "en",
+                   "--no-threads"},
                   &commandLine),
             "");
   EXPECT_TRUE(commandLine.platform.headless);
@@ -51,6 +53,7 @@ TEST(CommandLine, EveryOption) {
   EXPECT_STREQ(commandLine.music, "tune.mid");
   EXPECT_STREQ(commandLine.trace, "scenes.txt");
   EXPECT_STREQ(commandLine.language, "en");
+  EXPECT_TRUE(commandLine.noThreads);
 }
 
 TEST(CommandLine, EveryLanguageIsAccepted) {
@@ -91,7 +94,7 @@ TEST(Help, ListsTheOptionsTheCommandLineTakes) {
     EXPECT_NE(app::UsageText().find("[" + name + "]"), std::string::npos) << name;
     EXPECT_NE(app::HelpText().find("  " + name + " "), std::string::npos) << name;
   }
-  EXPECT_EQ(options, 13);
+  EXPECT_EQ(options, 14);
 }
 
 // The columns a line takes in a terminal: East Asian wide characters (kana, kanji and
@@ -127,7 +130,8 @@ TEST(Help, FitsATerminalInEveryLanguage) {
   lang::SelectLanguage(lang::SOURCE_LANGUAGE);
   EXPECT_NE(app::HelpText().find("  --window         全画面でなく"), std::string::npos);
   lang::SelectLanguage("en");
-  EXPECT_NE(app::HelpText().find("  --window         play in a resizable window"), std::string::npos);
+  EXPECT_NE(app::HelpText().find("  --window         play in a resizable window"),
+            std::string::npos);
   lang::SelectLanguage(lang::SOURCE_LANGUAGE);
 }
 

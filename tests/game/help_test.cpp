@@ -98,15 +98,16 @@ TEST(GameRun, HintPlaysTheMovesOfAShortestWay) {
   EXPECT_EQ(hinted.save(), "1 20");
 }
 
-// In real time the hint is worked out on a worker thread while frames go on: the presses
-// still play the shortest way and clear the stage. (A run in real time, without a screen.)
-// A busy machine may take seconds to start the program and long over one frame: Space comes
-// well after the title is up, every key is held longer than any frame takes, and H is
-// pressed more often than needed, since presses made before play begins are dropped (and
-// those after the stage is cleared do nothing).
-TEST(GameRun, HintsInRealTimeClearTheStage) {
+// In real time the hint is worked out beside the frames, on a thread of its own or, with
+// --no-threads, in slices of the frames' waits: the presses still play the shortest way and
+// clear the stage. (A run in real time, without a screen.) A busy machine may take seconds to
+// start the program and long over one frame: Space comes well after the title is up, every
+// key is held longer than any frame takes, and H is pressed more often than needed, since
+// presses made before play begins are dropped (and those after the stage is cleared do
+// nothing).
+void ExpectHintsInRealTimeClearTheStage(const std::string& name, std::vector<std::string> options) {
   constexpr uint32_t START_MS = 8000, HOLD_MS = 600;
-  std::string folder = testsupport::MakeRunFolder("game_hint_real_time", [] {
+  std::string folder = testsupport::MakeRunFolder(name, [] {
     testsupport::Fixtures fixtures;
     fixtures.stageText = TwoDeliveriesStage(6);
     return fixtures;
@@ -116,13 +117,21 @@ TEST(GameRun, HintsInRealTimeClearTheStage) {
     script += Tap(at, "h", HOLD_MS);
   script += Close(START_MS + 16000);
   std::ofstream(folder + "real_time.txt") << script;
-  testsupport::RunResult run = testsupport::RunProgram(
-      folder, {"--window", "--script", "real_time.txt", "--trace", "trace.txt"},
-      {"SDL_VIDEODRIVER=dummy", "SDL_AUDIODRIVER=dummy"});
+  options.insert(options.end(), {"--window", "--script", "real_time.txt", "--trace", "trace.txt"});
+  testsupport::RunResult run =
+      testsupport::RunProgram(folder, options, {"SDL_VIDEODRIVER=dummy", "SDL_AUDIODRIVER=dummy"});
   EXPECT_EQ(run.exitStatus, 1) << run.err;
   EXPECT_EQ(testsupport::ReadFile(folder + "data/save.dat"), "1 20")
       << "scenes:\n"
       << testsupport::ReadFile(folder + "trace.txt");
+}
+
+TEST(GameRun, HintsInRealTimeClearTheStage) {
+  ExpectHintsInRealTimeClearTheStage("game_hint_real_time", {});
+}
+
+TEST(GameRun, HintsInRealTimeWithoutThreadsClearTheStage) {
+  ExpectHintsInRealTimeClearTheStage("game_hint_real_time_sliced", {"--no-threads"});
 }
 
 // A cellar far larger than ours (ten cheeses that ripen only after six weeks, all due

@@ -50,14 +50,27 @@ TEST_P(KeptSolutions, ClearTheStage) {
       << "stage " << stage + 1 << ": " << why;
 }
 
+// The solver (best-first) and breadth-first search each find a clear as long as the kept
+// one from the stage's start, exploring as many states as the stage table says.
 TEST_P(KeptSolutions, AreShortest) {
   int stage = GetParam();
-  game::SolveResult result = game::SolveStage(game::StageSet[stage], 20000000);
-  ASSERT_TRUE(result.solved) << "stage " << stage + 1;
-  EXPECT_EQ(result.moves.size(), moves_[stage].size()) << "stage " << stage + 1;
-  EXPECT_EQ(result.statesExplored, table_[stage].states) << "stage " << stage + 1;
-  std::string why;
-  EXPECT_EQ(game::ReplaySolution(game::StageSet[stage], result.moves, &why), 1) << why;
+  const struct {
+    const char* search;
+    game::SolveResult result;
+    int64_t tableStates;
+  } searches[] = {
+      {"best-first", game::SolveStage(game::StageSet[stage], 20000000), table_[stage].bestFirst},
+      {"breadth-first", game::SolveBreadthFirst(game::StageStart(game::StageSet[stage]), 20000000),
+       table_[stage].states},
+  };
+  for (const auto& s : searches) {
+    SCOPED_TRACE(std::string(s.search) + " search, stage " + std::to_string(stage + 1));
+    ASSERT_TRUE(s.result.solved);
+    EXPECT_EQ(s.result.moves.size(), moves_[stage].size());
+    EXPECT_EQ(s.result.statesExplored, s.tableStates);
+    std::string why;
+    EXPECT_EQ(game::ReplaySolution(game::StageSet[stage], s.result.moves, &why), 1) << why;
+  }
 }
 
 TEST_P(KeptSolutions, StageTableGivesTheirFigures) {
@@ -144,6 +157,42 @@ TEST_P(KeptSolutions, KeysGiveBackThePositionsTheRulesLeave) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AllStages, KeptSolutions, ::testing::Range(0, 32));
+
+// Halfway along the kept solutions, some after a detour that loses the stage: the solver
+// finds a way exactly as long as breadth-first search's shortest, and both call the lost
+// positions lost.
+TEST_F(KeptSolutions, BothSearchesAgreeHalfwayAlongThem) {
+  constexpr int LOST = -1;
+  const struct {
+    int stage;
+    const char* detour;  // moves played after the first half of the kept solution
+    int movesLeft;       // of a shortest way from there, or LOST
+  } cases[] = {
+      {1, "", 2},         {8, "", 14},      {17, "", 14},       {24, "", 37},
+      {30, "", 37},       {32, "", 28},     {10, "RRRR", 22},   {17, "DDDD", 12},
+      {26, "DDDD", 31},   {28, "RRRR", 33}, {7, "DDDD", LOST},  {9, "UD", LOST},
+      {14, "LLLL", LOST}, {19, "UD", LOST}, {23, "DDDD", LOST}, {30, "UDUDUDUD", LOST},
+      {32, "UD", LOST},
+  };
+  for (const auto& c : cases) {
+    const std::string& kept = moves_[c.stage - 1];
+    const std::string played = kept.substr(0, kept.size() / 2) + c.detour;
+    SCOPED_TRACE("stage " + std::to_string(c.stage) + " after " + played);
+    const game::Position here = tools::AfterMoves(game::StageSet[c.stage - 1], played);
+    game::HintResult best = game::SolvePosition(here, HINT_LIMIT);
+    game::SolveResult plain = game::SolveBreadthFirst(here, 1500000);
+    ASSERT_FALSE(plain.exhausted);
+    if (c.movesLeft == LOST) {
+      EXPECT_EQ(best.status, game::HintStatus::Lost);
+      EXPECT_FALSE(plain.solved);
+      continue;
+    }
+    ASSERT_TRUE(plain.solved);
+    EXPECT_EQ(plain.moves.size(), static_cast<size_t>(c.movesLeft));
+    EXPECT_EQ(best.path.size(), static_cast<size_t>(c.movesLeft));
+    ExpectWayClears(here, best);
+  }
+}
 
 // The game takes its shortest figures from the kept solutions only for the stages they
 // were found on: the file names them, and must name the stage file of the game.

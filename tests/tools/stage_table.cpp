@@ -30,7 +30,7 @@ std::vector<Row> ReadRows(const std::string& path) {
     std::vector<std::string> cells;
     std::istringstream row(line.substr(1));
     for (std::string cell; std::getline(row, cell, '|');) cells.push_back(cell);
-    if (cells.size() != 7) continue;
+    if (cells.size() != 8) continue;
     int64_t stage = Figure(cells[0]);
     if (stage < 1 || stage > game::STAGE_COUNT) continue;
     Row& r = rows[stage - 1];
@@ -39,6 +39,7 @@ std::vector<Row> ReadRows(const std::string& path) {
     r.pushes = static_cast<int32_t>(Figure(cells[4]));
     r.waiting = static_cast<int32_t>(Figure(cells[5]));
     r.states = Figure(cells[6]);
+    r.bestFirst = Figure(cells[7]);
   }
   return rows;
 }

@@ -7,13 +7,14 @@
 
 namespace stagetable {
 
-// One row: "| stage | title | how it plays | moves | pushes | waiting | states |".
+// One row: "| stage | title | how it plays | moves | pushes | waiting | states | best-first |".
 struct Row {
   bool listed = false;
   int32_t moves = 0;
   int32_t pushes = 0;
   int32_t waiting = 0;
-  int64_t states = 0;
+  int64_t states = 0;     // what breadth-first search explores
+  int64_t bestFirst = 0;  // what the best-first search explores
 };
 
 // The rows of the stage table, stage 1 first; stages without a row are not listed.

@@ -51,13 +51,16 @@ int32_t MostAlike(int32_t n, double* shared) {
   return alike;
 }
 
-void PrintStats(int32_t n, const game::SolveResult& result) {
+// The row of stage n in the table of figures. Its states are breadth-first search's, which
+// knows every position fewer moves from the start than the solution: the cellar's size.
+void PrintStats(int32_t n, const game::SolveResult& result, int64_t limit) {
   tools::SolutionStats stats = tools::MeasureSolution(game::StageSet[n], result.moves);
+  game::SolveResult plain = game::SolveBreadthFirst(game::StageStart(game::StageSet[n]), limit);
   double shared = 0.0;
   int32_t alike = MostAlike(n, &shared);
-  std::printf("%5d %6d %6d %7d %9lld   %2d (%3.0f%%)\n", n + 1, stats.moves, stats.pushes,
-              stats.waiting, static_cast<long long>(result.statesExplored), alike + 1,
-              100.0 * shared);
+  std::printf("%5d %6d %6d %7d %9lld %10lld   %2d (%3.0f%%)\n", n + 1, stats.moves, stats.pushes,
+              stats.waiting, static_cast<long long>(plain.statesExplored),
+              static_cast<long long>(result.statesExplored), alike + 1, 100.0 * shared);
 }
 
 int Usage() {
@@ -72,7 +75,9 @@ int Usage() {
       "  --show     also print each stage's start with its chilled cells (*)\n"
       "  --stats    print a table of each solution's moves, pushes and waiting moves\n"
       "             (moves that bring back a position already seen), the states\n"
-      "             explored and the stage whose walls and holes it shares most\n");
+      "             breadth-first search explores (the cellar's size, slower to\n"
+      "             find), the states explored and the stage whose walls and holes\n"
+      "             it shares most\n");
   return 2;
 }
 
@@ -118,14 +123,16 @@ int main(int argc, char** argv) {
       "; stage set " +
       std::string(id) + "\n";
   bool allSolved = true;
-  if (stats) std::printf("stage  moves pushes waiting    states   most alike\n");
+  game::BestFirstSearch search;  // its memory serves one stage after another
+  if (stats) std::printf("stage  moves pushes waiting    states best-first   most alike\n");
   for (int32_t s = 1; s <= game::STAGE_COUNT; ++s) {
     if (only != 0 && s != only) continue;
     if (show) ShowStage(s - 1);
-    game::SolveResult result = game::SolveStage(game::StageSet[s - 1], limit);
+    game::SolveResult result =
+        game::AsSolution(search.Solve(game::StageStart(game::StageSet[s - 1]), limit));
     if (result.solved) {
       if (stats) {
-        PrintStats(s - 1, result);
+        PrintStats(s - 1, result, limit);
       } else {
         std::printf("stage %d: solvable in %zu moves, %lld states explored: %s\n", s,
                     result.moves.size(), static_cast<long long>(result.statesExplored),

@@ -1,4 +1,4 @@
-// Breadth-first search for the stage tools: every position in order of its moves from the start.
+// Breadth-first search, the tests' reference: every position in order of its moves from the start.
 #include "game/rules.h"
 #include "game/solver.h"
 #include "game/solver/lower_bound.h"
@@ -20,14 +20,11 @@ std::string PathTo(const NodeStore& nodes, uint32_t index, int32_t lastMove) {
 
 }  // namespace
 
-SolveResult SolveStage(const StageRecord& stage, int64_t stateLimit) {
-  return SolveBreadthFirst(StageStart(stage), stateLimit);
-}
-
 SolveResult SolveBreadthFirst(const Position& from, int64_t stateLimit) {
   SolveResult result;
   KeyDecoder decoder(from);
-  NodeStore nodes(Node{EncodePosition(from), 0, 0, false, 0});
+  NodeStore nodes;
+  nodes.Restart(Node{EncodePosition(from), 0, 0, false, 0});
   for (uint32_t next = 0; next < nodes.Size(); ++next) {
     if (nodes.Size() >= stateLimit) {
       result.exhausted = true;

@@ -21,6 +21,12 @@ int32_t MoveDirection(char letter) {
   return -1;
 }
 
+std::string PathLetters(const std::vector<HintStep>& path) {
+  std::string letters;
+  for (const HintStep& step : path) letters += MoveLetter(step.move);
+  return letters;
+}
+
 int32_t ReplaySolution(const StageRecord& stage, const std::string& moves, std::string* why) {
   Position p = StageStart(stage);
   for (size_t i = 0; i < moves.size(); ++i) {

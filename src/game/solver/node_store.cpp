@@ -8,6 +8,11 @@ namespace game {
 namespace {
 
 constexpr size_t FIRST_TABLE_SIZE = 1 << 16;
+// What a store keeps for the next search: chunks of about 260 000 nodes (16 MB), far more
+// than a hint in our cellars needs, and tables for them. A rare larger search gives the rest
+// of its memory back.
+constexpr size_t KEPT_CHUNKS = 16;
+constexpr size_t KEPT_TABLE_SIZE = size_t{1} << 19;
 
 uint32_t TagOf(const PositionKey& key) {
   return static_cast<uint32_t>(HashKey(key) >> 32);
@@ -15,13 +20,19 @@ uint32_t TagOf(const PositionKey& key) {
 
 }  // namespace
 
-NodeStore::NodeStore(const Node& start) : table_(FIRST_TABLE_SIZE, Entry{0, 0}) {
+void NodeStore::Restart(const Node& start) {
+  if (chunks_.size() > KEPT_CHUNKS) chunks_.resize(KEPT_CHUNKS);
+  for (std::vector<Entry>* table : {&table_, &spare_}) {
+    if (table->capacity() > KEPT_TABLE_SIZE) std::vector<Entry>().swap(*table);
+  }
+  table_.assign(FIRST_TABLE_SIZE, Entry{0, 0});
+  size_ = 0;
   mask_ = table_.size() - 1;
   Insert(start);
 }
 
 uint32_t NodeStore::Append(const Node& node) {
-  if ((size_ & CHUNK_MASK) == 0)
+  if ((size_ >> CHUNK_BITS) == chunks_.size())
     chunks_.push_back(std::make_unique_for_overwrite<Node[]>(1u << CHUNK_BITS));
   (*this)[size_] = node;
   return size_++;
@@ -46,10 +57,10 @@ void NodeStore::Place(const Entry& entry) {
 // Keeps the table at most half full, so that probes stay short.
 void NodeStore::GrowIfFull() {
   if (size_ * 2 <= table_.size()) return;
-  std::vector<Entry> old(table_.size() * 2, Entry{0, 0});
-  old.swap(table_);
+  spare_.swap(table_);
+  table_.assign(spare_.size() * 2, Entry{0, 0});
   mask_ = table_.size() - 1;
-  for (const Entry& entry : old) {
+  for (const Entry& entry : spare_) {
     if (entry.index != 0) Place(entry);
   }
 }

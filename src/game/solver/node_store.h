@@ -1,5 +1,5 @@
 // The nodes of one search, kept in the order they are found, with a hash table from each
-// key to its node.
+// key to its node; the memory stays for the next search.
 #pragma once
 
 #include <cstdint>
@@ -24,8 +24,9 @@ class NodeStore {
  public:
   static constexpr uint32_t NOT_FOUND = 0xFFFFFFFF;
 
-  // A store holding the search's start, node 0.
-  explicit NodeStore(const Node& start);
+  // Starts a search: forgets every node and holds its start alone, node 0. The memory of the
+  // nodes and the table stays (up to what a large hint search needs) for the search.
+  void Restart(const Node& start);
 
   uint32_t Size() const { return size_; }
   Node& operator[](uint32_t i) { return chunks_[i >> CHUNK_BITS][i & CHUNK_MASK]; }
@@ -70,6 +71,7 @@ class NodeStore {
   std::vector<std::unique_ptr<Node[]>> chunks_;
   uint32_t size_ = 0;
   std::vector<Entry> table_;
+  std::vector<Entry> spare_;  // the table before it last grew, its memory kept for the next growth
   uint64_t mask_ = 0;
 };
 
