@@ -18,10 +18,11 @@ add_link_options(-Wl,-z,relro,-z,now)
 set(VAULMOOR_PLATFORM_CORE_SOURCES message_box.cpp window_system.cpp)
 set(VAULMOOR_PLATFORM_CORE_LIBRARIES X11::X11)
 # The files: the program's folder from /proc, the user's folders by the XDG rules,
-# durable replacement by rename and fsync.
-set(VAULMOOR_PLATFORM_FILES_SOURCES xdg_folders.cpp program_directory.cpp replace_file.cpp)
+# durable replacement by rename and fsync, whole files read through POSIX calls.
+set(VAULMOOR_PLATFORM_FILES_SOURCES xdg_folders.cpp program_directory.cpp replace_file.cpp
+  system_file.cpp)
 set(VAULMOOR_PLATFORM_FILES_HEADERS platform/linux/xdg_folders.h)
-set(VAULMOOR_PLATFORM_FILES_TESTS xdg_folders_test.cpp)
+set(VAULMOOR_PLATFORM_FILES_TESTS xdg_folders_test.cpp system_file_test.cpp)
 # The font: IPAGothic found through fontconfig, JIS codes converted by iconv.
 set(VAULMOOR_PLATFORM_FONT_SOURCES font_files.cpp)
 set(VAULMOOR_PLATFORM_FONT_LIBRARIES PkgConfig::FREETYPE PkgConfig::FONTCONFIG)

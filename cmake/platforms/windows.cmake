@@ -19,8 +19,10 @@ set(VAULMOOR_PLATFORM_CORE_SOURCES message_box.cpp window_system.cpp)
 set(VAULMOOR_PLATFORM_CORE_LIBRARIES vm_platform_wide_text
   PUBLIC SDL2::SDL2 INTERFACE $<TARGET_OBJECTS:vm_platform_windows_program>)
 # The files: the program's folder as Windows names the module, %APPDATA%\Vaulmoor
-# for written files, durable replacement by a move written through to the disk.
-set(VAULMOOR_PLATFORM_FILES_SOURCES app_data_folder.cpp program_directory.cpp replace_file.cpp)
+# for written files, durable replacement by a move written through to the disk,
+# whole files read through the wide calls.
+set(VAULMOOR_PLATFORM_FILES_SOURCES app_data_folder.cpp program_directory.cpp replace_file.cpp
+  system_file.cpp)
 set(VAULMOOR_PLATFORM_FILES_LIBRARIES vm_platform_wide_text)
 # The font: IPAGothic comes with the game; the system converts to CP932. The
 # static FreeType brings no word of the zlib it was built with.

@@ -11,6 +11,7 @@
 #include "game/solution_file.h"
 #include "game/solver.h"
 #include "platform/platform.h"
+#include "platform/whole_file.h"
 
 namespace game {
 
@@ -53,9 +54,10 @@ bool PlanReplay(const std::string& what, std::string* error) {
     }
     return true;
   }
-  std::string text;
-  if (!ReadTextFile(what, &text, error)) {
-    *error = what + ": " + *error;
+  std::string text, problem;
+  if (platform::ReadWholeFile(what, MOVE_FILE_MAX_BYTES, &text, &problem) !=
+      platform::WholeFile::Read) {
+    *error = what + ": the replay file " + problem;
     return false;
   }
   if (!ParseMoveLines(text, false, &Plan, error)) {

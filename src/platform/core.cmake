@@ -13,5 +13,5 @@ add_library(vm_platform STATIC
   ${CMAKE_CURRENT_LIST_DIR}/window.cpp)
 vaulmoor_headers(vm_platform PUBLIC platform/platform.h platform/script.h
   PRIVATE platform/core_internal.h)
-target_link_libraries(vm_platform PRIVATE SDL2::SDL2)
+target_link_libraries(vm_platform PRIVATE SDL2::SDL2 vm_platform_files)
 vaulmoor_platform_part(vm_platform CORE)
