@@ -7,7 +7,6 @@
 #include "fuzz_support.h"
 #include "game/data_model.h"
 #include "game/solution_file.h"
-#include "platform/whole_file.h"
 
 namespace {
 
@@ -38,16 +37,8 @@ bool NamesLineAndColumn(const std::string& error) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   static const std::string path = fuzz::ScratchPath("moves.txt");
-  fuzz::WriteScratchFile(path, data, size);
-  std::string text, problem;
-  const platform::WholeFile read =
-      platform::ReadWholeFile(path, game::MOVE_FILE_MAX_BYTES, &text, &problem);
-  fuzz::Require(read == (size <= game::MOVE_FILE_MAX_BYTES ? platform::WholeFile::Read
-                                                           : platform::WholeFile::Refused),
-                "a file is read up to the limit");
-  if (read != platform::WholeFile::Read) return 0;
-  fuzz::Require(text == std::string(reinterpret_cast<const char*>(data), size),
-                "the file is read as it is");
+  std::string text;
+  if (!fuzz::ReadBackWhole(path, data, size, game::MOVE_FILE_MAX_BYTES, &text)) return 0;
   game::NotedStageSetId(text);
 
   for (bool counted : {false, true}) {

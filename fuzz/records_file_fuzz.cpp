@@ -8,7 +8,6 @@
 #include "game/solution_file.h"
 #include "game/solver.h"
 #include "game/stage_file.h"
-#include "platform/whole_file.h"
 
 namespace {
 
@@ -28,17 +27,8 @@ const game::StageRecord* GameStages() {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const game::StageRecord* stages = GameStages();
   static const std::string path = fuzz::ScratchPath("records.dat");
-  fuzz::WriteScratchFile(path, data, size);
-  // Read as the game reads it: the bytes as they are, or refused for their size.
-  std::string text, problem;
-  const platform::WholeFile read =
-      platform::ReadWholeFile(path, game::RECORDS_MAX_BYTES, &text, &problem);
-  fuzz::Require(read == (size <= game::RECORDS_MAX_BYTES ? platform::WholeFile::Read
-                                                         : platform::WholeFile::Refused),
-                "a file is read up to the limit");
-  if (read != platform::WholeFile::Read) return 0;
-  fuzz::Require(text == std::string(reinterpret_cast<const char*>(data), size),
-                "the file is read as it is");
+  std::string text;
+  if (!fuzz::ReadBackWhole(path, data, size, game::RECORDS_MAX_BYTES, &text)) return 0;
 
   game::CellarRecord records[game::STAGE_COUNT];
   std::string why;
