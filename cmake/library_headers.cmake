@@ -9,6 +9,7 @@
 #
 #   vaulmoor_headers(<library> [ROOT <folder>] [PUBLIC <header>...] [PRIVATE <header>...])
 #
+# A library may be given its headers in more than one call.
 # ROOT is the folder the names are relative to (src/ when not given).
 
 # The folder a library's public (or private) headers are linked into.
@@ -34,10 +35,18 @@ function(vaulmoor_headers library)
   if(type STREQUAL "INTERFACE_LIBRARY")
     set(public_use INTERFACE)
   endif()
+  # The folders are emptied at a library's first call in every configure, so a
+  # header renamed or dropped is gone from them too; later calls add to them.
+  get_property(seen GLOBAL PROPERTY vaulmoor_headers_${library})
+  if(NOT seen)
+    set_property(GLOBAL PROPERTY vaulmoor_headers_${library} TRUE)
+    foreach(scope PUBLIC PRIVATE)
+      vaulmoor_header_folder(${library} ${scope} folder)
+      file(REMOVE_RECURSE ${folder})
+    endforeach()
+  endif()
   foreach(scope PUBLIC PRIVATE)
     vaulmoor_header_folder(${library} ${scope} folder)
-    # Rebuilt on every configure, so a header renamed or dropped is gone from it too.
-    file(REMOVE_RECURSE ${folder})
     foreach(header ${arg_${scope}})
       if(NOT EXISTS ${arg_ROOT}/${header})
         message(FATAL_ERROR "vaulmoor_headers(${library}): ${arg_ROOT}/${header} does not exist")

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/whole_file.h"
+
 namespace fuzz {
 
 namespace {
@@ -44,6 +46,18 @@ void WriteScratchFile(const std::string& path, const uint8_t* data, size_t size)
     std::fprintf(stderr, "fuzz: cannot write the scratch file %s\n", path.c_str());
     std::abort();
   }
+}
+
+bool ReadBackWhole(const std::string& path, const uint8_t* data, size_t size, size_t limit,
+                   std::string* text) {
+  WriteScratchFile(path, data, size);
+  std::string problem;
+  const bool read =
+      platform::ReadWholeFile(path, limit, text, &problem) == platform::WholeFile::Read;
+  Require(read == (size <= limit), "a file is read up to the limit");
+  Require(!read || *text == std::string(reinterpret_cast<const char*>(data), size),
+          "the file is read as it is");
+  return read;
 }
 
 void Require(bool holds, const char* what) {

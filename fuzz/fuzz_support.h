@@ -15,6 +15,12 @@ std::string ScratchPath(const char* name);
 // a target that silently reads a stale file would fuzz nothing.
 void WriteScratchFile(const std::string& path, const uint8_t* data, size_t size);
 
+// Writes the input to the scratch file at path and reads it back as the game
+// reads its files whole, up to limit bytes, into *text. False when the reader
+// refused it, which it must do exactly when the input is larger than limit.
+bool ReadBackWhole(const std::string& path, const uint8_t* data, size_t size, size_t limit,
+                   std::string* text);
+
 // Stops the run with a message when an invariant of a reader's result is broken,
 // so that libFuzzer records the input as a crash.
 void Require(bool holds, const char* what);

@@ -25,7 +25,7 @@ while (($#)); do
   shift
 done
 all_targets=(stage_file_fuzz save_file_fuzz palette_bitmap_fuzz palette_cache_fuzz bitmap_fuzz
-  raw_bitmap_fuzz wave_fuzz script_fuzz)
+  raw_bitmap_fuzz wave_fuzz script_fuzz records_file_fuzz move_file_fuzz)
 ((${#targets[@]})) || targets=("${all_targets[@]}")
 
 instrument="-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer"

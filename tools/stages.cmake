@@ -14,7 +14,7 @@ add_library(vm_playthrough STATIC ${CMAKE_CURRENT_LIST_DIR}/solver/playthrough.c
             ${CMAKE_CURRENT_LIST_DIR}/solver/position_walks.cpp)
 vaulmoor_headers(vm_playthrough ROOT ${CMAKE_CURRENT_LIST_DIR}
   PUBLIC solver/playthrough.h solver/solution_stats.h solver/position_walks.h)
-target_link_libraries(vm_playthrough PUBLIC vm_game_solver)
+target_link_libraries(vm_playthrough PUBLIC vm_game_solver PRIVATE vm_platform_files)
 
 add_executable(vaulmoor-solve ${CMAKE_CURRENT_LIST_DIR}/solver/solve_main.cpp)
 target_link_libraries(vaulmoor-solve PRIVATE vm_playthrough)

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <sstream>
 #include <string>
 
 #include "app/frame_loop.h"
@@ -65,6 +66,14 @@ void ChooseSearchPace() {
   }
 }
 
+// Writes text on standard error with the program's name before each line, as
+// every line there has it.
+void SayEveryLine(const std::string& text) {
+  std::istringstream lines(text);
+  for (std::string line; std::getline(lines, line);)
+    std::fprintf(stderr, "vaulmoor: %s\n", line.c_str());
+}
+
 int ListRecords() {
   std::string listing, why;
   if (!game::ListRecords(&listing, &why)) {
@@ -80,8 +89,7 @@ int ListRecords() {
 int WinMain(int argc, char** argv) {
   std::string problem = ParseCommandLine(argc, argv, &StartOptions);
   if (!problem.empty()) {
-    std::fprintf(stderr, "vaulmoor: %s\n%sTry 'vaulmoor --help' for more.\n", problem.c_str(),
-                 UsageText().c_str());
+    SayEveryLine(problem + "\n" + UsageText() + "Try 'vaulmoor --help' for more.\n");
     return EXIT_STARTUP_FAILED;
   }
   lang::SelectLanguage(StartOptions.language ? StartOptions.language : lang::LocaleLanguage());

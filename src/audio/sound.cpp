@@ -114,9 +114,10 @@ int32_t LoadSoundEffect(const char* fileName, int32_t copies) {
   uint32_t dataSize = 0;
   WaveFormat format;
   std::vector<uint8_t> data;
-  const char* problem = nullptr;
+  std::string problem;
   if (ReadWaveFile(path.c_str(), &dataSize, &format, &data, &problem) != 0) {
-    std::fprintf(stderr, "vaulmoor: sound effect %s not loaded: %s\n", path.c_str(), problem);
+    std::fprintf(stderr, "vaulmoor: sound effect %s not loaded: %s\n", path.c_str(),
+                 problem.c_str());
     return SOUND_NO_EFFECT;
   }
   free->copies = std::clamp(copies, 1, SOUND_MAX_COPIES);

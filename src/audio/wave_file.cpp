@@ -4,11 +4,16 @@
 
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
+#include <string_view>
+
+#include "platform/whole_file.h"
 
 namespace audio {
 
 namespace {
+
+// Six minutes of CD-quality stereo; the sound effects last seconds.
+constexpr size_t WAVE_MAX_FILE_BYTES = 64 << 20;
 
 struct ChunkSpan {
   uint64_t offset = 0;  // first byte of the chunk's contents
@@ -38,14 +43,16 @@ void PutId(std::vector<uint8_t>* out, const char* id) {
   out->insert(out->end(), id, id + 4);
 }
 
-bool ReadAt(std::FILE* file, uint64_t offset, void* out, size_t bytes) {
-  return std::fseek(file, static_cast<long>(offset), SEEK_SET) == 0 &&
-         std::fread(out, 1, bytes, file) == bytes;
+// Copies bytes of the file from offset, when they are all inside it.
+bool ReadAt(std::string_view file, uint64_t offset, void* out, size_t bytes) {
+  if (offset > file.size() || bytes > file.size() - offset) return false;
+  if (bytes > 0) std::memcpy(out, file.data() + offset, bytes);
+  return true;
 }
 
 // Walks the sub-chunks of the RIFF form from its first one to formEnd and finds
 // the first chunk named id. Odd-sized chunks are followed by one pad byte.
-bool FindChunk(std::FILE* file, uint64_t formEnd, const char* id, ChunkSpan* found) {
+bool FindChunk(std::string_view file, uint64_t formEnd, const char* id, ChunkSpan* found) {
   uint64_t offset = 12;
   while (offset + 8 <= formEnd) {
     uint8_t header[8];
@@ -61,7 +68,7 @@ bool FindChunk(std::FILE* file, uint64_t formEnd, const char* id, ChunkSpan* fou
 }
 
 // Fills the format record from the "fmt " chunk; returns the problem or null.
-const char* ReadFormat(std::FILE* file, uint64_t fileSize, const ChunkSpan& chunk,
+const char* ReadFormat(std::string_view file, uint64_t fileSize, const ChunkSpan& chunk,
                        WaveFormat* format) {
   if (chunk.size < 16) return "format chunk shorter than 16 bytes";
   if (chunk.offset + chunk.size > fileSize) return "format chunk runs past the end of the file";
@@ -88,12 +95,9 @@ const char* ReadFormat(std::FILE* file, uint64_t fileSize, const ChunkSpan& chun
   return nullptr;
 }
 
-const char* ReadWaveParts(std::FILE* file, uint32_t* dataSize, WaveFormat* format,
+const char* ReadWaveParts(std::string_view file, uint32_t* dataSize, WaveFormat* format,
                           std::vector<uint8_t>* data) {
-  if (std::fseek(file, 0, SEEK_END) != 0) return "cannot seek in the file";
-  long end = std::ftell(file);
-  if (end < 0) return "cannot seek in the file";
-  uint64_t fileSize = static_cast<uint64_t>(end);
+  const uint64_t fileSize = file.size();
   uint8_t header[12];
   if (fileSize < 12 || !ReadAt(file, 0, header, 12) || std::memcmp(header, "RIFF", 4) != 0 ||
       std::memcmp(header + 8, "WAVE", 4) != 0) {
@@ -120,20 +124,19 @@ const char* ReadWaveParts(std::FILE* file, uint32_t* dataSize, WaveFormat* forma
 }  // namespace
 
 int32_t ReadWaveFile(const char* path, uint32_t* dataSize, WaveFormat* format,
-                     std::vector<uint8_t>* data, const char** problem) {
+                     std::vector<uint8_t>* data, std::string* problem) {
   *dataSize = 0;
   *format = WaveFormat{};
   data->clear();
-  const char* failure = "cannot open the file";
-  std::error_code ignored;
-  if (std::filesystem::is_directory(path, ignored)) {
-    failure = "cannot read the file: it is a directory";
-  } else if (std::FILE* file = std::fopen(path, "rb")) {
-    failure = ReadWaveParts(file, dataSize, format, data);
-    std::fclose(file);
+  std::string bytes, failure;
+  if (platform::ReadWholeFile(path, WAVE_MAX_FILE_BYTES, &bytes, &failure) !=
+      platform::WholeFile::Read) {
+    failure = "the file " + failure;
+  } else if (const char* fault = ReadWaveParts(bytes, dataSize, format, data)) {
+    failure = fault;
   }
   if (problem != nullptr) *problem = failure;
-  if (failure == nullptr) return 0;
+  if (failure.empty()) return 0;
   *dataSize = 0;
   *format = WaveFormat{};
   data->clear();

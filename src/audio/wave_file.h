@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 namespace audio {
@@ -23,10 +24,11 @@ struct WaveFormat {
 
 // Reads the "fmt " and "data" chunks of the RIFF WAVE file at path. Returns 0 on
 // success with the data size, format and sample data filled in; returns 1 for a
-// missing, malformed, truncated or oversized file, with the size 0, the format
-// and data emptied and, when problem is given, a short description stored there.
+// missing, malformed, truncated or oversized file (or anything that is not a
+// file), with the size 0, the format and data emptied and, when problem is
+// given, a short description stored there ("" on success).
 int32_t ReadWaveFile(const char* path, uint32_t* dataSize, WaveFormat* format,
-                     std::vector<uint8_t>* data, const char** problem = nullptr);
+                     std::vector<uint8_t>* data, std::string* problem = nullptr);
 
 // Writes a plain PCM RIFF WAVE file ("fmt " of 16 bytes, then "data").
 // Returns 1 on success, 0 when the file cannot be written or the format is invalid.

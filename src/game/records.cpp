@@ -12,6 +12,7 @@
 #include "game/solver.h"
 #include "game/stage_file.h"
 #include "platform/files.h"
+#include "platform/whole_file.h"
 
 namespace game {
 
@@ -57,8 +58,12 @@ bool ParseRecordLine(const std::string& line, const StageRecord* stages, CellarR
 
 void SetAside(const std::string& path, const std::string& why) {
   const std::string aside = path + ".bad";
-  std::remove(aside.c_str());
-  bool moved = std::rename(path.c_str(), aside.c_str()) == 0;
+  // Only a file is moved: a folder, device or pipe of that name is not the game's.
+  bool moved = false;
+  if (platform::NotARegularFile(path).empty()) {
+    std::remove(aside.c_str());
+    moved = std::rename(path.c_str(), aside.c_str()) == 0;
+  }
   std::fprintf(stderr, "vaulmoor: %s: %s; %s, play goes on without records\n", path.c_str(),
                why.c_str(), moved ? ("set aside as " + aside).c_str() : "left as it is");
 }
@@ -128,9 +133,11 @@ void LoadRecords() {
   for (CellarRecord& record : Records) record = CellarRecord{};
   const std::string path = RecordsPath();
   std::string text, why;
-  if (path.empty() || !ReadTextFile(path, &text, &why)) return;  // no records yet
+  if (path.empty()) return;
+  const platform::WholeFile file = platform::ReadWholeFile(path, RECORDS_MAX_BYTES, &text, &why);
+  if (file == platform::WholeFile::Missing) return;  // no records yet
   CellarRecord read[STAGE_COUNT];
-  if (!ParseRecords(text, StageSet, read, &why)) {
+  if (file == platform::WholeFile::Refused || !ParseRecords(text, StageSet, read, &why)) {
     SetAside(path, why);
     return;
   }
@@ -148,7 +155,8 @@ bool RecordClear(int32_t stage, const std::string& moves, bool hintsUsed) {
   std::string problem;
   if (!path.empty() &&
       !platform::ReplaceFile(path, RecordsText(StageSetId(StageSet), Records), &problem)) {
-    std::fprintf(stderr, "%s: the records cannot be written: %s\n", path.c_str(), problem.c_str());
+    std::fprintf(stderr, "vaulmoor: %s: the records cannot be written: %s\n", path.c_str(),
+                 problem.c_str());
   }
   return true;
 }
@@ -159,7 +167,8 @@ void LoadShortestClears() {
   std::fill(std::begin(Searched), std::end(Searched), false);
   std::string text, why;
   std::vector<CellarMoves> kept;
-  if (ReadTextFile(platform::GameFilePath(SHORTEST_FILE_PATH), &text, &why) &&
+  if (platform::ReadWholeFile(platform::GameFilePath(SHORTEST_FILE_PATH), MOVE_FILE_MAX_BYTES,
+                              &text, &why) == platform::WholeFile::Read &&
       NotedStageSetId(text) == StageSetId(StageSet) && ParseMoveLines(text, true, &kept, &why)) {
     for (const CellarMoves& cellar : kept) {
       Shortest[cellar.stage] = static_cast<int32_t>(cellar.moves.size());

@@ -2,6 +2,7 @@
 // helped, and the shortest clear the solver knows.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -12,6 +13,9 @@ namespace game {
 constexpr const char* RECORDS_FILE_PATH = "data/records.dat";
 constexpr const char* SHORTEST_FILE_PATH = "data/shortest.dat";
 constexpr int32_t SHORTEST_UNKNOWN = -1;
+// A clear is as long as its cheeses' ripe windows allow, a few hundred moves: 32
+// records fill some kilobytes, and a records file past this limit is not ours.
+constexpr size_t RECORDS_MAX_BYTES = 1 << 20;
 
 struct CellarRecord {
   std::string moves;  // the moves of the fewest-move clear; empty while there is none

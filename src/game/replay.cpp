@@ -6,6 +6,7 @@
 #include "game/scenes.h"
 #include "game/solver.h"
 #include "platform/platform.h"
+#include "platform/whole_file.h"
 
 namespace game {
 
@@ -21,9 +22,10 @@ bool PlanReplay(Replay& replay, const std::string& what, std::string* error) {
     }
     return true;
   }
-  std::string text;
-  if (!ReadTextFile(what, &text, error)) {
-    *error = what + ": " + *error;
+  std::string text, problem;
+  if (platform::ReadWholeFile(what, MOVE_FILE_MAX_BYTES, &text, &problem) !=
+      platform::WholeFile::Read) {
+    *error = what + ": the replay file " + problem;
     return false;
   }
   if (!ParseMoveLines(text, false, &replay.plan, error)) {

@@ -3,9 +3,11 @@
 
 #include <cmath>
 #include <cstdio>
+#include <string>
 
 #include "game/data_model.h"
 #include "platform/files.h"
+#include "platform/whole_file.h"
 
 namespace game {
 
@@ -20,7 +22,8 @@ int32_t WriteSaveFile(const char* path, int32_t stage) {
   std::snprintf(text, sizeof text, "%d %d", stage, SaveCheck(stage));
   std::string problem;
   if (platform::ReplaceFile(path, text, &problem)) return 1;
-  std::fprintf(stderr, "%s: the save file cannot be written: %s\n", path, problem.c_str());
+  std::fprintf(stderr, "vaulmoor: %s: the save file cannot be written: %s\n", path,
+               problem.c_str());
   return 0;
 }
 
@@ -35,12 +38,15 @@ int32_t SaveProgress(int32_t stage) {
 }
 
 int32_t ReadSaveFile(const char* path) {
-  std::FILE* file = std::fopen(path, "r");
-  if (file == nullptr) return 0;
+  // Two numbers take a few bytes; a file past this limit is no save file.
+  constexpr size_t MAX_SAVE_FILE_BYTES = 64 << 10;
+  std::string text, problem;
+  if (platform::ReadWholeFile(path, MAX_SAVE_FILE_BYTES, &text, &problem) !=
+      platform::WholeFile::Read)
+    return 0;
   int32_t stage = 0;
   int32_t check = 0;
-  int read = std::fscanf(file, "%d%d", &stage, &check);
-  std::fclose(file);
+  int read = std::sscanf(text.c_str(), "%d%d", &stage, &check);
   if (read != 2 || check != SaveCheck(stage) || stage < 0 || stage >= STAGE_COUNT) return 0;
   return stage;
 }

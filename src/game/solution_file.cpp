@@ -3,7 +3,6 @@
 
 #include <cinttypes>
 #include <cstdio>
-#include <fstream>
 #include <sstream>
 
 namespace game {
@@ -88,18 +87,6 @@ bool ParseMoveLines(const std::string& text, bool counted, std::vector<CellarMov
     }
     cellars->push_back(cellar);
   }
-  return true;
-}
-
-bool ReadTextFile(const std::string& path, std::string* text, std::string* error) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
-    *error = "cannot be read";
-    return false;
-  }
-  std::ostringstream whole;
-  whole << in.rdbuf();
-  *text = whole.str();
   return true;
 }
 

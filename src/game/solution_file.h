@@ -1,6 +1,7 @@
 // Files of moves per cellar: the kept shortest solutions and the clears players share.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -22,8 +23,9 @@ struct CellarMoves {
 bool ParseMoveLines(const std::string& text, bool counted, std::vector<CellarMoves>* cellars,
                     std::string* error);
 
-// The whole file at path, for ParseMoveLines; false with *error when it cannot be read.
-bool ReadTextFile(const std::string& path, std::string* text, std::string* error);
+// The largest file of moves read (a replay, the kept shortest solutions): the 32
+// cellars' clears take a few kilobytes, a player's longest some tens.
+constexpr size_t MOVE_FILE_MAX_BYTES = 1 << 20;
 
 // A fingerprint of the stages' contents, for files that belong to one stage file.
 uint64_t StageSetId(const StageRecord* stages);

@@ -3,8 +3,9 @@
 
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <string>
+
+#include "platform/whole_file.h"
 
 namespace game {
 
@@ -12,7 +13,8 @@ StageRecord StageSet[STAGE_COUNT];
 
 namespace {
 
-struct Position {
+// Where a number stands in the file: its place among the numbers and its line.
+struct NumberPlace {
   int32_t ordinal;
   int32_t line;
 };
@@ -26,14 +28,14 @@ struct NumberReader {
   int32_t line = 1;
   int32_t ordinal = 0;
   int32_t stage = 0;  // 1-based stage being read
-  Position last{0, 0};
+  NumberPlace last{0, 0};
 };
 
 bool IsBlank(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
 }
 
-bool Fail(NumberReader& reader, Position where, const char* fault) {
+bool Fail(NumberReader& reader, NumberPlace where, const char* fault) {
   StageFileError& e = *reader.error;
   e.stage = reader.stage;
   e.ordinal = where.ordinal;
@@ -44,7 +46,7 @@ bool Fail(NumberReader& reader, Position where, const char* fault) {
 }
 
 template <typename... Args>
-bool Failf(NumberReader& reader, Position where, const char* format, Args... args) {
+bool Failf(NumberReader& reader, NumberPlace where, const char* format, Args... args) {
   char fault[200];
   std::snprintf(fault, sizeof fault, format, args...);
   return Fail(reader, where, fault);
@@ -105,7 +107,7 @@ bool ReadStage(NumberReader& reader, StageRecord& stage) {
   if (stage.cheeseCount < 0 || stage.cheeseCount > MAX_CHEESES)
     return Failf(reader, reader.last, "cheese count %d is outside 0..10", stage.cheeseCount);
 
-  Position weekAt[MAX_CHEESES];
+  NumberPlace weekAt[MAX_CHEESES];
   for (int32_t k = 0; k < stage.cheeseCount; ++k) {
     StageCheese& cheese = stage.cheeses[k];
     if (!ReadNumber(reader, "a catalogue index", &cheese.catalogueIndex)) return false;
@@ -124,7 +126,7 @@ bool ReadStage(NumberReader& reader, StageRecord& stage) {
   }
   int32_t lastValue = CELL_CHEESE_FIRST + stage.cheeseCount - 1;
   bool placed[MAX_CHEESES] = {};
-  Position startCellAt{0, 0};
+  NumberPlace startCellAt{0, 0};
   for (int32_t y = PLAYFIELD_FIRST; y <= PLAYFIELD_LAST; ++y) {
     for (int32_t x = PLAYFIELD_FIRST; x <= PLAYFIELD_LAST; ++x) {
       int32_t& cell = stage.grid[x][y];
@@ -169,31 +171,13 @@ int32_t ParseStageText(std::string_view text, const char* fileName, StageRecord*
 
 int32_t LoadStageFile(const char* path, StageRecord* stages, StageFileError* error) {
   // 32 stages of at most 105 numbers take a few kilobytes; anything past this
-  // limit (or a device without end) is not a stage file.
+  // limit is not a stage file.
   constexpr size_t MAX_STAGE_FILE_BYTES = 1 << 20;
-  std::error_code ignored;
-  const char* fault = nullptr;
-  std::FILE* file = nullptr;
-  if (std::filesystem::is_directory(path, ignored)) {
-    fault = "cannot be read: it is a directory";
-  } else if ((file = std::fopen(path, "rb")) == nullptr) {
-    fault = "cannot be opened";
-  }
-  std::string text;
-  if (file != nullptr) {
-    char chunk[4096];
-    size_t got;
-    while (text.size() <= MAX_STAGE_FILE_BYTES &&
-           (got = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
-      text.append(chunk, got);
-    }
-    if (std::ferror(file)) fault = "cannot be read";
-    if (text.size() > MAX_STAGE_FILE_BYTES) fault = "is too large";
-    std::fclose(file);
-  }
-  if (fault != nullptr) {
+  std::string text, problem;
+  if (platform::ReadWholeFile(path, MAX_STAGE_FILE_BYTES, &text, &problem) !=
+      platform::WholeFile::Read) {
     *error = StageFileError{0, 0, 0, {}};
-    std::snprintf(error->text, sizeof error->text, "%s: the stage file %s", path, fault);
+    std::snprintf(error->text, sizeof error->text, "%s: the stage file %s", path, problem.c_str());
     return 0;
   }
   return ParseStageText(text, path, stages, error);

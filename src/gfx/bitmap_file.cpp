@@ -4,7 +4,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <memory>
+#include <string>
+
+#include "platform/whole_file.h"
 
 namespace gfx {
 namespace {
@@ -219,23 +221,11 @@ std::string DecodeBitmap(const uint8_t* data, size_t size, BitmapImage* image) {
 }
 
 std::string ReadBitmapBytes(const char* path, std::vector<uint8_t>* bytes) {
-  bytes->clear();
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path, "rb"), std::fclose);
-  if (!file) return std::string("cannot open: ") + std::strerror(errno);
-  uint8_t chunk[65536];
-  size_t got;
-  while ((got = std::fread(chunk, 1, sizeof chunk, file.get())) > 0) {
-    if (bytes->size() + got > BITMAP_MAX_FILE_BYTES) {
-      bytes->clear();
-      return "file too large";
-    }
-    bytes->insert(bytes->end(), chunk, chunk + got);
-  }
-  if (std::ferror(file.get())) {
-    bytes->clear();
-    return std::string("cannot read: ") + std::strerror(errno);
-  }
-  return "";
+  std::string text, problem;
+  const bool read = platform::ReadWholeFile(path, BITMAP_MAX_FILE_BYTES, &text, &problem) ==
+                    platform::WholeFile::Read;
+  bytes->assign(text.begin(), text.end());
+  return read ? "" : problem;
 }
 
 std::string ReadBitmapFile(const char* path, BitmapImage* image) {

@@ -3,6 +3,7 @@
 # Bitmap files on their own (no display, no SDL), shared with the art tool.
 add_library(vm_bitmap_file STATIC ${CMAKE_CURRENT_LIST_DIR}/bitmap_file.cpp)
 vaulmoor_headers(vm_bitmap_file PUBLIC gfx/bitmap_file.h)
+target_link_libraries(vm_bitmap_file PRIVATE vm_platform_files)
 
 add_library(vm_gfx STATIC
   ${CMAKE_CURRENT_LIST_DIR}/ddraw.cpp

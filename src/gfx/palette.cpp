@@ -4,9 +4,11 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "gfx/surfaces.h"
 #include "platform/platform.h"
+#include "platform/whole_file.h"
 
 namespace gfx {
 
@@ -160,20 +162,19 @@ void DecodeCache(const uint8_t* in) {
 }
 
 // Reads the cache when it exists and has exactly the cache's size; anything
-// else (cut short, too long, unreadable) is not trusted and the tables are built.
+// else (cut short, too long, unreadable, not a file) is not trusted and the
+// tables are built.
 bool ReadCache(const char* cacheFile) {
-  std::FILE* file = std::fopen(cacheFile, "rb");
-  if (!file) return false;
-  // One byte more than the cache, to notice a file that is too long.
-  static uint8_t bytes[PALETTE_CACHE_SIZE + 1];
-  const size_t got = std::fread(bytes, 1, sizeof bytes, file);
-  std::fclose(file);
-  if (got != PALETTE_CACHE_SIZE) {
+  std::string bytes, problem;
+  const platform::WholeFile read =
+      platform::ReadWholeFile(cacheFile, PALETTE_CACHE_SIZE, &bytes, &problem);
+  if (read == platform::WholeFile::Missing) return false;
+  if (read == platform::WholeFile::Refused || bytes.size() != PALETTE_CACHE_SIZE) {
     std::fprintf(stderr, "vaulmoor: %s: not a %d-byte colour-table cache, tables rebuilt\n",
                  cacheFile, PALETTE_CACHE_SIZE);
     return false;
   }
-  DecodeCache(bytes);
+  DecodeCache(reinterpret_cast<const uint8_t*>(bytes.data()));
   return true;
 }
 

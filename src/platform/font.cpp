@@ -13,6 +13,7 @@
 
 #include "platform/files.h"
 #include "platform/font_files.h"
+#include "platform/whole_file.h"
 
 namespace platform {
 
@@ -40,9 +41,16 @@ struct FontSet {
 
 FontSet Fonts;
 
+// Opens a face of the font file at path, which FreeType reads as it needs;
+// anything but a regular file (a pipe would block it, a device feed it without
+// end) is not handed to it.
+bool OpenFace(const std::string& path, FT_Face* face) {
+  return NotARegularFile(path).empty() && FT_New_Face(Fonts.library, path.c_str(), 0, face) == 0;
+}
+
 bool LoadGothic() {
   const FontFile file = GothicFontFile();
-  if (file.path.empty() || FT_New_Face(Fonts.library, file.path.c_str(), 0, &Fonts.gothic) != 0) {
+  if (file.path.empty() || !OpenFace(file.path, &Fonts.gothic)) {
     std::fprintf(stderr, "vaulmoor: the font %s was not found; %s\n", GOTHIC_FAMILY,
                  file.remedy.c_str());
     Fonts.gothic = nullptr;
@@ -61,7 +69,7 @@ bool LoadGothic() {
 // only size, with its only character map.
 bool LoadBitmapFont(const char* name, FT_Face& face) {
   const std::string path = GameFilePath(std::string(BITMAP_FONT_FOLDER) + name);
-  if (FT_New_Face(Fonts.library, path.c_str(), 0, &face) == 0) {
+  if (OpenFace(path, &face)) {
     if (face->num_charmaps > 0 && FT_Select_Size(face, 0) == 0) {
       FT_Set_Charmap(face, face->charmaps[0]);
       return true;

@@ -11,6 +11,11 @@ namespace {
 
 Options CurrentOptions;
 
+// SDL's own messages, on standard error as the program's other lines are.
+void SaySdlMessage(void*, int, SDL_LogPriority, const char* message) {
+  std::fprintf(stderr, "vaulmoor: SDL: %s\n", message);
+}
+
 }  // namespace
 
 namespace core {
@@ -21,6 +26,7 @@ const Options& RunOptions() {
 
 bool Init(const Options& options) {
   CurrentOptions = options;
+  SDL_LogSetOutputFunction(SaySdlMessage, nullptr);
   core::ResetMessages();
   core::ResetKeys();
   core::CloseJoysticks();

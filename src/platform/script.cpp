@@ -2,11 +2,10 @@
 #include "platform/script.h"
 
 #include <charconv>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "platform/platform.h"
+#include "platform/whole_file.h"
 
 namespace platform {
 namespace {
@@ -111,28 +110,13 @@ bool ParseScript(const std::string& text, const std::string& fileName,
 }
 
 bool LoadScript(const char* path, std::vector<ScriptEvent>* events, std::string* error) {
-  // A folder opens as a stream on this system but reads as empty: refuse it.
-  std::error_code ignored;
-  if (std::filesystem::is_directory(path, ignored)) {
-    *error = std::string(path) + ": cannot read the script: it is a directory";
-    return false;
-  }
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
-    *error = std::string(path) + ": cannot read the script";
-    return false;
-  }
-  // A script of a million events is a few megabytes; a file beyond this limit
-  // (or a device without end) is refused rather than read into memory.
+  // A script of a million events is a few megabytes; a file beyond this limit is
+  // refused rather than read into memory.
   constexpr size_t MAX_SCRIPT_BYTES = 64 << 20;
-  std::string text;
-  char chunk[4096];
-  while (file.read(chunk, sizeof chunk) || file.gcount() > 0) {
-    text.append(chunk, static_cast<size_t>(file.gcount()));
-    if (text.size() > MAX_SCRIPT_BYTES) {
-      *error = std::string(path) + ": cannot read the script: it is too large";
-      return false;
-    }
+  std::string text, problem;
+  if (ReadWholeFile(path, MAX_SCRIPT_BYTES, &text, &problem) != WholeFile::Read) {
+    *error = std::string(path) + ": the script " + problem;
+    return false;
   }
   return ParseScript(text, path, events, error);
 }

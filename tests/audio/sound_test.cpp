@@ -84,7 +84,7 @@ TEST_F(SoundTest, FailedLoadNamesTheFileAndLeavesTheEntryFree) {
   EXPECT_EQ(audio::LoadSoundEffect("audio_fixtures/missing.wav", 1), audio::SOUND_NO_EFFECT);
   std::string errors = ::testing::internal::GetCapturedStderr();
   EXPECT_NE(errors.find(broken + " not loaded: no format chunk\n"), std::string::npos) << errors;
-  EXPECT_NE(errors.find("missing.wav not loaded: cannot open the file\n"), std::string::npos);
+  EXPECT_NE(errors.find("missing.wav not loaded: the file does not exist\n"), std::string::npos);
   EXPECT_EQ(SoundEffects[0].inUse, 0);
   EXPECT_EQ(SoundEffects[0].buffers[0], nullptr);
   EXPECT_EQ(LoadTone(1), 0);

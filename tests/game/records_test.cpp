@@ -260,7 +260,7 @@ TEST(Records, ReplaysRefuseWhatCannotBePlayed) {
       {"a cellar out of range", "; shared\n\n33 RRRR\n", "moves.txt", "moves.txt:3:1:"},
       {"no moves", "2\n", "moves.txt", "moves.txt:1:2:"},
       {"nothing at all", "", "moves.txt", "no moves"},
-      {"no such file", nullptr, "missing.txt", "missing.txt: cannot be read"},
+      {"no such file", nullptr, "missing.txt", "missing.txt: the replay file does not exist"},
       {"cellar 0", nullptr, "0", "from 1 to 32"},
       {"no record", nullptr, "5", "no clear of cellar 5 is recorded"},
   };

@@ -107,10 +107,10 @@ TEST(ScriptReader, MissingFileAndFolderAreErrors) {
   std::vector<ScriptEvent> events;
   std::string error;
   EXPECT_FALSE(platform::LoadScript("/nonexistent/dir/script.txt", &events, &error));
-  EXPECT_EQ(error, "/nonexistent/dir/script.txt: cannot read the script");
+  EXPECT_EQ(error, "/nonexistent/dir/script.txt: the script does not exist");
   std::string folder = testing::TempDir();
   EXPECT_FALSE(platform::LoadScript(folder.c_str(), &events, &error));
-  EXPECT_EQ(error, folder + ": cannot read the script: it is a directory");
+  EXPECT_EQ(error, folder + ": the script is a folder");
 }
 
 }  // namespace

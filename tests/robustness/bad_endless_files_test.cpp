@@ -32,7 +32,7 @@ TEST(EndlessFile, BitmapStops) {
   Endless(folder + "data/graphic1.bmp");
   const testsupport::RunResult run =
       robustness::RunHeadlessWithMemoryCap(folder, robustness::SCRIPT_START_AND_CLEAR);
-  robustness::ExpectStartupFailure(run, "data/graphic1.bmp", "too large");
+  robustness::ExpectStartupFailure(run, "data/graphic1.bmp", "is a device");
 }
 
 TEST(EndlessFile, ScriptStops) {

@@ -101,7 +101,7 @@ TEST_P(SaveWriteFailure, KeepsThePreviousSaveAndReportsIt) {
       testsupport::RunHeadless(folder, robustness::SCRIPT_START_AND_CLEAR);
   EXPECT_EQ(run.exitStatus, robustness::EXIT_CLOSED) << run.err;
   EXPECT_EQ(ReadFile(folder + SAVE), "5 11");
-  EXPECT_NE(run.err.find(std::string(SAVE) + ": the save file cannot be written"),
+  EXPECT_NE(run.err.find("vaulmoor: " + std::string(SAVE) + ": the save file cannot be written"),
             std::string::npos)
       << run.err;
 }

@@ -85,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
     SoundEffect, SoundEffectDamage,
     testing::Values(
         SoundCase{"Missing", [](const std::string& path) { std::remove(path.c_str()); },
-                  "cannot open"},
+                  "the file does not exist"},
         SoundCase{"Empty", Replace(""), "not a RIFF WAVE file"},
         SoundCase{"Truncated",
                   [](const std::string& path) { PutFile(path, ReadFile(path).substr(0, 30)); },
@@ -107,7 +107,7 @@ INSTANTIATE_TEST_SUITE_P(
                   "unsupported sample format"},
         SoundCase{"NoSamples", Replace(Wave(Format(1, 1, 11025, 8), 0, 0)),
                   "unsupported sample format"},
-        SoundCase{"Directory", robustness::PutDirectory, "directory"}),
+        SoundCase{"Directory", robustness::PutDirectory, "the file is a folder"}),
     robustness::RowName());
 
 // The music service reports nothing about its file (its commands' results are

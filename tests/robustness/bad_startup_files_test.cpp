@@ -92,7 +92,7 @@ constexpr size_t FIRST_HEADER = 8;
 INSTANTIATE_TEST_SUITE_P(
     StageFile, StartupFileDamage,
     testing::Values(
-        DamageCase{"StageMissing", "data/stage.dat", Remove, "cannot be opened"},
+        DamageCase{"StageMissing", "data/stage.dat", Remove, "the stage file does not exist"},
         DamageCase{"StageEmpty", "data/stage.dat", Replace(""), "the file ends"},
         DamageCase{"StageTruncated", "data/stage.dat", Truncate(3000), "the file ends"},
         DamageCase{"StageGarbage", "data/stage.dat", Replace(robustness::GarbageBytes(6000, 1)),
@@ -110,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "is not a number"},
         DamageCase{"StageWords", "data/stage.dat", Replace("one one nothing none\n"),
                    "is not a number"},
-        DamageCase{"StageDirectory", "data/stage.dat", PutDirectory, "directory"}),
+        DamageCase{"StageDirectory", "data/stage.dat", PutDirectory, "the stage file is a folder"}),
     robustness::RowName());
 
 INSTANTIATE_TEST_SUITE_P(
@@ -129,40 +129,40 @@ constexpr size_t BMP_COLOURS_USED = 46;
 
 INSTANTIATE_TEST_SUITE_P(
     Bitmap, StartupFileDamage,
-    testing::Values(DamageCase{"Graphic1Missing", "data/graphic1.bmp", Remove, "cannot open"},
-                    DamageCase{"Graphic2Missing", "data/graphic2.bmp", Remove, "cannot open"},
-                    DamageCase{"Graphic3Missing", "data/graphic3.bmp", Remove, "cannot open"},
-                    DamageCase{"KestruneMissing", "data/kestrune.bmp", Remove, "cannot open"},
-                    DamageCase{"Graphic4Missing", "data/graphic4.bmp", Remove, "cannot open"},
-                    DamageCase{"Graphic5Missing", "data/graphic5.bmp", Remove, "cannot open"},
-                    DamageCase{"Graphic6Missing", "data/graphic6.bmp", Remove, "cannot open"},
-                    DamageCase{"Graphic7Missing", "data/graphic7.bmp", Remove, "cannot open"},
-                    DamageCase{"Graphic8Missing", "data/graphic8.bmp", Remove, "cannot open"},
-                    DamageCase{"BitmapEmpty", "data/graphic1.bmp", Replace(""), "too short"},
-                    DamageCase{"BitmapTruncatedTable", "data/graphic2.bmp", Truncate(600),
-                               "runs past the end"},
-                    DamageCase{"BitmapTruncatedPixels", "data/graphic3.bmp", Truncate(20000),
-                               "pixel data runs past the end"},
-                    DamageCase{"BitmapGarbage", "data/graphic5.bmp",
-                               Replace(robustness::GarbageBytes(9000, 2)), "not a bitmap"},
-                    DamageCase{"BitmapAbsurdWidth", "data/graphic6.bmp", Patch32(BMP_WIDTH, 100000),
-                               "image size"},
-                    DamageCase{"BitmapNegativeWidth", "data/graphic6.bmp",
-                               Patch32(BMP_WIDTH, 0xFFFFFF00u), "image size"},
-                    DamageCase{"BitmapAbsurdColourCount", "data/graphic7.bmp",
-                               Patch32(BMP_COLOURS_USED, 100000), "colour count"},
-                    DamageCase{"BitmapUnsupportedDepth", "data/graphic8.bmp", Patch16(BMP_BITS, 7),
-                               "bits per pixel 7"},
-                    DamageCase{"BitmapUnknownCompression", "data/kestrune.bmp",
-                               Patch32(BMP_COMPRESSION, 4), "unsupported compression 4"},
-                    // Uncompressed rows read as run-length codes: the fixture's rows
-                    // hold no zero byte, so no code ever ends the picture.
-                    DamageCase{"BitmapRunLengthWithoutEnd", "data/graphic8.bmp",
-                               Patch32(BMP_COMPRESSION, 1), "cannot decode"},
-                    DamageCase{"BitmapRunLengthCutShort", "data/graphic8.bmp",
-                               Both(Patch32(BMP_COMPRESSION, 1), Truncate(20000)),
-                               "pixel data runs past the end"},
-                    DamageCase{"BitmapDirectory", "data/graphic4.bmp", PutDirectory, "directory"}),
+    testing::Values(
+        DamageCase{"Graphic1Missing", "data/graphic1.bmp", Remove, "does not exist"},
+        DamageCase{"Graphic2Missing", "data/graphic2.bmp", Remove, "does not exist"},
+        DamageCase{"Graphic3Missing", "data/graphic3.bmp", Remove, "does not exist"},
+        DamageCase{"KestruneMissing", "data/kestrune.bmp", Remove, "does not exist"},
+        DamageCase{"Graphic4Missing", "data/graphic4.bmp", Remove, "does not exist"},
+        DamageCase{"Graphic5Missing", "data/graphic5.bmp", Remove, "does not exist"},
+        DamageCase{"Graphic6Missing", "data/graphic6.bmp", Remove, "does not exist"},
+        DamageCase{"Graphic7Missing", "data/graphic7.bmp", Remove, "does not exist"},
+        DamageCase{"Graphic8Missing", "data/graphic8.bmp", Remove, "does not exist"},
+        DamageCase{"BitmapEmpty", "data/graphic1.bmp", Replace(""), "too short"},
+        DamageCase{"BitmapTruncatedTable", "data/graphic2.bmp", Truncate(600), "runs past the end"},
+        DamageCase{"BitmapTruncatedPixels", "data/graphic3.bmp", Truncate(20000),
+                   "pixel data runs past the end"},
+        DamageCase{"BitmapGarbage", "data/graphic5.bmp", Replace(robustness::GarbageBytes(9000, 2)),
+                   "not a bitmap"},
+        DamageCase{"BitmapAbsurdWidth", "data/graphic6.bmp", Patch32(BMP_WIDTH, 100000),
+                   "image size"},
+        DamageCase{"BitmapNegativeWidth", "data/graphic6.bmp", Patch32(BMP_WIDTH, 0xFFFFFF00u),
+                   "image size"},
+        DamageCase{"BitmapAbsurdColourCount", "data/graphic7.bmp",
+                   Patch32(BMP_COLOURS_USED, 100000), "colour count"},
+        DamageCase{"BitmapUnsupportedDepth", "data/graphic8.bmp", Patch16(BMP_BITS, 7),
+                   "bits per pixel 7"},
+        DamageCase{"BitmapUnknownCompression", "data/kestrune.bmp", Patch32(BMP_COMPRESSION, 4),
+                   "unsupported compression 4"},
+        // Uncompressed rows read as run-length codes: the fixture's rows
+        // hold no zero byte, so no code ever ends the picture.
+        DamageCase{"BitmapRunLengthWithoutEnd", "data/graphic8.bmp", Patch32(BMP_COMPRESSION, 1),
+                   "cannot decode"},
+        DamageCase{"BitmapRunLengthCutShort", "data/graphic8.bmp",
+                   Both(Patch32(BMP_COMPRESSION, 1), Truncate(20000)),
+                   "pixel data runs past the end"},
+        DamageCase{"BitmapDirectory", "data/graphic4.bmp", PutDirectory, "is a folder"}),
     robustness::RowName());
 
 // The palette's headers are not examined (only its 256 colour entries are), so

@@ -58,7 +58,7 @@ class BitmapReload : public testing::Test {
 
 TEST_F(BitmapReload, MissingFileKeepsThePicture) {
   std::remove(path_.c_str());
-  ExpectReloadKeepsPicture("cannot open");
+  ExpectReloadKeepsPicture("does not exist");
 }
 
 TEST_F(BitmapReload, DamagedFileKeepsThePicture) {

@@ -20,6 +20,7 @@
 #include "game/rules.h"
 #include "game/solution_file.h"
 #include "game/stage_file.h"
+#include "platform/whole_file.h"
 #include "solver/playthrough.h"
 #include "solver/position_walks.h"
 #include "solver/solution_stats.h"
@@ -198,7 +199,10 @@ TEST_F(KeptSolutions, BothSearchesAgreeHalfwayAlongThem) {
 // were found on: the file names them, and must name the stage file of the game.
 TEST_F(KeptSolutions, NameTheStagesTheyWereFoundFor) {
   std::string text, why;
-  ASSERT_TRUE(game::ReadTextFile(VAULMOOR_SOURCE_DIR "/tools/stages/solutions.txt", &text, &why));
+  ASSERT_EQ(platform::ReadWholeFile(VAULMOOR_SOURCE_DIR "/tools/stages/solutions.txt",
+                                    game::MOVE_FILE_MAX_BYTES, &text, &why),
+            platform::WholeFile::Read)
+      << why;
   char id[32];
   std::snprintf(id, sizeof id, "%016" PRIx64, game::StageSetId(game::StageSet));
   EXPECT_EQ(game::NotedStageSetId(text), game::StageSetId(game::StageSet))

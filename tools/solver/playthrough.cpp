@@ -9,6 +9,7 @@
 #include "game/solution_file.h"
 #include "game/solver.h"
 #include "game/stage_file.h"
+#include "platform/whole_file.h"
 
 namespace tools {
 
@@ -51,7 +52,8 @@ void Tap(std::ostringstream& script, uint32_t at, const char* key) {
 bool ReadSolutions(const std::string& path, std::vector<std::string>* moves, std::string* error) {
   std::string text;
   std::vector<game::CellarMoves> cellars;
-  if (!game::ReadTextFile(path, &text, error) ||
+  if (platform::ReadWholeFile(path, game::MOVE_FILE_MAX_BYTES, &text, error) !=
+          platform::WholeFile::Read ||
       !game::ParseMoveLines(text, true, &cellars, error)) {
     *error = path + ": " + *error;
     return false;

@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "platform/utf8_prefix.h"
 #include "platform/windows/wide_text.h"
 
 namespace platform::windows {
@@ -52,8 +53,9 @@ uint32_t SendMciCommand(const char* command, char* reply, uint32_t replyLength,
   const MCIERROR result =
       mciSendStringW(WideOf(command).c_str(), wideReply, REPLY_CHARACTERS, callback);
   if (reply != nullptr && replyLength > 0) {
+    // Cut to the caller's buffer, if need be, between characters.
     const std::string text = Utf8Of(wideReply);
-    const size_t length = text.size() < replyLength ? text.size() : replyLength - 1;
+    const size_t length = Utf8PrefixLength(text, replyLength - 1);
     text.copy(reply, length);
     reply[length] = '\0';
   }

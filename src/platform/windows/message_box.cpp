@@ -31,7 +31,7 @@ HWND OwnerWindow() {
 }  // namespace
 
 void MessageBoxA(const char* text, const char* caption) {
-  std::fprintf(stderr, "%s: %s\n", caption, text);
+  std::fprintf(stderr, "vaulmoor: %s: %s\n", caption, text);
   if (!IsHeadless())
     MessageBoxW(OwnerWindow(), WideOf(text).c_str(), WideOf(caption).c_str(),
                 MB_OK | MB_ICONERROR | MB_SETFOREGROUND);

@@ -8,7 +8,7 @@
 namespace platform {
 
 void MessageBoxA(const char* text, const char* caption) {
-  std::fprintf(stderr, "%s: %s\n", caption, text);
+  std::fprintf(stderr, "vaulmoor: %s: %s\n", caption, text);
   if (!IsHeadless()) SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, caption, text, core::Window());
 }
 

@@ -1,6 +1,6 @@
 // The user's folders for written files on Linux: the XDG base directories, each
 // with a vaulmoor folder of the user's alone.
-#include "platform/xdg_folders.h"
+#include "platform/linux/xdg_folders.h"
 
 #include <sys/stat.h>
 #include <unistd.h>

@@ -8,16 +8,22 @@
 
 #include <atomic>
 #include <cstdio>
+#include <string>
 #include <string_view>
 
 #include "platform/platform.h"
 #include "platform/sound_device.h"
+#include "platform/whole_file.h"
 
 namespace platform {
 
 namespace {
 
 constexpr uint32_t kScratchFrames = 1024;
+// A Standard MIDI File begins with its header chunk; a whole album of tunes
+// takes a few hundred kilobytes.
+constexpr std::string_view kMidiFileId = "MThd";
+constexpr size_t kMidiFileMaxBytes = 16 << 20;
 constexpr std::string_view kOpenStart = "open \"";
 constexpr std::string_view kOpenEnd = "\" type sequencer alias midi";
 // General MIDI soundfonts from Debian, small first: the first that loads is used.
@@ -86,10 +92,18 @@ void ReleaseSynth() {
   Settings = nullptr;
 }
 
+// FluidSynth's own complaints about a soundfont or a file, on standard error as
+// the program's other lines are.
+void SayFluidSynthMessage(int, const char* message, void*) {
+  std::fprintf(stderr, "vaulmoor: fluidsynth: %s\n", message);
+}
+
 // Loads the soundfont once, on the first open, so that start-up stays quick.
 uint32_t EnsureSynth() {
   if (Synth != nullptr) return 0;
   if (!SoundDeviceIsOpen()) return MCIERR_HARDWARE;
+  for (int level : {FLUID_PANIC, FLUID_ERR, FLUID_WARN})
+    fluid_set_log_function(level, SayFluidSynthMessage, nullptr);
   Settings = new_fluid_settings();
   fluid_settings_setnum(Settings, "synth.sample-rate", SOUND_DEVICE_RATE);
   fluid_settings_setint(Settings, "synth.cpu-cores", 1);
@@ -114,12 +128,16 @@ uint32_t EnsureSynth() {
 
 uint32_t Open(const std::string& path) {
   if (Mode != SequencerMode::Closed) return MCIERR_DEVICE_OPEN;
-  if (!fluid_is_midifile(path.c_str())) return MCIERR_FILE_NOT_FOUND;
+  // Read here, whole, so that neither a pipe nor a device reaches FluidSynth's reader.
+  std::string bytes, problem;
+  if (ReadWholeFile(path, kMidiFileMaxBytes, &bytes, &problem) != WholeFile::Read ||
+      !bytes.starts_with(kMidiFileId))
+    return MCIERR_FILE_NOT_FOUND;
   if (uint32_t error = EnsureSynth()) return error;
   // The player hangs its timer on the synthesizer, which the audio thread runs.
   LockSoundDevice();
   Player = new_fluid_player(Synth);
-  if (Player != nullptr && fluid_player_add(Player, path.c_str()) != FLUID_OK) {
+  if (Player != nullptr && fluid_player_add_mem(Player, bytes.data(), bytes.size()) != FLUID_OK) {
     delete_fluid_player(Player);
     Player = nullptr;
   }

@@ -1,0 +1,3 @@
+// A header given in the first call, as private.
+#pragma once
+#define ONE_PRIVATE 1

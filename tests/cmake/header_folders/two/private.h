@@ -1,0 +1,3 @@
+// A header given in the second call, as private.
+#pragma once
+#define TWO_PRIVATE 1
