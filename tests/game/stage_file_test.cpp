@@ -125,6 +125,7 @@ TEST(StageFile, RefusedValuesNameStageAndPosition) {
       {"start column", 0, "0", 0},
       {"start column", 0, "10", 0},
       {"start row", 1, "-3", 1},
+      {"deliveries due", 2, "-1", 2},
       {"cheese count", 3, "11", 3},
       {"cheese count", 3, "-1", 3},
       {"catalogue index", 4, "14", 4},
