@@ -36,8 +36,8 @@ int VirtualKeyOf(int32_t sdlKey);
 void PostPointerMessage(uint32_t message, int32_t x, int32_t y, int32_t wheel = 0);
 // Posts one WM_CHAR per character of UTF-8 text (a malformed byte counts as one character).
 void PostTypedText(const char* text);
-// A message taken from the queue: mouse and text messages change the pointer's state
-// and wait for TakeInputMessage.
+// A message taken from the queue: mouse messages change the pointer's state, and they,
+// key and text messages wait for TakeInputMessage.
 void InputMessageTaken(const MSG& message);
 // Every button up, no message waiting, the pointer unknown (a new run).
 void ResetPointer();

@@ -173,11 +173,12 @@ struct PointerState {
 };
 PointerState GetPointerState();
 
-// The mouse and text messages (WM_MOUSEMOVE .. WM_MOUSEWHEEL, WM_CHAR) taken from the
-// queue since the last call, oldest first, one at a time; false when none is left. The
-// last few hundred are kept: a screen that does not read them loses the oldest.
+// The key, mouse and text messages (WM_KEYDOWN, WM_KEYUP, WM_CHAR, WM_MOUSEMOVE ..
+// WM_MOUSEWHEEL) taken from the queue since the last call, oldest first, one at a time, for
+// a screen that must see them in the order they came (typing, drawing); false when none is
+// left. The last few hundred are kept: while no screen reads them the oldest go.
 bool TakeInputMessage(MSG* message);
-// Forgets the mouse and text messages not taken yet (a screen that starts reading them).
+// Forgets the input messages not taken yet (a screen that starts reading them).
 void DropInputMessages();
 
 // Text typed from the keyboard or an input method arrives as WM_CHAR messages between

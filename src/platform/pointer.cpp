@@ -1,5 +1,5 @@
 // The mouse pointer and typed text: their messages, the pointer's state as the messages taken
-// tell it, and the messages kept for the screen that reads them.
+// tell it, and the input messages kept, in order, for the screen that reads them.
 #include <array>
 
 #include "platform/core_internal.h"
@@ -7,7 +7,7 @@
 namespace platform {
 namespace {
 
-// The mouse and text messages taken and not yet read. A screen reads them every frame;
+// The key, mouse and text messages taken and not yet read. A screen reads them every frame;
 // while no screen does, the oldest go.
 constexpr size_t KEPT_MESSAGES = 512;
 
@@ -77,7 +77,8 @@ void PostTypedText(const char* text) {
 }
 
 void InputMessageTaken(const MSG& message) {
-  if (message.message != WM_CHAR && !IsPointerMessage(message.message)) return;
+  const bool key = message.message == WM_KEYDOWN || message.message == WM_KEYUP;
+  if (!key && message.message != WM_CHAR && !IsPointerMessage(message.message)) return;
   if (IsPointerMessage(message.message)) {
     Pointer.known = true;
     Pointer.x = PointerX(message.lParam);

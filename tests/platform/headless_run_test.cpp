@@ -286,8 +286,11 @@ TEST_F(HeadlessRun, TypedTextComesOneCharacterAtATime) {
   for (const platform::MSG& m : taken)
     if (m.message == platform::WM_CHAR) characters.push_back(platform::TypedCharacter(m.wParam));
   EXPECT_EQ(characters, (std::vector<std::string>{"a", "é", "熟", "😀", " ", "z"}));
-  // Key messages are not kept for the screen that reads text.
+  // The key message and the text, in order, for the screen that reads them.
   platform::MSG message;
+  ASSERT_TRUE(platform::TakeInputMessage(&message));
+  EXPECT_EQ(message.message, platform::WM_KEYDOWN);
+  EXPECT_EQ(message.wParam, uintptr_t{'A'});
   std::string read;
   while (platform::TakeInputMessage(&message)) {
     EXPECT_EQ(message.message, platform::WM_CHAR);
