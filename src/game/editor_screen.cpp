@@ -1,0 +1,380 @@
+// Drawing the cellar editor in the game's pictures: the board, the palette on the side panel's
+// shelves, the title and verdict lines on the board's walls, and the intro card for the title.
+#include "game/editor_screen.h"
+
+#include <cstdio>
+#include <cstring>
+
+#include "game/board_drawing.h"
+#include "game/catalogue.h"
+#include "game/rules.h"
+#include "gfx/blit.h"
+#include "gfx/present.h"
+#include "gfx/text.h"
+#include "lang/language.h"
+
+namespace game {
+
+namespace {
+
+constexpr int32_t SLOT_FIGURES = 2;
+constexpr int32_t SLOT_PANELS = 3;
+constexpr int32_t SLOT_CARD = 8;
+constexpr int32_t SMALL_TEXT = 12;  // the lines on the board's walls
+constexpr int32_t CARD_TEXT = 16;
+constexpr uint32_t TEXT_WHITE = 0xFFFFFF;
+constexpr uint32_t TEXT_BLACK = 0x000000;
+constexpr int32_t TEXT_ALIGN_CENTRE = 24;
+
+// The lines on the board's top and bottom walls, 12 pixels high.
+constexpr int32_t TITLE_LINE_LEFT = 12;
+constexpr int32_t TITLE_LINE_BOTTOM = 12;
+constexpr int32_t VERDICT_LINE_TOP = 228;
+constexpr int32_t VERDICT_LINE_WIDTH = 316;  // from x 2 to the screen's right edge less 2
+
+// The side panel: its name plate, the shelves (their wood taken from the panel's own), and
+// the deliveries' box under them.
+constexpr int32_t PANEL_LEFT = 240;
+constexpr int32_t PLATE_BOTTOM = 33;
+constexpr int32_t SHELF_INSIDE_TOP = 88;  // the panel's first shelf: its inside
+constexpr int32_t SHELF_INSIDE_ROWS = 21;
+constexpr int32_t SHELF_BOARD_TOP = 113;  // and the board it ends in
+constexpr int32_t SHELF_BOARD_ROWS = 3;
+constexpr int32_t SHELF_FRAME_TOP = 86;  // the frame over the first shelf
+constexpr int32_t DELIVERIES_TOP = 204;
+
+// The intro card, as the game shows it (the title typed on it), and the question on it.
+constexpr int32_t CARD_LEFT = 20, CARD_TOP = 80, CARD_WIDTH = 200, CARD_HEIGHT = 80;
+constexpr int32_t CARD_HEADING_TOP = 90;
+constexpr int32_t CARD_TITLE_TOP = 110;
+constexpr int32_t CARD_TITLE_LINES = 2;
+constexpr int32_t CARD_CHOICES_TOP = 132;
+constexpr int32_t UNDER_CARD_TOP = 165;
+
+int32_t CellLeft(int32_t x) {
+  return 24 * x - 12;
+}
+
+int32_t ShelfTop(int32_t shelf) {
+  return PALETTE_SHELVES_TOP + PALETTE_SHELF_HEIGHT * shelf;
+}
+
+int32_t PieceLeft(int32_t piece) {
+  return PALETTE_LEFT + 24 * (piece % PALETTE_COLUMNS);
+}
+
+// A piece stands on its shelf's board like the side panel's cheeses on theirs.
+int32_t PieceTop(int32_t piece) {
+  return ShelfTop(piece / PALETTE_COLUMNS) - 2;
+}
+
+bool SourceLanguage() {
+  return std::strcmp(lang::SelectedLanguage(), lang::SOURCE_LANGUAGE) == 0;
+}
+
+// The browser's pointer, a frame 26 pixels square, around a 24-pixel picture at (left, top).
+void DrawFrameAround(int32_t left, int32_t top) {
+  gfx::BlitKeyed(left - 1, top - 1, SLOT_PANELS, 112, 200, 138, 226);
+}
+
+// The player as the palette shows it: head and shoulders, facing the way given.
+void DrawPlayerBust(int32_t left, int32_t top, int32_t facing) {
+  gfx::BlitKeyed(left, top, SLOT_FIGURES, 36, 48 * facing + 6, 60, 48 * facing + 30);
+}
+
+void DrawPalettePiece(int32_t piece, int32_t facing) {
+  const int32_t left = PieceLeft(piece), top = PieceTop(piece);
+  switch (piece) {
+    case PIECE_FLOOR:
+      DrawTile(left, top, CELL_FLOOR);
+      break;
+    case PIECE_WALL:
+      DrawTile(left, top, CELL_WALL_FRONT);
+      break;
+    case PIECE_HOLE:
+      DrawTile(left, top, CELL_HOLE);
+      break;
+    case PIECE_SNOWMAN_AREA:
+      DrawSnowman(left, top, CELL_SNOWMAN_AREA);
+      break;
+    case PIECE_SNOWMAN_LINE:
+      DrawSnowman(left, top, CELL_SNOWMAN_LINE);
+      break;
+    case PIECE_PLAYER:
+      DrawPlayerBust(left, top, facing);
+      break;
+    default:
+      DrawCheese(left, top, piece - PIECE_CHEESE_FIRST);
+      break;
+  }
+}
+
+// The side panel: its plate with the cellar's number, shelves of pieces, the deliveries due.
+void DrawPanel(const EditedCellar& cellar, int32_t number, const EditorView& view) {
+  gfx::BlitOpaque(PANEL_LEFT, 0, SLOT_PANELS, 0, 0, 80, 240);
+  DrawSidePanelHeading(number);
+  gfx::BlitOpaque(PANEL_LEFT, PALETTE_SHELVES_TOP - 2, SLOT_PANELS, 0, SHELF_FRAME_TOP, 80,
+                  SHELF_INSIDE_TOP);
+  for (int32_t shelf = 0; shelf < PALETTE_SHELVES; ++shelf) {
+    const int32_t top = ShelfTop(shelf);
+    gfx::BlitOpaque(PANEL_LEFT, top, SLOT_PANELS, 0, SHELF_INSIDE_TOP, 80,
+                    SHELF_INSIDE_TOP + SHELF_INSIDE_ROWS);
+    gfx::BlitOpaque(PANEL_LEFT, top + SHELF_INSIDE_ROWS, SLOT_PANELS, 0, SHELF_BOARD_TOP, 80,
+                    SHELF_BOARD_TOP + SHELF_BOARD_ROWS);
+  }
+  for (int32_t piece = 0; piece < PIECE_COUNT; ++piece) DrawPalettePiece(piece, cellar.facing);
+  DrawFrameAround(PieceLeft(view.piece), PieceTop(view.piece));
+  gfx::PrintText(278, 211, ": %d", cellar.stage.toDeliver);
+}
+
+// A cheese's start week at the bottom right of its cell; rotten ones show a cross.
+void DrawWeekLabel(int32_t x, int32_t y, int32_t week) {
+  char label[16];
+  std::snprintf(label, sizeof label, week == WEEK_ROTTEN ? "×" : "%d", week);
+  const int32_t width = gfx::TextWidth(SMALL_TEXT, label);
+  gfx::PrintSmallText(CellLeft(x) + 24 - width, CellLeft(y) + 12, "%s", label);
+}
+
+// The cellar's start on the board: the cold as the rules give it, the player at the start
+// and each cheese's week; the cheese the verdict blames shows its number, as the note
+// counts it.
+void DrawCellar(const EditedCellar& cellar, const CellarVerdict& verdict) {
+  const StageRecord& stage = cellar.stage;
+  Position start = StageStart(stage);
+  start.facing = cellar.facing;
+  DrawBoard(start);
+  for (int32_t y = 0; y < BOARD_SIZE; ++y) DrawCell(BOARD_SIZE - 1, y, start);
+  for (int32_t y = PLAYFIELD_FIRST; y <= PLAYFIELD_LAST; ++y) {
+    for (int32_t x = PLAYFIELD_FIRST; x <= PLAYFIELD_LAST; ++x) {
+      const int32_t cell = stage.grid[x][y];
+      if (cell < CELL_CHEESE_FIRST) continue;
+      const int32_t k = cell - CELL_CHEESE_FIRST;
+      DrawWeekLabel(x, y, stage.cheeses[k].startWeek);
+      if (verdict.kind == VerdictKind::Lost && verdict.why.cheese == k)
+        gfx::PrintSmallText(CellLeft(x), CellLeft(y), "%d", k + 1);
+    }
+  }
+  if (FindCellarProblem(stage).kind != CellarFaultKind::StartOutside)
+    DrawPlayer(stage.startX, stage.startY, 0.0, start, PlayerPose{0, false});
+}
+
+// A cheese's name with its week and ripe window, or the window alone (week 0).
+std::string CheeseLine(int32_t kind, int32_t week) {
+  const CheeseInfo& info = CheeseCatalogue[kind];
+  char line[160];
+  if (week == WEEK_ROTTEN) {
+    // TRANSLATORS: the editor's line over the board about the cheese at the cursor, which
+    // starts rotten: its name; 228 pixels in letters 12 pixels high.
+    std::snprintf(line, sizeof line, lang::Translate("%s　腐敗"), lang::Translate(info.name));
+  } else if (week == WEEK_NONE) {
+    // TRANSLATORS: the editor's line about a cheese of the palette: its name and ripe window,
+    // weeks a to b; 228 pixels in letters 12 pixels high.
+    std::snprintf(line, sizeof line, lang::Translate("%s　食べごろ%d～%d週"),
+                  lang::Translate(info.name), info.ripeFrom, info.ripeTo);
+  } else {
+    // TRANSLATORS: the editor's line about the cheese at the cursor: its name, start week
+    // and ripe window (weeks a to b); 228 pixels in letters 12 pixels high.
+    std::snprintf(line, sizeof line, lang::Translate("%s　%d週目　食べごろ%d～%d週"),
+                  lang::Translate(info.name), week, info.ripeFrom, info.ripeTo);
+  }
+  return line;
+}
+
+// Over the board: the cheese the pointer or the cursor is on, else the cellar's number of
+// the file's and its title.
+std::string TitleLine(const CellarEditor& editor, const EditorView& view) {
+  if (view.pointed >= PIECE_CHEESE_FIRST) return CheeseLine(view.pointed - PIECE_CHEESE_FIRST, 0);
+  const StageRecord& stage = ChosenCellar(editor).stage;
+  const int32_t cell = stage.grid[view.cursorX][view.cursorY];
+  if (cell >= CELL_CHEESE_FIRST) {
+    const StageCheese& cheese = stage.cheeses[cell - CELL_CHEESE_FIRST];
+    return CheeseLine(cheese.catalogueIndex, cheese.startWeek);
+  }
+  char line[160];
+  std::snprintf(line, sizeof line, "%d/%d  %s", editor.chosen + 1,
+                static_cast<int32_t>(editor.cellars.size()), ChosenCellar(editor).title.c_str());
+  return line;
+}
+
+void DrawSmallLines(int32_t left, int32_t top, int32_t width, const std::string& text) {
+  gfx::BeginText(SMALL_TEXT);
+  gfx::SetTextColours(TEXT_WHITE, TEXT_BLACK, 0);
+  gfx::DrawTextInRect(left, top, left + width, top + 2 * SMALL_TEXT, text.c_str(),
+                      gfx::TEXT_ALIGN_LEFT);
+  gfx::EndText();
+}
+
+// The verdict stands on the bottom wall; a long one takes a second line above it.
+void DrawVerdictLine(const std::string& text) {
+  const int32_t lines = gfx::WrappedLineCount(SMALL_TEXT, text.c_str(), VERDICT_LINE_WIDTH);
+  DrawSmallLines(2, VERDICT_LINE_TOP - SMALL_TEXT * (lines > 1 ? 1 : 0), VERDICT_LINE_WIDTH, text);
+}
+
+void DrawCard(int32_t number) {
+  gfx::BlitOpaque(CARD_LEFT, CARD_TOP, SLOT_CARD, 0, 0, CARD_WIDTH, CARD_HEIGHT);
+  char heading[64];
+  // The intro card's own heading (its text and room are given where the game shows it).
+  std::snprintf(heading, sizeof heading, lang::Translate("熟成庫　%d"), number + 1);
+  gfx::PrintText(IntroHeadingLeft(heading), CARD_HEADING_TOP, "%s", heading);
+}
+
+void DrawCardText(int32_t top, int32_t lines, const char* text) {
+  gfx::BeginText(CARD_TEXT);
+  gfx::SetTextColours(TEXT_WHITE, TEXT_BLACK, 1);
+  gfx::DrawTextInRect(CARD_LEFT, top, CARD_LEFT + CARD_WIDTH, top + lines * CARD_TEXT, text,
+                      TEXT_ALIGN_CENTRE);
+  gfx::EndText();
+}
+
+// A line of small text centred under the card.
+void DrawUnderCard(const char* text) {
+  const int32_t width = gfx::TextWidth(SMALL_TEXT, text);
+  gfx::PrintSmallText(CARD_LEFT + (CARD_WIDTH - width) / 2, UNDER_CARD_TOP, "%s", text);
+}
+
+// The title typed on the intro card, as the game will show it, with the caret after it.
+void DrawTitling(const CellarEditor& editor, const EditorView& view) {
+  DrawCard(editor.chosen);
+  DrawCardText(CARD_TITLE_TOP, CARD_TITLE_LINES, (view.typed + "_").c_str());
+  // TRANSLATORS: under the intro card while the editor's title is typed: Return keeps it,
+  // Esc leaves it as it was; 200 pixels in letters 12 pixels high.
+  DrawUnderCard(lang::Translate("Return：決定　Esc：取り消し"));
+}
+
+// The question before leaving with changes not saved, and its three answers, one to each
+// third of the card.
+void DrawLeaving() {
+  gfx::BlitOpaque(CARD_LEFT, CARD_TOP, SLOT_CARD, 0, 0, CARD_WIDTH, CARD_HEIGHT);
+  // TRANSLATORS: the editor's question on leaving with changes not saved; 200 pixels.
+  DrawCardText(CARD_TITLE_TOP - 10, 1, lang::Translate("変更を保存しますか？"));
+  const char* answers[3] = {
+      // TRANSLATORS: an answer to that question, key S: save and leave; 66 pixels in
+      // letters 12 pixels high.
+      lang::Translate("S：保存"),
+      // TRANSLATORS: an answer, key N: leave without saving; 66 pixels, 12 pixels high.
+      lang::Translate("N：捨てる"),
+      // TRANSLATORS: an answer, key Esc: stay in the editor; 66 pixels, 12 pixels high.
+      lang::Translate("Esc：戻る")};
+  const int32_t third = CARD_WIDTH / 3;
+  for (int32_t i = 0; i < 3; ++i) {
+    const int32_t width = gfx::TextWidth(SMALL_TEXT, answers[i]);
+    gfx::PrintSmallText(CARD_LEFT + third * i + (third - width) / 2, CARD_CHOICES_TOP, "%s",
+                        answers[i]);
+  }
+}
+
+// The note's lines of a lost cellar's reason, on one line.
+std::string LostReason(const LostExplanation& why) {
+  const char* const* lines = LostNotes[static_cast<int32_t>(why.reason)];
+  char reason[256];
+  std::snprintf(reason, sizeof reason, lang::Translate(lines[0]), why.cheese + 1);
+  std::string text = reason;
+  if (lines[1] != nullptr) text += (SourceLanguage() ? "" : " ") + std::string(lang::Translate(lines[1]));
+  return text;
+}
+
+}  // namespace
+
+EditorPlace EditorPlaceAt(int32_t x, int32_t y) {
+  EditorPlace place;
+  if (x >= 12 && x < 228 && y >= 12 && y < 228) {
+    place.area = EditorArea::Board;
+    CellUnder(x, y, &place.x, &place.y);
+  } else if (x >= PANEL_LEFT && y < PLATE_BOTTOM) {
+    place.area = EditorArea::Plate;
+    place.step = x < PANEL_LEFT + 40 ? -1 : 1;
+  } else if (x >= PALETTE_LEFT && x < PALETTE_LEFT + 24 * PALETTE_COLUMNS &&
+             y >= PALETTE_SHELVES_TOP && y < ShelfTop(PALETTE_SHELVES)) {
+    const int32_t piece =
+        (y - PALETTE_SHELVES_TOP) / PALETTE_SHELF_HEIGHT * PALETTE_COLUMNS + (x - PALETTE_LEFT) / 24;
+    if (piece < PIECE_COUNT) {
+      place.area = EditorArea::Palette;
+      place.piece = piece;
+    }
+  } else if (x >= PANEL_LEFT && y >= DELIVERIES_TOP && y < VERDICT_LINE_TOP) {
+    place.area = EditorArea::Deliveries;
+  } else if (y >= 0 && y < TITLE_LINE_BOTTOM && x >= 0 && x < PANEL_LEFT) {
+    place.area = EditorArea::TitleLine;
+  } else if (y >= VERDICT_LINE_TOP && y < 240 && x >= 0 && x < 320) {
+    place.area = EditorArea::VerdictLine;
+  }
+  return place;
+}
+
+void CellUnder(int32_t x, int32_t y, int32_t* cellX, int32_t* cellY) {
+  auto cell = [](int32_t at) {
+    const int32_t c = (at + 12) / 24;
+    return c < PLAYFIELD_FIRST ? PLAYFIELD_FIRST : c > PLAYFIELD_LAST ? PLAYFIELD_LAST : c;
+  };
+  *cellX = cell(x < 0 ? 0 : x);
+  *cellY = cell(y < 0 ? 0 : y);
+}
+
+std::string FaultText(const CellarProblem& problem) {
+  switch (problem.kind) {
+    case CellarFaultKind::StartOutside:
+      // TRANSLATORS: why the game could not start the cellar in the editor: the player's
+      // start has not been put down; with its heading, 316 pixels in letters 12 pixels high.
+      return lang::Translate("プレイヤーがいません");
+    case CellarFaultKind::StartNotFloor:
+      // TRANSLATORS: why the game could not start the cellar: something stands on the
+      // player's start; with its heading, 316 pixels in letters 12 pixels high.
+      return lang::Translate("プレイヤーの足元が床ではありません");
+    default:
+      // TRANSLATORS: why the game could not start the cellar, for any other fault; with its
+      // heading, 316 pixels in letters 12 pixels high.
+      return lang::Translate("遊べない熟成庫です");
+  }
+}
+
+std::string VerdictText(const CellarVerdict& verdict, int64_t stateLimit) {
+  char text[320];
+  switch (verdict.kind) {
+    case VerdictKind::Fault:
+      // TRANSLATORS: the editor's verdict on a cellar the game could not start, then why;
+      // one line of 316 pixels in letters 12 pixels high.
+      return lang::Translate("遊べません：") + FaultText(verdict.fault);
+    case VerdictKind::Searching:
+      // TRANSLATORS: the editor's verdict while the solver is still at work; 316 pixels in
+      // letters 12 pixels high.
+      return lang::Translate("探索中…");
+    case VerdictKind::Clears:
+      // TRANSLATORS: the editor's verdict: the cellar clears in %d moves at the fewest; 316
+      // pixels in letters 12 pixels high.
+      std::snprintf(text, sizeof text, lang::Translate("%d手でクリアできます"),
+                    static_cast<int32_t>(verdict.moves.size()));
+      return text;
+    case VerdictKind::Lost:
+      // TRANSLATORS: the editor's verdict: the cellar cannot be cleared, then the reason,
+      // as the hint's note gives it; together one line of 316 pixels (or two) in letters
+      // 12 pixels high.
+      return lang::Translate("クリアできません：") + LostReason(verdict.why);
+    case VerdictKind::Undecided:
+      // TRANSLATORS: the editor's verdict when the solver gave up after %d positions (some
+      // hundred thousand); 316 pixels in letters 12 pixels high.
+      std::snprintf(text, sizeof text, lang::Translate("%d局面を調べても決まりません"),
+                    static_cast<int32_t>(stateLimit));
+      return text;
+  }
+  return "";
+}
+
+bool TitleFits(const std::string& title) {
+  return gfx::WrappedLineCount(CARD_TEXT, (title + "_").c_str(), CARD_WIDTH) <= CARD_TITLE_LINES;
+}
+
+void DrawEditor(const CellarEditor& editor, const CellarVerdict& verdict, int64_t stateLimit,
+                const EditorView& view) {
+  const EditedCellar& cellar = ChosenCellar(editor);
+  DrawCellar(cellar, verdict);
+  if (view.mode == EditorMode::Drawing)
+    DrawFrameAround(CellLeft(view.cursorX), CellLeft(view.cursorY));
+  DrawPanel(cellar, editor.chosen, view);
+  DrawSmallLines(TITLE_LINE_LEFT, 0, PANEL_LEFT - TITLE_LINE_LEFT, TitleLine(editor, view));
+  DrawVerdictLine(view.messageFor > 0.0 ? view.message : VerdictText(verdict, stateLimit));
+  if (view.mode == EditorMode::Titling) DrawTitling(editor, view);
+  if (view.mode == EditorMode::Leaving) DrawLeaving();
+  gfx::PresentFrame(1, 0);
+}
+
+}  // namespace game
