@@ -26,6 +26,9 @@ TEST(CellarChoice, OffersTheCellarsBeforeTheSavedOneAndThoseWithRecords) {
   EXPECT_TRUE(choice.chosen);
   BeginChoice(choice, 0, std::vector<CellarRecord>(STAGE_COUNT).data(), STAGE_COUNT);
   EXPECT_EQ(choice.startable, std::vector<int32_t>{0});
+  // A set of eight cellars: the record of cellar 11 belongs to no cellar of it.
+  BeginChoice(choice, 3, records.data(), 8);
+  EXPECT_EQ(choice.startable, (std::vector<int32_t>{0, 1, 2, 3, 6}));
 }
 
 // From the saved cellar, steps go through what can be chosen and stop at both ends.

@@ -94,6 +94,29 @@ TEST(Replay, ACellarNumberTakesItsRecordedClear) {
   }
 }
 
+// In a stage set of its own, a replay plays only the set's cellars.
+TEST(Replay, PlansOnlyTheCellarsOfTheSetInPlay) {
+  const std::string path = testsupport::TestTempPath("moves.txt");
+  std::ofstream(path) << "1 R\n3 D\n";
+  struct Case {
+    std::string what;
+    int32_t stageCount;
+    std::string error;  // "": planned
+  };
+  const Case cases[] = {
+      {"2", 2, ""},
+      {"3", 2, "--replay needs a cellar from 1 to 2 or a file"},
+      {path, 3, ""},
+      {path, 2, path + ": cellar 3 is not in the stage set of 2"},
+  };
+  for (const Case& c : cases) {
+    Replay replay;
+    std::string error;
+    EXPECT_EQ(PlanReplay(replay, c.what, c.stageCount, &error), c.error.empty()) << c.what;
+    EXPECT_EQ(error, c.error) << c.what;
+  }
+}
+
 // A file that cannot be played is refused, naming the file.
 TEST(Replay, RefusesFilesWithoutMovesToPlay) {
   const std::string empty = testsupport::TestTempPath("empty.txt");
