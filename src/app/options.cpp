@@ -1,6 +1,6 @@
 // Reading the command line (headless and scripted runs, window, scale,
 // presentation, music, language, scene record, records, replays, a stage set of
-// one's own, help and version) and the help that lists the options and keys.
+// one's own, the editor, help and version) and the help that lists the options and keys.
 #include "app/options.h"
 
 #include <algorithm>
@@ -48,6 +48,10 @@ const HelpLine HELP_LINES[] = {
      // TRANSLATORS: --help: what --stages FILE does (FILE a stage file of the player's own, with
      // a save and records of its own); 61 columns.
      lang::Mark("自分のステージファイルの熟成庫を遊ぶ（セーブと記録は別）")},
+    {Option, "--edit FILE",
+     // TRANSLATORS: --help: what --edit FILE does (FILE a stage file, made when missing); 61
+     // columns.
+     lang::Mark("ステージファイルの熟成庫を編集する（なければ新しく作る）")},
     // TRANSLATORS: --help: what the option --help does; 61 columns.
     {Option, "--help", lang::Mark("このヘルプを表示して終わる")},
     // TRANSLATORS: --help: what the option --version does; 61 columns.
@@ -154,6 +158,8 @@ std::string ParseCommandLine(int argc, char** argv, CommandLine* commandLine) {
       commandLine->replay = value;
     } else if (option == "--stages") {
       commandLine->stages = value;
+    } else if (option == "--edit") {
+      commandLine->edit = value;
     } else if (option == "--help") {
       commandLine->help = true;
     } else if (option == "--version") {
@@ -162,6 +168,8 @@ std::string ParseCommandLine(int argc, char** argv, CommandLine* commandLine) {
       return "unknown option '" + option + "'";
     }
   }
+  if (commandLine->edit && (commandLine->stages || commandLine->replay))
+    return "--edit cannot be used with --stages or --replay";
   return "";
 }
 

@@ -12,8 +12,7 @@ namespace game {
 namespace {
 
 bool InPlayfield(int32_t x, int32_t y) {
-  return x >= PLAYFIELD_FIRST && x <= PLAYFIELD_LAST && y >= PLAYFIELD_FIRST &&
-         y <= PLAYFIELD_LAST;
+  return x >= PLAYFIELD_FIRST && x <= PLAYFIELD_LAST && y >= PLAYFIELD_FIRST && y <= PLAYFIELD_LAST;
 }
 
 bool IsWall(int32_t cell) {
@@ -111,7 +110,8 @@ EditedCellar EmptyCellar() {
     for (int32_t& cell : column) cell = CELL_WALL_TOP;
   }
   for (int32_t x = PLAYFIELD_FIRST; x <= PLAYFIELD_LAST; ++x) {
-    for (int32_t y = PLAYFIELD_FIRST; y <= PLAYFIELD_LAST; ++y) cellar.stage.grid[x][y] = CELL_FLOOR;
+    for (int32_t y = PLAYFIELD_FIRST; y <= PLAYFIELD_LAST; ++y)
+      cellar.stage.grid[x][y] = CELL_FLOOR;
   }
   ApplyWallPasses(cellar.stage);
   cellar.stage.toDeliver = 1;

@@ -52,10 +52,10 @@ struct CellarEditor {
     std::vector<EditedCellar> cellars;
     int32_t chosen;
   };
-  std::vector<Step> undoSteps;  // oldest first
-  std::vector<Step> redoSteps;  // the last taken back last
-  bool changing = false;        // a change is open (a stroke of the mouse)
-  Step before;                  // the cellars as the open change began
+  std::vector<Step> undoSteps;      // oldest first
+  std::vector<Step> redoSteps;      // the last taken back last
+  bool changing = false;            // a change is open (a stroke of the mouse)
+  Step before;                      // the cellars as the open change began
   std::vector<EditedCellar> saved;  // as the file was last read or written
 };
 

@@ -8,6 +8,7 @@
 #include "game/board_drawing.h"
 #include "game/catalogue.h"
 #include "game/rules.h"
+#include "game/scene_functions.h"
 #include "gfx/blit.h"
 #include "gfx/present.h"
 #include "gfx/text.h"
@@ -46,8 +47,7 @@ constexpr int32_t DELIVERIES_TOP = 204;
 // The intro card, as the game shows it (the title typed on it), and the question on it.
 constexpr int32_t CARD_LEFT = 20, CARD_TOP = 80, CARD_WIDTH = 200, CARD_HEIGHT = 80;
 constexpr int32_t CARD_HEADING_TOP = 90;
-constexpr int32_t CARD_TITLE_TOP = 110;
-constexpr int32_t CARD_TITLE_LINES = 2;
+constexpr int32_t CARD_QUESTION_TOP = 104;
 constexpr int32_t CARD_CHOICES_TOP = 132;
 constexpr int32_t UNDER_CARD_TOP = 165;
 
@@ -196,18 +196,20 @@ std::string TitleLine(const CellarEditor& editor, const EditorView& view) {
   return line;
 }
 
-void DrawSmallLines(int32_t left, int32_t top, int32_t width, const std::string& text) {
+void DrawSmallLines(int32_t left, int32_t top, int32_t width, int32_t lines,
+                    const std::string& text) {
   gfx::BeginText(SMALL_TEXT);
   gfx::SetTextColours(TEXT_WHITE, TEXT_BLACK, 0);
-  gfx::DrawTextInRect(left, top, left + width, top + 2 * SMALL_TEXT, text.c_str(),
+  gfx::DrawTextInRect(left, top, left + width, top + lines * SMALL_TEXT, text.c_str(),
                       gfx::TEXT_ALIGN_LEFT);
   gfx::EndText();
 }
 
 // The verdict stands on the bottom wall; a long one takes a second line above it.
 void DrawVerdictLine(const std::string& text) {
-  const int32_t lines = gfx::WrappedLineCount(SMALL_TEXT, text.c_str(), VERDICT_LINE_WIDTH);
-  DrawSmallLines(2, VERDICT_LINE_TOP - SMALL_TEXT * (lines > 1 ? 1 : 0), VERDICT_LINE_WIDTH, text);
+  const int32_t lines =
+      gfx::WrappedLineCount(SMALL_TEXT, text.c_str(), VERDICT_LINE_WIDTH) > 1 ? 2 : 1;
+  DrawSmallLines(2, VERDICT_LINE_TOP - SMALL_TEXT * (lines - 1), VERDICT_LINE_WIDTH, lines, text);
 }
 
 void DrawCard(int32_t number) {
@@ -235,7 +237,7 @@ void DrawUnderCard(const char* text) {
 // The title typed on the intro card, as the game will show it, with the caret after it.
 void DrawTitling(const CellarEditor& editor, const EditorView& view) {
   DrawCard(editor.chosen);
-  DrawCardText(CARD_TITLE_TOP, CARD_TITLE_LINES, (view.typed + "_").c_str());
+  DrawCardTitle((view.typed + "_").c_str());
   // TRANSLATORS: under the intro card while the editor's title is typed: Return keeps it,
   // Esc leaves it as it was; 200 pixels in letters 12 pixels high.
   DrawUnderCard(lang::Translate("Return：決定　Esc：取り消し"));
@@ -246,7 +248,7 @@ void DrawTitling(const CellarEditor& editor, const EditorView& view) {
 void DrawLeaving() {
   gfx::BlitOpaque(CARD_LEFT, CARD_TOP, SLOT_CARD, 0, 0, CARD_WIDTH, CARD_HEIGHT);
   // TRANSLATORS: the editor's question on leaving with changes not saved; 200 pixels.
-  DrawCardText(CARD_TITLE_TOP - 10, 1, lang::Translate("変更を保存しますか？"));
+  DrawCardText(CARD_QUESTION_TOP, 1, lang::Translate("変更を保存しますか？"));
   const char* answers[3] = {
       // TRANSLATORS: an answer to that question, key S: save and leave; 66 pixels in
       // letters 12 pixels high.
@@ -256,20 +258,23 @@ void DrawLeaving() {
       // TRANSLATORS: an answer, key Esc: stay in the editor; 66 pixels, 12 pixels high.
       lang::Translate("Esc：戻る")};
   const int32_t third = CARD_WIDTH / 3;
+  gfx::BeginText(SMALL_TEXT);
+  gfx::SetTextColours(TEXT_WHITE, TEXT_BLACK, 1);
   for (int32_t i = 0; i < 3; ++i) {
     const int32_t width = gfx::TextWidth(SMALL_TEXT, answers[i]);
-    gfx::PrintSmallText(CARD_LEFT + third * i + (third - width) / 2, CARD_CHOICES_TOP, "%s",
-                        answers[i]);
+    gfx::DrawTextAt(CARD_LEFT + third * i + (third - width) / 2, CARD_CHOICES_TOP, answers[i]);
   }
+  gfx::EndText();
 }
 
 // The note's lines of a lost cellar's reason, on one line.
-std::string LostReason(const LostExplanation& why) {
+std::string LostReasonText(const LostExplanation& why) {
   const char* const* lines = LostNotes[static_cast<int32_t>(why.reason)];
   char reason[256];
   std::snprintf(reason, sizeof reason, lang::Translate(lines[0]), why.cheese + 1);
   std::string text = reason;
-  if (lines[1] != nullptr) text += (SourceLanguage() ? "" : " ") + std::string(lang::Translate(lines[1]));
+  if (lines[1] != nullptr)
+    text += (SourceLanguage() ? "" : " ") + std::string(lang::Translate(lines[1]));
   return text;
 }
 
@@ -278,15 +283,15 @@ std::string LostReason(const LostExplanation& why) {
 EditorPlace EditorPlaceAt(int32_t x, int32_t y) {
   EditorPlace place;
   if (x >= 12 && x < 228 && y >= 12 && y < 228) {
-    place.area = EditorArea::Board;
+    place.area = EditorArea::Cell;
     CellUnder(x, y, &place.x, &place.y);
   } else if (x >= PANEL_LEFT && y < PLATE_BOTTOM) {
     place.area = EditorArea::Plate;
     place.step = x < PANEL_LEFT + 40 ? -1 : 1;
   } else if (x >= PALETTE_LEFT && x < PALETTE_LEFT + 24 * PALETTE_COLUMNS &&
              y >= PALETTE_SHELVES_TOP && y < ShelfTop(PALETTE_SHELVES)) {
-    const int32_t piece =
-        (y - PALETTE_SHELVES_TOP) / PALETTE_SHELF_HEIGHT * PALETTE_COLUMNS + (x - PALETTE_LEFT) / 24;
+    const int32_t piece = (y - PALETTE_SHELVES_TOP) / PALETTE_SHELF_HEIGHT * PALETTE_COLUMNS +
+                          (x - PALETTE_LEFT) / 24;
     if (piece < PIECE_COUNT) {
       place.area = EditorArea::Palette;
       place.piece = piece;
@@ -348,7 +353,7 @@ std::string VerdictText(const CellarVerdict& verdict, int64_t stateLimit) {
       // TRANSLATORS: the editor's verdict: the cellar cannot be cleared, then the reason,
       // as the hint's note gives it; together one line of 316 pixels (or two) in letters
       // 12 pixels high.
-      return lang::Translate("クリアできません：") + LostReason(verdict.why);
+      return lang::Translate("クリアできません：") + LostReasonText(verdict.why);
     case VerdictKind::Undecided:
       // TRANSLATORS: the editor's verdict when the solver gave up after %d positions (some
       // hundred thousand); 316 pixels in letters 12 pixels high.
@@ -359,10 +364,6 @@ std::string VerdictText(const CellarVerdict& verdict, int64_t stateLimit) {
   return "";
 }
 
-bool TitleFits(const std::string& title) {
-  return gfx::WrappedLineCount(CARD_TEXT, (title + "_").c_str(), CARD_WIDTH) <= CARD_TITLE_LINES;
-}
-
 void DrawEditor(const CellarEditor& editor, const CellarVerdict& verdict, int64_t stateLimit,
                 const EditorView& view) {
   const EditedCellar& cellar = ChosenCellar(editor);
@@ -370,7 +371,7 @@ void DrawEditor(const CellarEditor& editor, const CellarVerdict& verdict, int64_
   if (view.mode == EditorMode::Drawing)
     DrawFrameAround(CellLeft(view.cursorX), CellLeft(view.cursorY));
   DrawPanel(cellar, editor.chosen, view);
-  DrawSmallLines(TITLE_LINE_LEFT, 0, PANEL_LEFT - TITLE_LINE_LEFT, TitleLine(editor, view));
+  DrawSmallLines(TITLE_LINE_LEFT, 0, PANEL_LEFT - TITLE_LINE_LEFT, 1, TitleLine(editor, view));
   DrawVerdictLine(view.messageFor > 0.0 ? view.message : VerdictText(verdict, stateLimit));
   if (view.mode == EditorMode::Titling) DrawTitling(editor, view);
   if (view.mode == EditorMode::Leaving) DrawLeaving();

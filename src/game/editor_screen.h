@@ -38,7 +38,7 @@ struct EditorView {
 // Where a place of the picture lies on the editor's screen.
 enum class EditorArea {
   None,
-  Board,       // a cell of the playfield
+  Cell,        // a cell of the playfield
   Palette,     // a piece of the palette
   Plate,       // the side panel's name plate: the previous or next cellar
   Deliveries,  // the deliveries due at the bottom of the side panel
@@ -48,7 +48,7 @@ enum class EditorArea {
 
 struct EditorPlace {
   EditorArea area = EditorArea::None;
-  int32_t x = 0, y = 0;  // the cell of Board
+  int32_t x = 0, y = 0;  // the cell of Cell
   int32_t piece = -1;    // the piece of Palette
   int32_t step = 0;      // Plate: -1 on its left half, +1 on its right
 };
@@ -64,9 +64,6 @@ std::string VerdictText(const CellarVerdict& verdict, int64_t stateLimit);
 
 // The line the player reads about a fault the game could not start a cellar with.
 std::string FaultText(const CellarProblem& problem);
-
-// Whether a title fits on the intro card (two lines of its text at most).
-bool TitleFits(const std::string& title);
 
 // The whole screen: the cellar's start on the board with the player, the palette, the
 // figures, the title line and the verdict, and the intro card or the question over them.

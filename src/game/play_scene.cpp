@@ -6,6 +6,7 @@
 #include "game/board_drawing.h"
 #include "game/catalogue.h"
 #include "game/cellar_choice.h"
+#include "game/editor_trial.h"
 #include "game/hint.h"
 #include "game/move_history.h"
 #include "game/play_help.h"
@@ -42,22 +43,6 @@ constexpr int32_t BAND_LEFT = 26;
 constexpr int32_t BAND_RIGHT = 214;
 constexpr int32_t BAND_TOP = 108;
 constexpr int32_t BAND_BOTTOM = 132;
-
-// The title on one line of 16 pixels across the card, as the game's own all fit; a longer
-// title of a player's own in the small font, on the band's two lines of 12 pixels.
-void DrawCardTitle(const char* title) {
-  if (title == nullptr) return;
-  const bool oneLine = gfx::TextWidth(16, title) <= CARD_RIGHT - CARD_LEFT;
-  gfx::BeginText(oneLine ? 16 : 12);
-  gfx::SetTextColours(TEXT_WHITE, TEXT_BLACK, 1);
-  if (oneLine) {
-    gfx::DrawTextInRect(CARD_LEFT, 110, CARD_RIGHT, 130, title, TEXT_ALIGN_CENTRE_WRAPPED);
-  } else {
-    gfx::DrawTextInRect(BAND_LEFT, BAND_TOP, BAND_RIGHT, BAND_BOTTOM, title,
-                        TEXT_ALIGN_CENTRE_WRAPPED);
-  }
-  gfx::EndText();
-}
 
 void ShowIntroCard() {
   shared::TraceScene("intro", StageNumber + 1);
@@ -97,6 +82,11 @@ void ClearStage() {
     ReplayCleared();
     return;
   }
+  // A cellar of the editor tried: its clear goes back to the editor, saving nothing.
+  if (Trying()) {
+    LeaveTrial();
+    return;
+  }
   const int32_t next = StageNumber + 1;
   if (next == StageCount) {
     ChangeStage(next);
@@ -117,6 +107,27 @@ bool AnyCheeseListed() {
 }
 
 }  // namespace
+
+// A title stands on one line of 16 pixels across the card, as the game's own all fit; a
+// longer title of a player's own in the small font, on the band's two lines of 12 pixels.
+bool CardTitleFits(const char* title) {
+  return gfx::TextWidth(16, title) <= CARD_RIGHT - CARD_LEFT ||
+         gfx::WrappedLineCount(12, title, BAND_RIGHT - BAND_LEFT) <= 2;
+}
+
+void DrawCardTitle(const char* title) {
+  if (title == nullptr) return;
+  const bool oneLine = gfx::TextWidth(16, title) <= CARD_RIGHT - CARD_LEFT;
+  gfx::BeginText(oneLine ? 16 : 12);
+  gfx::SetTextColours(TEXT_WHITE, TEXT_BLACK, 1);
+  if (oneLine) {
+    gfx::DrawTextInRect(CARD_LEFT, 110, CARD_RIGHT, 130, title, TEXT_ALIGN_CENTRE_WRAPPED);
+  } else {
+    gfx::DrawTextInRect(BAND_LEFT, BAND_TOP, BAND_RIGHT, BAND_BOTTOM, title,
+                        TEXT_ALIGN_CENTRE_WRAPPED);
+  }
+  gfx::EndText();
+}
 
 void StartStage(int32_t n) {
   shared::TraceScene("stage", n + 1);

@@ -39,11 +39,21 @@ bool ReadOwnStageSet(OwnStageSet& set, const char* path, const StageRecord* game
     *why = error.text;
     return false;
   }
+  MatchOwnStageSet(set, gameStages);
+  return true;
+}
+
+void MatchOwnStageSet(OwnStageSet& set, const StageRecord* gameStages) {
   for (int32_t s = 0; s < STAGE_COUNT; ++s) {
     set.designed[s] = s < set.file.count ? DesignedIndex(set.file.stages[s], gameStages) : -1;
   }
   set.chosen = true;
-  return true;
+}
+
+void PutOwnSetInPlay() {
+  std::copy(LiveOwnSet.file.stages, LiveOwnSet.file.stages + STAGE_COUNT, StageSet);
+  StageCount = LiveOwnSet.file.count;
+  SaveFileName = SetFileName(LiveOwnSet, SAVE_FILE_PATH);
 }
 
 bool ChooseOwnStageSet(const char* path, std::string* why) {
@@ -53,9 +63,7 @@ bool ChooseOwnStageSet(const char* path, std::string* why) {
   const bool game = LoadStageFile(platform::GameFilePath(STAGE_FILE_PATH).c_str(),
                                   gameStages.data(), &ignored) == 1;
   if (!ReadOwnStageSet(LiveOwnSet, path, game ? gameStages.data() : nullptr, why)) return false;
-  std::copy(LiveOwnSet.file.stages, LiveOwnSet.file.stages + STAGE_COUNT, StageSet);
-  StageCount = LiveOwnSet.file.count;
-  SaveFileName = SetFileName(LiveOwnSet, SAVE_FILE_PATH);
+  PutOwnSetInPlay();
   return true;
 }
 

@@ -27,6 +27,13 @@ extern OwnStageSet LiveOwnSet;
 bool ReadOwnStageSet(OwnStageSet& set, const char* path, const StageRecord* gameStages,
                      std::string* why);
 
+// Marks set as chosen, each of its file's cellars matched against gameStages as
+// ReadOwnStageSet does.
+void MatchOwnStageSet(OwnStageSet& set, const StageRecord* gameStages);
+
+// Puts LiveOwnSet in play: StageSet and StageCount, and the name of its save.
+void PutOwnSetInPlay();
+
 // --stages FILE: reads LiveOwnSet from path, matched against the game's data/stage.dat, and
 // puts it in play at once: StageSet and StageCount, and the names of its save and records.
 // False with what is wrong.

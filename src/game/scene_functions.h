@@ -19,6 +19,10 @@ void ChangeStage(int32_t n);
 // faces that way, and the play scene tries the move in this frame.
 void PressMove(int32_t facing);
 
+// A cellar's title on its intro card (drawn at the card's place); whether a title fits there.
+void DrawCardTitle(const char* title);
+bool CardTitleFits(const char* title);
+
 // Puts every cheese of the ending's parade at its starting place, as the last stage
 // is cleared.
 void LineUpParade();
