@@ -166,8 +166,15 @@ void StartTitling() {
   platform::BeginTextInput();
 }
 
+// The title without the blanks a stage file's line cannot keep at its ends.
+std::string Trimmed(const std::string& title) {
+  const size_t first = title.find_first_not_of(' ');
+  if (first == std::string::npos) return "";
+  return title.substr(first, title.find_last_not_of(' ') + 1 - first);
+}
+
 void EndTitling(bool keep) {
-  if (keep) ChangeAtOnce([] { SetTitle(Editor(), View().typed); });
+  if (keep) ChangeAtOnce([] { SetTitle(Editor(), Trimmed(View().typed)); });
   View().mode = EditorMode::Drawing;
   platform::EndTextInput();
 }
@@ -322,10 +329,13 @@ void TitlingKey(int32_t vk) {
   }
 }
 
-// A typed character joins the title when the title can hold it and it fits on the card.
+// A typed character joins the title when the title can hold it (blanks at the ends, which it
+// cannot keep, wait for the words after them) and it fits on the card.
 void Typed(const std::string& character) {
   const std::string longer = View().typed + character;
-  if (TitleFault(longer).empty() && CardTitleFits((longer + "_").c_str())) View().typed = longer;
+  if (longer.size() <= MAX_TITLE_BYTES && TitleFault(Trimmed(longer)).empty() &&
+      CardTitleFits((longer + "_").c_str()))
+    View().typed = longer;
 }
 
 void Answer(int32_t vk) {
