@@ -25,8 +25,9 @@ struct CommandLine {
 // otherwise what is wrong.
 std::string ParseCommandLine(int argc, char** argv, CommandLine* commandLine);
 
-// One line of the help: an option (with its value's name) or a key.
-enum class HelpSection { Option, Key };
+// One line of the help: an option (with its value's name), a key in play, or a key of the
+// cellar editor.
+enum class HelpSection { Option, Key, EditorKey };
 struct HelpLine {
   HelpSection section;
   const char* name;

@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "game/editor_file.h"
+#include "game/editor_texts.h"
 #include "game/editor_trial.h"
 #include "game/editor_verdict.h"
 #include "game/scene_functions.h"
@@ -53,12 +54,8 @@ void Say(const std::string& message) {
 }
 
 void SayRefusal(EditRefusal refusal) {
-  if (refusal == EditRefusal::TooManyCheeses)
-    // TRANSLATORS: the editor refuses an eleventh cheese; 316 pixels in letters 12 pixels high.
-    Say(lang::Translate("チーズは１つの熟成庫に10個までです"));
-  if (refusal == EditRefusal::TooManyCellars)
-    // TRANSLATORS: the editor refuses a 33rd cellar; 316 pixels in letters 12 pixels high.
-    Say(lang::Translate("熟成庫は１つのファイルに32までです"));
+  if (refusal == EditRefusal::TooManyCheeses) Say(lang::Translate(TooManyCheesesMessage));
+  if (refusal == EditRefusal::TooManyCellars) Say(lang::Translate(TooManyCellarsMessage));
 }
 
 std::string FileName(const std::string& path) {
@@ -71,10 +68,7 @@ bool AllSound() {
   const int32_t faulty = FirstFaultyCellar(Editor(), &problem);
   if (faulty < 0) return true;
   char line[320];
-  // TRANSLATORS: the editor cannot write the file: cellar %d (1 to 32) cannot be played, then
-  // why; 316 pixels in letters 12 pixels high.
-  std::snprintf(line, sizeof line, lang::Translate("熟成庫%dが遊べないので書き込めません："),
-                faulty + 1);
+  std::snprintf(line, sizeof line, lang::Translate(UnplayableCellarMessage), faulty + 1);
   Say(line + FaultText(problem));
   return false;
 }
@@ -89,13 +83,10 @@ bool Save() {
   if (!AllSound()) return false;
   std::string why;
   if (!SaveEditedFile(Editor(), LiveEditing.path, &why)) {
-    // TRANSLATORS: the editor's file could not be written, then the system's reason (in
-    // English); 316 pixels in letters 12 pixels high.
-    Say(lang::Translate("書き込めません：") + why);
+    Say(lang::Translate(NotWrittenMessage) + why);
     return false;
   }
-  // TRANSLATORS: the editor has saved the file named %s; 316 pixels in letters 12 high.
-  SayWritten(lang::Translate("保存しました：%s"), LiveEditing.path);
+  SayWritten(lang::Translate(SavedMessage), LiveEditing.path);
   return true;
 }
 
@@ -103,12 +94,10 @@ void Export() {
   if (!AllSound()) return;
   std::string why;
   if (!ExportSource(Editor(), LiveEditing.path, &why)) {
-    Say(lang::Translate("書き込めません：") + why);
+    Say(lang::Translate(NotWrittenMessage) + why);
     return;
   }
-  // TRANSLATORS: the editor has written the cellars' readable source to the file named %s;
-  // 316 pixels in letters 12 pixels high.
-  SayWritten(lang::Translate("書き出しました：%s"), SourcePathOf(LiveEditing.path));
+  SayWritten(lang::Translate(ExportedMessage), SourcePathOf(LiveEditing.path));
 }
 
 void Leave() {

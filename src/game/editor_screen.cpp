@@ -7,6 +7,7 @@
 
 #include "game/board_drawing.h"
 #include "game/catalogue.h"
+#include "game/editor_texts.h"
 #include "game/rules.h"
 #include "game/scene_functions.h"
 #include "gfx/blit.h"
@@ -46,7 +47,6 @@ constexpr int32_t DELIVERIES_TOP = 204;
 
 // The intro card, as the game shows it (the title typed on it), and the question on it.
 constexpr int32_t CARD_LEFT = 20, CARD_TOP = 80, CARD_WIDTH = 200, CARD_HEIGHT = 80;
-constexpr int32_t CARD_HEADING_TOP = 90;
 constexpr int32_t CARD_QUESTION_TOP = 104;
 constexpr int32_t CARD_CHOICES_TOP = 132;
 constexpr int32_t UNDER_CARD_TOP = 165;
@@ -158,28 +158,6 @@ void DrawCellar(const EditedCellar& cellar, const CellarVerdict& verdict) {
     DrawPlayer(stage.startX, stage.startY, 0.0, start, PlayerPose{0, false});
 }
 
-// A cheese's name with its week and ripe window, or the window alone (week 0).
-std::string CheeseLine(int32_t kind, int32_t week) {
-  const CheeseInfo& info = CheeseCatalogue[kind];
-  char line[160];
-  if (week == WEEK_ROTTEN) {
-    // TRANSLATORS: the editor's line over the board about the cheese at the cursor, which
-    // starts rotten: its name; 228 pixels in letters 12 pixels high.
-    std::snprintf(line, sizeof line, lang::Translate("%s　腐敗"), lang::Translate(info.name));
-  } else if (week == WEEK_NONE) {
-    // TRANSLATORS: the editor's line about a cheese of the palette: its name and ripe window,
-    // weeks a to b; 228 pixels in letters 12 pixels high.
-    std::snprintf(line, sizeof line, lang::Translate("%s　食べごろ%d～%d週"),
-                  lang::Translate(info.name), info.ripeFrom, info.ripeTo);
-  } else {
-    // TRANSLATORS: the editor's line about the cheese at the cursor: its name, start week
-    // and ripe window (weeks a to b); 228 pixels in letters 12 pixels high.
-    std::snprintf(line, sizeof line, lang::Translate("%s　%d週目　食べごろ%d～%d週"),
-                  lang::Translate(info.name), week, info.ripeFrom, info.ripeTo);
-  }
-  return line;
-}
-
 // Over the board: the cheese the pointer or the cursor is on, else the cellar's number of
 // the file's and its title.
 std::string TitleLine(const CellarEditor& editor, const EditorView& view) {
@@ -212,14 +190,6 @@ void DrawVerdictLine(const std::string& text) {
   DrawSmallLines(2, VERDICT_LINE_TOP - SMALL_TEXT * (lines - 1), VERDICT_LINE_WIDTH, lines, text);
 }
 
-void DrawCard(int32_t number) {
-  gfx::BlitOpaque(CARD_LEFT, CARD_TOP, SLOT_CARD, 0, 0, CARD_WIDTH, CARD_HEIGHT);
-  char heading[64];
-  // The intro card's own heading (its text and room are given where the game shows it).
-  std::snprintf(heading, sizeof heading, lang::Translate("熟成庫　%d"), number + 1);
-  gfx::PrintText(IntroHeadingLeft(heading), CARD_HEADING_TOP, "%s", heading);
-}
-
 void DrawCardText(int32_t top, int32_t lines, const char* text) {
   gfx::BeginText(CARD_TEXT);
   gfx::SetTextColours(TEXT_WHITE, TEXT_BLACK, 1);
@@ -236,33 +206,22 @@ void DrawUnderCard(const char* text) {
 
 // The title typed on the intro card, as the game will show it, with the caret after it.
 void DrawTitling(const CellarEditor& editor, const EditorView& view) {
-  DrawCard(editor.chosen);
-  DrawCardTitle((view.typed + "_").c_str());
-  // TRANSLATORS: under the intro card while the editor's title is typed: Return keeps it,
-  // Esc leaves it as it was; 200 pixels in letters 12 pixels high.
-  DrawUnderCard(lang::Translate("Return：決定　Esc：取り消し"));
+  DrawIntroCard(editor.chosen, (view.typed + "_").c_str());
+  DrawUnderCard(lang::Translate(TitlingKeysLine));
 }
 
 // The question before leaving with changes not saved, and its three answers, one to each
 // third of the card.
 void DrawLeaving() {
   gfx::BlitOpaque(CARD_LEFT, CARD_TOP, SLOT_CARD, 0, 0, CARD_WIDTH, CARD_HEIGHT);
-  // TRANSLATORS: the editor's question on leaving with changes not saved; 200 pixels.
-  DrawCardText(CARD_QUESTION_TOP, 1, lang::Translate("変更を保存しますか？"));
-  const char* answers[3] = {
-      // TRANSLATORS: an answer to that question, key S: save and leave; 66 pixels in
-      // letters 12 pixels high.
-      lang::Translate("S：保存"),
-      // TRANSLATORS: an answer, key N: leave without saving; 66 pixels, 12 pixels high.
-      lang::Translate("N：捨てる"),
-      // TRANSLATORS: an answer, key Esc: stay in the editor; 66 pixels, 12 pixels high.
-      lang::Translate("Esc：戻る")};
+  DrawCardText(CARD_QUESTION_TOP, 1, lang::Translate(LeavingQuestion));
   const int32_t third = CARD_WIDTH / 3;
   gfx::BeginText(SMALL_TEXT);
   gfx::SetTextColours(TEXT_WHITE, TEXT_BLACK, 1);
   for (int32_t i = 0; i < 3; ++i) {
-    const int32_t width = gfx::TextWidth(SMALL_TEXT, answers[i]);
-    gfx::DrawTextAt(CARD_LEFT + third * i + (third - width) / 2, CARD_CHOICES_TOP, answers[i]);
+    const char* answer = lang::Translate(LeavingAnswers[i]);
+    const int32_t width = gfx::TextWidth(SMALL_TEXT, answer);
+    gfx::DrawTextAt(CARD_LEFT + third * i + (third - width) / 2, CARD_CHOICES_TOP, answer);
   }
   gfx::EndText();
 }
@@ -318,17 +277,11 @@ void CellUnder(int32_t x, int32_t y, int32_t* cellX, int32_t* cellY) {
 std::string FaultText(const CellarProblem& problem) {
   switch (problem.kind) {
     case CellarFaultKind::StartOutside:
-      // TRANSLATORS: why the game could not start the cellar in the editor: the player's
-      // start has not been put down; with its heading, 316 pixels in letters 12 pixels high.
-      return lang::Translate("プレイヤーがいません");
+      return lang::Translate(FaultNoPlayer);
     case CellarFaultKind::StartNotFloor:
-      // TRANSLATORS: why the game could not start the cellar: something stands on the
-      // player's start; with its heading, 316 pixels in letters 12 pixels high.
-      return lang::Translate("プレイヤーの足元が床ではありません");
+      return lang::Translate(FaultStartNotFloor);
     default:
-      // TRANSLATORS: why the game could not start the cellar, for any other fault; with its
-      // heading, 316 pixels in letters 12 pixels high.
-      return lang::Translate("遊べない熟成庫です");
+      return lang::Translate(FaultOther);
   }
 }
 
@@ -336,32 +289,37 @@ std::string VerdictText(const CellarVerdict& verdict, int64_t stateLimit) {
   char text[320];
   switch (verdict.kind) {
     case VerdictKind::Fault:
-      // TRANSLATORS: the editor's verdict on a cellar the game could not start, then why;
-      // one line of 316 pixels in letters 12 pixels high.
-      return lang::Translate("遊べません：") + FaultText(verdict.fault);
+      return lang::Translate(VerdictFaultHeading) + FaultText(verdict.fault);
     case VerdictKind::Searching:
-      // TRANSLATORS: the editor's verdict while the solver is still at work; 316 pixels in
-      // letters 12 pixels high.
-      return lang::Translate("探索中…");
+      return lang::Translate(VerdictSearching);
     case VerdictKind::Clears:
-      // TRANSLATORS: the editor's verdict: the cellar clears in %d moves at the fewest; 316
-      // pixels in letters 12 pixels high.
-      std::snprintf(text, sizeof text, lang::Translate("%d手でクリアできます"),
+      std::snprintf(text, sizeof text, lang::Translate(VerdictClears),
                     static_cast<int32_t>(verdict.moves.size()));
       return text;
     case VerdictKind::Lost:
-      // TRANSLATORS: the editor's verdict: the cellar cannot be cleared, then the reason,
-      // as the hint's note gives it; together one line of 316 pixels (or two) in letters
-      // 12 pixels high.
-      return lang::Translate("クリアできません：") + LostReasonText(verdict.why);
+      return lang::Translate(VerdictLostHeading) + LostReasonText(verdict.why);
     case VerdictKind::Undecided:
-      // TRANSLATORS: the editor's verdict when the solver gave up after %d positions (some
-      // hundred thousand); 316 pixels in letters 12 pixels high.
-      std::snprintf(text, sizeof text, lang::Translate("%d局面を調べても決まりません"),
+      std::snprintf(text, sizeof text, lang::Translate(VerdictUndecided),
                     static_cast<int32_t>(stateLimit));
       return text;
   }
   return "";
+}
+
+std::string CheeseLine(int32_t kind, int32_t week) {
+  const CheeseInfo& info = CheeseCatalogue[kind];
+  const char* name = lang::Translate(info.name);
+  char line[160];
+  if (week == WEEK_ROTTEN) {
+    std::snprintf(line, sizeof line, lang::Translate(CheeseRottenLine), name);
+  } else if (week == WEEK_NONE) {
+    std::snprintf(line, sizeof line, lang::Translate(CheeseKindLine), name, info.ripeFrom,
+                  info.ripeTo);
+  } else {
+    std::snprintf(line, sizeof line, lang::Translate(CheeseWeekLine), name, week, info.ripeFrom,
+                  info.ripeTo);
+  }
+  return line;
 }
 
 void DrawEditor(const CellarEditor& editor, const CellarVerdict& verdict, int64_t stateLimit,

@@ -65,6 +65,10 @@ std::string VerdictText(const CellarVerdict& verdict, int64_t stateLimit);
 // The line the player reads about a fault the game could not start a cellar with.
 std::string FaultText(const CellarProblem& problem);
 
+// The line over the board about a cheese of a catalogue kind starting in week (rotten, or
+// WEEK_NONE for a cheese of the palette): its name and ripe window.
+std::string CheeseLine(int32_t kind, int32_t week);
+
 // The whole screen: the cellar's start on the board with the player, the palette, the
 // figures, the title line and the verdict, and the intro card or the question over them.
 void DrawEditor(const CellarEditor& editor, const CellarVerdict& verdict, int64_t stateLimit,

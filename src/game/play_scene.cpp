@@ -46,13 +46,7 @@ constexpr int32_t BAND_BOTTOM = 132;
 
 void ShowIntroCard() {
   shared::TraceScene("intro", StageNumber + 1);
-  gfx::BlitOpaque(20, 80, 8, 0, 0, 200, 80);
-  char heading[64];
-  // TRANSLATORS: the intro card's heading, "ripening cellar n" (n 1 to 32), centred between
-  // two cheeses: 114 pixels.
-  std::snprintf(heading, sizeof heading, lang::Translate("熟成庫　%d"), StageNumber + 1);
-  gfx::PrintText(IntroHeadingLeft(heading), 90, "%s", heading);
-  DrawCardTitle(ShownTitle(LiveOwnSet, StageNumber));
+  DrawIntroCard(StageNumber, ShownTitle(LiveOwnSet, StageNumber));
   ShowRecordUnderCard();
   gfx::PresentFrame(0, 0);
   WaitSeconds(2.0);
@@ -127,6 +121,16 @@ void DrawCardTitle(const char* title) {
                         TEXT_ALIGN_CENTRE_WRAPPED);
   }
   gfx::EndText();
+}
+
+void DrawIntroCard(int32_t stage, const char* title) {
+  gfx::BlitOpaque(20, 80, 8, 0, 0, 200, 80);
+  char heading[64];
+  // TRANSLATORS: the intro card's heading, "ripening cellar n" (n 1 to 32), centred between
+  // two cheeses: 114 pixels.
+  std::snprintf(heading, sizeof heading, lang::Translate("熟成庫　%d"), stage + 1);
+  gfx::PrintText(IntroHeadingLeft(heading), 90, "%s", heading);
+  DrawCardTitle(title);
 }
 
 void StartStage(int32_t n) {

@@ -8,6 +8,7 @@
 #include "game/data_model.h"
 #include "game/editor_file.h"
 #include "game/editor_scene.h"
+#include "game/editor_texts.h"
 #include "game/records.h"
 #include "game/save_file.h"
 #include "game/scene_functions.h"
@@ -65,10 +66,8 @@ void EditOwnCellars() {
   }
   std::fprintf(stderr, "vaulmoor: %s\n", why.c_str());
   char note[256];
-  // TRANSLATORS: under the title menu when E cannot open the player's own cellars (the
-  // file named %s is damaged); 316 pixels in letters 12 pixels high.
   const std::string name = OWN_CELLARS_PATH;
-  std::snprintf(note, sizeof note, lang::Translate("%sが読めないので編集できません"),
+  std::snprintf(note, sizeof note, lang::Translate(OwnCellarsRefusedNote),
                 name.substr(name.find_last_of('/') + 1).c_str());
   EditNote = note;
   EditNoteFor = NOTE_SECONDS;
