@@ -127,7 +127,7 @@ void DrawPanel(const EditedCellar& cellar, int32_t number, const EditorView& vie
   gfx::PrintText(278, 211, ": %d", cellar.stage.toDeliver);
 }
 
-// A cheese's start week at the bottom right of its cell; rotten ones show a cross.
+// A cheese's week at the bottom right of its cell; a rotten one shows a cross.
 void DrawWeekLabel(int32_t x, int32_t y, int32_t week) {
   char label[16];
   std::snprintf(label, sizeof label, week == WEEK_ROTTEN ? "×" : "%d", week);
@@ -136,8 +136,8 @@ void DrawWeekLabel(int32_t x, int32_t y, int32_t week) {
 }
 
 // The cellar's start on the board: the cold as the rules give it, the player at the start
-// and each cheese's week; the cheese the verdict blames shows its number, as the note
-// counts it.
+// and each cheese's week as the game starts it (rotten off the cold); the cheese the verdict
+// blames shows its number, as the note counts it.
 void DrawCellar(const EditedCellar& cellar, const CellarVerdict& verdict) {
   const StageRecord& stage = cellar.stage;
   Position start = StageStart(stage);
@@ -149,7 +149,7 @@ void DrawCellar(const EditedCellar& cellar, const CellarVerdict& verdict) {
       const int32_t cell = stage.grid[x][y];
       if (cell < CELL_CHEESE_FIRST) continue;
       const int32_t k = cell - CELL_CHEESE_FIRST;
-      DrawWeekLabel(x, y, stage.cheeses[k].startWeek);
+      DrawWeekLabel(x, y, start.cheeseSlots[k].week);
       if (verdict.kind == VerdictKind::Lost && verdict.why.cheese == k)
         gfx::PrintSmallText(CellLeft(x), CellLeft(y), "%d", k + 1);
     }
