@@ -96,6 +96,7 @@ bool ReadStage(NumberReader& reader, StageRecord& stage) {
     return Fail(reader, problem.number >= 0 ? places[problem.number] : NumberPlace{0, 0},
                 problem.what.c_str());
   };
+  stage = StageRecord{};  // a record is its block alone, whatever it held before
   if (!next("the start column", &stage.startX) || !next("the start row", &stage.startY) ||
       !next("the number of deliveries", &stage.toDeliver) ||
       !next("the cheese count", &stage.cheeseCount))
@@ -135,19 +136,16 @@ bool BlockFollows(const NumberReader& reader) {
 }  // namespace
 
 void ApplyWallPasses(StageRecord& stage) {
+  const auto isWall = [](int32_t cell) { return cell == CELL_WALL_FRONT || cell == CELL_WALL_TOP; };
+  // The test is on walls, not tiles, so the order of the cells does not matter.
   for (int32_t x = PLAYFIELD_FIRST; x <= PLAYFIELD_LAST; ++x) {
     for (int32_t y = PLAYFIELD_FIRST; y <= PLAYFIELD_LAST; ++y) {
-      int32_t below = stage.grid[x][y + 1];
-      if (stage.grid[x][y] == CELL_WALL_FRONT &&
-          (below == CELL_WALL_FRONT || below == CELL_WALL_TOP))
-        stage.grid[x][y] = CELL_WALL_TOP;
+      if (isWall(stage.grid[x][y]))
+        stage.grid[x][y] = isWall(stage.grid[x][y + 1]) ? CELL_WALL_TOP : CELL_WALL_FRONT;
     }
   }
-  for (int32_t x = PLAYFIELD_FIRST; x <= PLAYFIELD_LAST; ++x) {
-    int32_t first = stage.grid[x][1];
-    stage.grid[x][0] =
-        (first == CELL_WALL_FRONT || first == CELL_WALL_TOP) ? CELL_WALL_TOP : CELL_WALL_FRONT;
-  }
+  for (int32_t x = PLAYFIELD_FIRST; x <= PLAYFIELD_LAST; ++x)
+    stage.grid[x][0] = isWall(stage.grid[x][1]) ? CELL_WALL_TOP : CELL_WALL_FRONT;
 }
 
 int32_t ReadStageBlocks(std::string_view text, const char* fileName, int32_t least, int32_t most,

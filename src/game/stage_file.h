@@ -49,8 +49,9 @@ struct StageBlocksEnd {
 int32_t ReadStageBlocks(std::string_view text, const char* fileName, int32_t least, int32_t most,
                         StageRecord* stages, StageBlocksEnd* end, StageFileError* error);
 
-// The wall tiles the loader gives a stage: a wall keeps value 1 only where the cell below
-// is not a wall, and the top border is 2 above a playfield wall, 1 above anything else.
+// The wall tiles the loader gives a stage: a playfield wall is 2 where the cell below is a
+// wall and 1 where it is not, whichever value the file gave it; the top border is 2 above a
+// playfield wall, 1 above anything else.
 void ApplyWallPasses(StageRecord& stage);
 
 }  // namespace game
