@@ -166,18 +166,22 @@ int32_t ParseStageText(std::string_view text, const char* fileName, StageRecord*
   return ReadStageBlocks(text, fileName, STAGE_COUNT, STAGE_COUNT, stages, &end, error);
 }
 
-int32_t LoadStageFile(const char* path, StageRecord* stages, StageFileError* error) {
-  // 32 stages of at most 105 numbers take a few kilobytes; anything past this
-  // limit is not a stage file.
+int32_t ReadStageFileText(const char* path, std::string* text, StageFileError* error) {
+  // 32 stages of at most 105 numbers (and a player's 32 titles) take a few kilobytes;
+  // anything past this limit is not a stage file.
   constexpr size_t MAX_STAGE_FILE_BYTES = 1 << 20;
-  std::string text, problem;
-  if (platform::ReadWholeFile(path, MAX_STAGE_FILE_BYTES, &text, &problem) !=
-      platform::WholeFile::Read) {
-    *error = StageFileError{0, 0, 0, {}};
-    std::snprintf(error->text, sizeof error->text, "%s: the stage file %s", path, problem.c_str());
-    return 0;
-  }
-  return ParseStageText(text, path, stages, error);
+  std::string problem;
+  if (platform::ReadWholeFile(path, MAX_STAGE_FILE_BYTES, text, &problem) ==
+      platform::WholeFile::Read)
+    return 1;
+  *error = StageFileError{0, 0, 0, {}};
+  std::snprintf(error->text, sizeof error->text, "%s: the stage file %s", path, problem.c_str());
+  return 0;
+}
+
+int32_t LoadStageFile(const char* path, StageRecord* stages, StageFileError* error) {
+  std::string text;
+  return ReadStageFileText(path, &text, error) && ParseStageText(text, path, stages, error);
 }
 
 }  // namespace game

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "game/data_model.h"
@@ -32,6 +33,10 @@ int32_t LoadStageFile(const char* path, StageRecord* stages, StageFileError* err
 // The same for text already in memory; fileName only names it in the message.
 int32_t ParseStageText(std::string_view text, const char* fileName, StageRecord* stages,
                        StageFileError* error);
+
+// Reads the stage file at path whole (at most 1 MiB). Returns 1, or 0 with error filled,
+// naming the file and why it cannot be read.
+int32_t ReadStageFileText(const char* path, std::string* text, StageFileError* error);
 
 // Where stage blocks read from text ended: how many were read, the offset and line just
 // after the last one's last number, and whether another block follows there.
