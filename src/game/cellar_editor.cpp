@@ -35,17 +35,6 @@ int32_t CellOfPiece(int32_t piece) {
   }
 }
 
-// The walls' tiles as the loader gives them, after walls have come or gone: every wall is
-// taken back to its plain value first, since the passes only ever raise it.
-void PassWalls(StageRecord& stage) {
-  for (int32_t x = PLAYFIELD_FIRST; x <= PLAYFIELD_LAST; ++x) {
-    for (int32_t y = PLAYFIELD_FIRST; y <= PLAYFIELD_LAST; ++y) {
-      if (IsWall(stage.grid[x][y])) stage.grid[x][y] = CELL_WALL_FRONT;
-    }
-  }
-  ApplyWallPasses(stage);
-}
-
 // The cheese on (x, y) leaves the cellar: the cheeses after it move up a slot, so the
 // board's values stay the slots' own.
 void RemoveCheese(StageRecord& stage, int32_t x, int32_t y) {
@@ -73,7 +62,7 @@ EditRefusal PlaceCheese(StageRecord& stage, int32_t x, int32_t y, int32_t kind) 
   stage.cheeses[stage.cheeseCount] = StageCheese{kind, CheeseCatalogue[kind].ripeFrom};
   stage.grid[x][y] = CELL_CHEESE_FIRST + stage.cheeseCount;
   ++stage.cheeseCount;
-  if (IsWall(value)) PassWalls(stage);
+  if (IsWall(value)) ApplyWallPasses(stage);
   return EditRefusal::None;
 }
 
@@ -205,7 +194,7 @@ EditRefusal PlacePiece(CellarEditor& editor, int32_t x, int32_t y, int32_t piece
   RemoveCheese(stage, x, y);
   const bool walls = IsWall(stage.grid[x][y]) || piece == PIECE_WALL;
   stage.grid[x][y] = CellOfPiece(piece);
-  if (walls) PassWalls(stage);
+  if (walls) ApplyWallPasses(stage);
   return EditRefusal::None;
 }
 

@@ -6,16 +6,11 @@
 #include <cstdio>
 #include <sstream>
 
-#include "platform/whole_file.h"
-
 namespace game {
 
 namespace {
 
 constexpr const char* TITLE_WORD = "title";
-
-// A player's file is small: 32 blocks of at most 105 numbers and 32 titles.
-constexpr size_t MAX_CELLAR_FILE_BYTES = 1 << 20;
 
 int32_t FailLine(StageFileError* error, const char* fileName, int32_t stage, int32_t line,
                  const std::string& fault) {
@@ -99,14 +94,8 @@ int32_t ParseCellarText(std::string_view text, const char* fileName, CellarFile*
 }
 
 int32_t LoadCellarFile(const char* path, CellarFile* file, StageFileError* error) {
-  std::string text, problem;
-  if (platform::ReadWholeFile(path, MAX_CELLAR_FILE_BYTES, &text, &problem) !=
-      platform::WholeFile::Read) {
-    *error = StageFileError{0, 0, 0, {}};
-    std::snprintf(error->text, sizeof error->text, "%s: the stage file %s", path, problem.c_str());
-    return 0;
-  }
-  return ParseCellarText(text, path, file, error);
+  std::string text;
+  return ReadStageFileText(path, &text, error) && ParseCellarText(text, path, file, error);
 }
 
 std::string CellarFileFault(const CellarFile& file) {

@@ -3,6 +3,7 @@
 #include "game/editor_trial.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "game/editor_scene.h"
 #include "game/hint.h"
@@ -53,10 +54,10 @@ void BringSetBack() {
 void StartTrial(const CellarEditor& editor, const std::string* moves) {
   PutSetAside();
   // The editor's cellars lend the designed titles of the game's own ones they are.
-  LiveOwnSet = OwnStageSet{};
-  LiveOwnSet.file = FileOf(editor);
-  MatchOwnStageSet(LiveOwnSet, Aside.own.chosen ? nullptr : Aside.stages);
-  PutOwnSetInPlay();
+  auto tried = std::make_unique<OwnStageSet>();
+  tried->file = FileOf(editor);
+  MatchOwnStageSet(*tried, Aside.own.chosen ? nullptr : Aside.stages);
+  PutOwnSetInPlay(*tried);
   std::fill(std::begin(Records), std::end(Records), CellarRecord{});
   LoadShortestClears();
   ForgetHints();

@@ -4,7 +4,6 @@
 
 #include "audio/sound.h"
 #include "game/board_drawing.h"
-#include "game/catalogue.h"
 #include "game/cellar_choice.h"
 #include "game/editor_trial.h"
 #include "game/hint.h"

@@ -5,6 +5,7 @@
 #include <cinttypes>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "game/catalogue.h"
@@ -50,21 +51,23 @@ void MatchOwnStageSet(OwnStageSet& set, const StageRecord* gameStages) {
   set.chosen = true;
 }
 
-void PutOwnSetInPlay() {
-  std::copy(LiveOwnSet.file.stages, LiveOwnSet.file.stages + STAGE_COUNT, StageSet);
-  StageCount = LiveOwnSet.file.count;
-  SaveFileName = SetFileName(LiveOwnSet, SAVE_FILE_PATH);
-}
-
 bool ChooseOwnStageSet(const char* path, std::string* why) {
   // The game's own cellars only lend their titles: without them the set plays untitled.
   std::vector<StageRecord> gameStages(STAGE_COUNT);
   StageFileError ignored{};
   const bool game = LoadStageFile(platform::GameFilePath(STAGE_FILE_PATH).c_str(),
                                   gameStages.data(), &ignored) == 1;
-  if (!ReadOwnStageSet(LiveOwnSet, path, game ? gameStages.data() : nullptr, why)) return false;
-  PutOwnSetInPlay();
+  auto set = std::make_unique<OwnStageSet>();
+  if (!ReadOwnStageSet(*set, path, game ? gameStages.data() : nullptr, why)) return false;
+  PutOwnSetInPlay(*set);
   return true;
+}
+
+void PutOwnSetInPlay(const OwnStageSet& set) {
+  LiveOwnSet = set;
+  std::copy(set.file.stages, set.file.stages + STAGE_COUNT, StageSet);
+  StageCount = set.file.count;
+  SaveFileName = SetFileName(set, SAVE_FILE_PATH);
 }
 
 bool LoadStageSetInPlay(std::string* why) {

@@ -31,12 +31,12 @@ bool ReadOwnStageSet(OwnStageSet& set, const char* path, const StageRecord* game
 // ReadOwnStageSet does.
 void MatchOwnStageSet(OwnStageSet& set, const StageRecord* gameStages);
 
-// Puts LiveOwnSet in play: StageSet and StageCount, and the name of its save.
-void PutOwnSetInPlay();
+// Puts set in play as LiveOwnSet: its cellars into StageSet and StageCount, and the names of
+// its save and records.
+void PutOwnSetInPlay(const OwnStageSet& set);
 
-// --stages FILE: reads LiveOwnSet from path, matched against the game's data/stage.dat, and
-// puts it in play at once: StageSet and StageCount, and the names of its save and records.
-// False with what is wrong.
+// --stages FILE: reads the set at path, matched against the game's data/stage.dat, and puts
+// it in play at once. False with what is wrong.
 bool ChooseOwnStageSet(const char* path, std::string* why);
 
 // At boot: the game's own cellars from data/stage.dat into StageSet, unless a set of one's

@@ -96,6 +96,7 @@ bool ReadStage(NumberReader& reader, StageRecord& stage) {
     return Fail(reader, problem.number >= 0 ? places[problem.number] : NumberPlace{0, 0},
                 problem.what.c_str());
   };
+  stage = StageRecord{};  // a record is its block alone, whatever it held before
   if (!next("the start column", &stage.startX) || !next("the start row", &stage.startY) ||
       !next("the number of deliveries", &stage.toDeliver) ||
       !next("the cheese count", &stage.cheeseCount))
@@ -135,19 +136,16 @@ bool BlockFollows(const NumberReader& reader) {
 }  // namespace
 
 void ApplyWallPasses(StageRecord& stage) {
+  const auto isWall = [](int32_t cell) { return cell == CELL_WALL_FRONT || cell == CELL_WALL_TOP; };
+  // The test is on walls, not tiles, so the order of the cells does not matter.
   for (int32_t x = PLAYFIELD_FIRST; x <= PLAYFIELD_LAST; ++x) {
     for (int32_t y = PLAYFIELD_FIRST; y <= PLAYFIELD_LAST; ++y) {
-      int32_t below = stage.grid[x][y + 1];
-      if (stage.grid[x][y] == CELL_WALL_FRONT &&
-          (below == CELL_WALL_FRONT || below == CELL_WALL_TOP))
-        stage.grid[x][y] = CELL_WALL_TOP;
+      if (isWall(stage.grid[x][y]))
+        stage.grid[x][y] = isWall(stage.grid[x][y + 1]) ? CELL_WALL_TOP : CELL_WALL_FRONT;
     }
   }
-  for (int32_t x = PLAYFIELD_FIRST; x <= PLAYFIELD_LAST; ++x) {
-    int32_t first = stage.grid[x][1];
-    stage.grid[x][0] =
-        (first == CELL_WALL_FRONT || first == CELL_WALL_TOP) ? CELL_WALL_TOP : CELL_WALL_FRONT;
-  }
+  for (int32_t x = PLAYFIELD_FIRST; x <= PLAYFIELD_LAST; ++x)
+    stage.grid[x][0] = isWall(stage.grid[x][1]) ? CELL_WALL_TOP : CELL_WALL_FRONT;
 }
 
 int32_t ReadStageBlocks(std::string_view text, const char* fileName, int32_t least, int32_t most,
@@ -168,18 +166,22 @@ int32_t ParseStageText(std::string_view text, const char* fileName, StageRecord*
   return ReadStageBlocks(text, fileName, STAGE_COUNT, STAGE_COUNT, stages, &end, error);
 }
 
-int32_t LoadStageFile(const char* path, StageRecord* stages, StageFileError* error) {
-  // 32 stages of at most 105 numbers take a few kilobytes; anything past this
-  // limit is not a stage file.
+int32_t ReadStageFileText(const char* path, std::string* text, StageFileError* error) {
+  // 32 stages of at most 105 numbers (and a player's 32 titles) take a few kilobytes;
+  // anything past this limit is not a stage file.
   constexpr size_t MAX_STAGE_FILE_BYTES = 1 << 20;
-  std::string text, problem;
-  if (platform::ReadWholeFile(path, MAX_STAGE_FILE_BYTES, &text, &problem) !=
-      platform::WholeFile::Read) {
-    *error = StageFileError{0, 0, 0, {}};
-    std::snprintf(error->text, sizeof error->text, "%s: the stage file %s", path, problem.c_str());
-    return 0;
-  }
-  return ParseStageText(text, path, stages, error);
+  std::string problem;
+  if (platform::ReadWholeFile(path, MAX_STAGE_FILE_BYTES, text, &problem) ==
+      platform::WholeFile::Read)
+    return 1;
+  *error = StageFileError{0, 0, 0, {}};
+  std::snprintf(error->text, sizeof error->text, "%s: the stage file %s", path, problem.c_str());
+  return 0;
+}
+
+int32_t LoadStageFile(const char* path, StageRecord* stages, StageFileError* error) {
+  std::string text;
+  return ReadStageFileText(path, &text, error) && ParseStageText(text, path, stages, error);
 }
 
 }  // namespace game

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "game/data_model.h"
@@ -33,6 +34,10 @@ int32_t LoadStageFile(const char* path, StageRecord* stages, StageFileError* err
 int32_t ParseStageText(std::string_view text, const char* fileName, StageRecord* stages,
                        StageFileError* error);
 
+// Reads the stage file at path whole (at most 1 MiB). Returns 1, or 0 with error filled,
+// naming the file and why it cannot be read.
+int32_t ReadStageFileText(const char* path, std::string* text, StageFileError* error);
+
 // Where stage blocks read from text ended: how many were read, the offset and line just
 // after the last one's last number, and whether another block follows there.
 struct StageBlocksEnd {
@@ -49,8 +54,9 @@ struct StageBlocksEnd {
 int32_t ReadStageBlocks(std::string_view text, const char* fileName, int32_t least, int32_t most,
                         StageRecord* stages, StageBlocksEnd* end, StageFileError* error);
 
-// The wall tiles the loader gives a stage: a wall keeps value 1 only where the cell below
-// is not a wall, and the top border is 2 above a playfield wall, 1 above anything else.
+// The wall tiles the loader gives a stage: a playfield wall is 2 where the cell below is a
+// wall and 1 where it is not, whichever value the file gave it; the top border is 2 above a
+// playfield wall, 1 above anything else.
 void ApplyWallPasses(StageRecord& stage);
 
 }  // namespace game

@@ -19,9 +19,12 @@ namespace game {
 namespace {
 
 using game_test::CellarPicture;
-using game_test::PlainStageBlock;
 using game_test::StageBlock;
-using game_test::StageFile;
+
+// A plain cellar: the start at (1, 1), nothing to deliver, no cheese.
+std::string Plain() {
+  return game_test::PlainStageBlock();
+}
 
 // Large values, outside the stack.
 OwnStageSet Set;
@@ -44,8 +47,8 @@ class OwnSetTitles : public ::testing::Test {
  protected:
   void SetUp() override {
     StageFileError error{};
-    ASSERT_EQ(ParseStageText(StageFile({PlainStageBlock(), PlainStageBlock(), StageBlock(THIRD)}),
-                             "game", GameStages, &error),
+    ASSERT_EQ(ParseStageText(game_test::StageFile({Plain(), Plain(), StageBlock(THIRD)}), "game",
+                             GameStages, &error),
               1)
         << error.text;
   }
@@ -97,7 +100,7 @@ TEST_F(OwnSetTitles, TheGamesOwnCellarsShowTheirDesignedTitles) {
 TEST(OwnSetFiles, AreNamedByTheSetsIdBesideTheGamesOwn) {
   const OwnStageSet none;
   EXPECT_EQ(SetFileName(none, "data/save.dat"), "data/save.dat");
-  ReadSet(StageBlock(THIRD) + PlainStageBlock(), nullptr);
+  ReadSet(StageBlock(THIRD) + Plain(), nullptr);
   const std::string save = SetFileName(Set, "data/save.dat");
   EXPECT_TRUE(std::regex_match(save, std::regex("data/save-[0-9a-f]{16}\\.dat"))) << save;
   char id[17];
@@ -107,7 +110,7 @@ TEST(OwnSetFiles, AreNamedByTheSetsIdBesideTheGamesOwn) {
   EXPECT_EQ(SetFileName(Set, "data/records.dat"), std::string("data/records-") + id + ".dat");
 
   // Titles are not the cellars: a set retitled keeps its files; a cellar changed does not.
-  ReadSet(StageBlock(THIRD) + PlainStageBlock() + "\ntitle 2 Two\n", nullptr);
+  ReadSet(StageBlock(THIRD) + Plain() + "\ntitle 2 Two\n", nullptr);
   EXPECT_EQ(SetFileName(Set, "data/save.dat"), save);
   ReadSet(StageBlock(THIRD), nullptr);
   EXPECT_NE(SetFileName(Set, "data/save.dat"), save);

@@ -155,6 +155,25 @@ TEST_F(OwnSet, TheGamesOwnCellarShowsItsDesignedTitle) {
   EXPECT_FALSE(game_run::SameRegion(LastShot(), game, 20, 108, 220, 132)) << "no title";
 }
 
+// A title too wide for the card's line stands in small letters on the band's two lines.
+TEST_F(OwnSet, ALongTitleTakesTwoLinesOfTheBand) {
+  const std::string cardAt = std::to_string(TITLE_MS + 1000) + " shot\n";
+  const std::string script = Tap(TITLE_MS, "space") + cardAt + Close(TITLE_MS + 1500);
+  Write(SET_FILE, game_test::PlainStageBlock());
+  ASSERT_EQ(Play(script).exitStatus, 1);
+  const std::string untitled = LastShot();
+  Write(SET_FILE, game_test::PlainStageBlock() +
+                      "\ntitle 1 A cellar of my own, whose title runs on past one line\n");
+  ASSERT_EQ(Play(script).exitStatus, 1);
+  const std::string titled = LastShot();
+  ASSERT_FALSE(untitled.empty());
+  EXPECT_TRUE(game_run::SameRegion(titled, untitled, 20, 80, 220, 108)) << "above the band";
+  EXPECT_FALSE(game_run::SameRegion(titled, untitled, 26, 108, 214, 120)) << "the first line";
+  EXPECT_FALSE(game_run::SameRegion(titled, untitled, 26, 120, 214, 132)) << "the second line";
+  EXPECT_TRUE(game_run::SameRegion(titled, untitled, 20, 132, 220, 160)) << "below the band";
+  EXPECT_TRUE(game_run::SameRegion(titled, untitled, 20, 108, 26, 132)) << "inside the band";
+}
+
 TEST(OwnSets, DamagedFilesAreRefusedBeforeAnythingStarts) {
   const std::string folder = testsupport::MakeRunFolderForTest();
   std::string thirtyThree;
