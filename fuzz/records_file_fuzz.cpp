@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   game::CellarRecord records[game::STAGE_COUNT];
   std::string why;
-  if (!game::ParseRecords(text, stages, records, &why)) {
+  if (!game::ParseRecords(text, stages, game::STAGE_COUNT, records, &why)) {
     fuzz::Require(!why.empty(), "a refusal says why");
     return 0;
   }
@@ -44,9 +44,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   // What is accepted is written back as it was read.
   game::CellarRecord again[game::STAGE_COUNT];
-  fuzz::Require(
-      game::ParseRecords(game::RecordsText(game::StageSetId(stages), records), stages, again, &why),
-      "written records read back");
+  fuzz::Require(game::ParseRecords(game::RecordsText(game::StageSetId(stages), records), stages,
+                                   game::STAGE_COUNT, again, &why),
+                "written records read back");
   for (int32_t s = 0; s < game::STAGE_COUNT; ++s) {
     fuzz::Require(again[s].moves == records[s].moves && again[s].hintsUsed == records[s].hintsUsed,
                   "written records read back the same");

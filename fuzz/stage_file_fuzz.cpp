@@ -1,8 +1,12 @@
-// Fuzz target: the stage file reader and its checks of every value against the data model.
+// Fuzz target: the stage file reader in both forms (the game's 32 blocks, a player's 1 to 32
+// with titles), its checks of every value against the data model, and the round trips of a
+// player's file through the one writer and the readable source.
 #include <cstring>
 #include <string_view>
 
 #include "fuzz_support.h"
+#include "game/cellar_file.h"
+#include "game/cellar_source.h"
 #include "game/data_model.h"
 #include "game/stage_file.h"
 
@@ -36,7 +40,8 @@ void CheckStage(const game::StageRecord& stage) {
         fuzz::Require(!onBoard[cell - CELL_CHEESE_FIRST], "each cheese stands once");
         onBoard[cell - CELL_CHEESE_FIRST] = true;
       }
-      if (cell == CELL_WALL_FRONT) fuzz::Require(!IsWall(stage.grid[x][y + 1]), "wall pass done");
+      if (IsWall(cell))
+        fuzz::Require((cell == CELL_WALL_TOP) == IsWall(stage.grid[x][y + 1]), "wall pass done");
     }
   }
   for (int32_t k = 0; k < stage.cheeseCount; ++k) {
@@ -46,6 +51,47 @@ void CheckStage(const game::StageRecord& stage) {
     fuzz::Require(cheese.startWeek >= WEEK_ROTTEN, "start week -1 or more");
     fuzz::Require(cheese.startWeek == WEEK_NONE || onBoard[k], "a cheese in play is on the board");
   }
+}
+
+bool SameCellars(const game::CellarFile& a, const game::CellarFile& b) {
+  if (a.count != b.count) return false;
+  for (int32_t s = 0; s < a.count; ++s) {
+    if (std::memcmp(&a.stages[s], &b.stages[s], sizeof a.stages[s]) != 0 ||
+        a.titles[s] != b.titles[s])
+      return false;
+  }
+  return true;
+}
+
+// A player's file: what is accepted is sound, agrees with the game's reader on 32 cellars,
+// and reads back the same from the bytes and the source written for it.
+void CheckPlayersFile(std::string_view text, const std::string& path,
+                      const game::StageRecord* gameParsed, int32_t gameAccepted) {
+  static game::CellarFile file;
+  static game::CellarFile again;
+  game::StageFileError error{};
+  if (!game::ParseCellarText(text, path.c_str(), &file, &error)) {
+    fuzz::Require(std::strncmp(error.text, path.c_str(), path.size()) == 0,
+                  "a refusal of a player's file names the file");
+    return;
+  }
+  fuzz::Require(file.count >= 1 && file.count <= game::STAGE_COUNT, "1 to 32 cellars");
+  fuzz::Require(game::CellarFileFault(file).empty(), "what is read can be written");
+  for (int32_t s = 0; s < file.count; ++s) CheckStage(file.stages[s]);
+  if (file.count == game::STAGE_COUNT) {
+    fuzz::Require(
+        gameAccepted == 1 && std::memcmp(gameParsed, file.stages, sizeof file.stages) == 0,
+        "32 cellars read as the game reads them");
+  }
+  const std::string written = game::FormatStageFile(file);
+  fuzz::Require(game::ParseCellarText(written, path.c_str(), &again, &error) == 1 &&
+                    SameCellars(file, again) && game::FormatStageFile(again) == written,
+                "the written file reads back the same");
+  std::string why;
+  fuzz::Require(game::ParseCellarSource(game::FormatCellarSource(file), game::SourceKind::PlayerSet,
+                                        &again, &why) &&
+                    SameCellars(file, again),
+                "the written source reads back the same");
 }
 
 }  // namespace
@@ -73,5 +119,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::Require(parseError.stage >= 1 && parseError.stage <= game::STAGE_COUNT,
                   "a refusal names the stage");
   }
+  CheckPlayersFile(text, path, parsed, accepted);
   return 0;
 }

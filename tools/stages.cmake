@@ -1,11 +1,7 @@
 # The cellar source compiler, the stage solver's command, its solution measures and the
 # playthrough script generator.
-add_library(vm_stage_source STATIC ${CMAKE_CURRENT_LIST_DIR}/stages/stage_source.cpp)
-vaulmoor_headers(vm_stage_source ROOT ${CMAKE_CURRENT_LIST_DIR} PUBLIC stages/stage_source.h)
-target_link_libraries(vm_stage_source PRIVATE vm_game_rules)
-
 add_executable(vaulmoor-stagec ${CMAKE_CURRENT_LIST_DIR}/stages/stagec_main.cpp)
-target_link_libraries(vaulmoor-stagec PRIVATE vm_stage_source vm_game_rules)
+target_link_libraries(vaulmoor-stagec PRIVATE vm_game_rules)
 
 # The solver's tools over the game's rules: kept solutions and the playthrough script,
 # solution measures, and positions reached by given moves or random walks.

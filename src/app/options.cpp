@@ -1,6 +1,6 @@
 // Reading the command line (headless and scripted runs, window, scale,
-// presentation, music, language, scene record, help and version) and the help
-// that lists the options and keys.
+// presentation, music, language, scene record, records, replays, a stage set of
+// one's own, help and version) and the help that lists the options and keys.
 #include "app/options.h"
 
 #include <algorithm>
@@ -44,6 +44,10 @@ const HelpLine HELP_LINES[] = {
     {Option, "--replay N|FILE",
      // TRANSLATORS: --help: what --replay does (N a cellar, FILE a file of moves); 61 columns.
      lang::Mark("熟成庫 N のベストのクリア、または FILE の手順を再生する")},
+    {Option, "--stages FILE",
+     // TRANSLATORS: --help: what --stages FILE does (FILE a stage file of the player's own, with
+     // a save and records of its own); 61 columns.
+     lang::Mark("自分のステージファイルの熟成庫を遊ぶ（セーブと記録は別）")},
     // TRANSLATORS: --help: what the option --help does; 61 columns.
     {Option, "--help", lang::Mark("このヘルプを表示して終わる")},
     // TRANSLATORS: --help: what the option --version does; 61 columns.
@@ -148,6 +152,8 @@ std::string ParseCommandLine(int argc, char** argv, CommandLine* commandLine) {
       commandLine->records = true;
     } else if (option == "--replay") {
       commandLine->replay = value;
+    } else if (option == "--stages") {
+      commandLine->stages = value;
     } else if (option == "--help") {
       commandLine->help = true;
     } else if (option == "--version") {

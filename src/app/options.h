@@ -13,6 +13,7 @@ struct CommandLine {
   const char* trace = nullptr;     // --trace FILE: record when each scene begins
   const char* language = nullptr;  // --lang CODE: the texts' language instead of the locale's
   const char* replay = nullptr;    // --replay N|FILE: play a recorded or shared clear
+  const char* stages = nullptr;    // --stages FILE: play the cellars of a stage file of one's own
   bool noThreads = false;          // --no-threads: searches in slices of the frames' waits
   bool records = false;            // --records: list the records and stop
   bool help = false;               // --help: print the help and stop

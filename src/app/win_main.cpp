@@ -10,9 +10,11 @@
 #include "audio/music.h"
 #include "audio/sound.h"
 #include "game/background_search.h"
+#include "game/played_set.h"
 #include "game/records_listing.h"
 #include "game/replay.h"
 #include "game/scenes.h"
+#include "game/stage_file.h"
 #include "gfx/palette.h"
 #include "gfx/present.h"
 #include "gfx/surfaces.h"
@@ -97,9 +99,17 @@ int WinMain(int argc, char** argv) {
     std::fputs((StartOptions.help ? HelpText() : VersionText()).c_str(), stdout);
     return 0;
   }
+  // A set of one's own is read before anything else needs it: a damaged file stops here.
+  if (StartOptions.stages) {
+    if (std::string why; !game::ChooseOwnStageSet(StartOptions.stages, &why)) {
+      std::fprintf(stderr, "vaulmoor: %s\n", why.c_str());
+      return EXIT_STARTUP_FAILED;
+    }
+  }
   if (StartOptions.records) return ListRecords();
   if (StartOptions.replay) {
-    if (std::string why; !game::PlanReplay(game::LiveReplay, StartOptions.replay, &why)) {
+    if (std::string why;
+        !game::PlanReplay(game::LiveReplay, StartOptions.replay, game::StageCount, &why)) {
       std::fprintf(stderr, "vaulmoor: %s\n", why.c_str());
       return EXIT_STARTUP_FAILED;
     }

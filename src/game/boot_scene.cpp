@@ -1,26 +1,23 @@
-// The boot scene: the stage file is read and checked with the records made on it, then the
-// logo plays before the title, or before the first cellar of a replay.
+// The boot scene: the stage set in play is read and checked with the records made on it,
+// then the logo plays before the title, or before the first cellar of a replay.
 #include <string>
 
 #include "game/logo.h"
+#include "game/played_set.h"
 #include "game/records.h"
 #include "game/replay.h"
 #include "game/scene_functions.h"
 #include "game/scenes.h"
-#include "game/stage_file.h"
-#include "platform/files.h"
 #include "platform/platform.h"
 
 namespace game {
 
 // A stage file that does not hold 32 sound stages stops the program here, before
-// anything is shown, naming the file, the stage and the offending number.
+// anything is shown, naming the file, the stage and the offending number. (A set of one's
+// own was read and checked before the window opened.)
 void BootScene() {
   GameState = SCENE_TITLE;
-  StageFileError error{};
-  if (!LoadStageFile(platform::GameFilePath(STAGE_FILE_PATH).c_str(), StageSet, &error)) {
-    platform::FailStartup(error.text);
-  }
+  if (std::string why; !LoadStageSetInPlay(&why)) platform::FailStartup(why.c_str());
   LoadRecords();
   LoadShortestClears();
   PlayLogoSequence();

@@ -19,9 +19,10 @@ constexpr int32_t CHOICE_GAP = 10;  // between CONTINUE and the number
 
 CellarChoice LiveCellarChoice;
 
-void BeginChoice(CellarChoice& choice, int32_t saved, const CellarRecord* records) {
+void BeginChoice(CellarChoice& choice, int32_t saved, const CellarRecord* records,
+                 int32_t stageCount) {
   choice.startable.clear();
-  for (int32_t s = 0; s < STAGE_COUNT; ++s) {
+  for (int32_t s = 0; s < stageCount; ++s) {
     if (s <= saved || records[s].Exists()) choice.startable.push_back(s);
   }
   choice.choice = saved;

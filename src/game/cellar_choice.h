@@ -23,10 +23,11 @@ struct CellarChoice {
 // The choice on the title.
 extern CellarChoice LiveCellarChoice;
 
-// Before the first step: every cellar cleared before (kept in records, STAGE_COUNT of
-// them, or passed on the way to saved, the cellar of the save file) and saved itself can
-// be chosen, and the choice starts at saved.
-void BeginChoice(CellarChoice& choice, int32_t saved, const CellarRecord* records);
+// Before the first step: every cellar of the stageCount in play cleared before (kept in
+// records, STAGE_COUNT of them, or passed on the way to saved, the cellar of the save file)
+// and saved itself can be chosen, and the choice starts at saved.
+void BeginChoice(CellarChoice& choice, int32_t saved, const CellarRecord* records,
+                 int32_t stageCount);
 
 // Steps the chosen cellar by step (-1 or +1), stopping at both ends.
 void StepChosenCellar(CellarChoice& choice, int32_t step);

@@ -4,11 +4,11 @@
 
 #include "audio/sound.h"
 #include "game/board_drawing.h"
-#include "game/catalogue.h"
 #include "game/cellar_choice.h"
 #include "game/hint.h"
 #include "game/move_history.h"
 #include "game/play_help.h"
+#include "game/played_set.h"
 #include "game/records_shown.h"
 #include "game/replay.h"
 #include "game/rules.h"
@@ -34,6 +34,29 @@ namespace {
 constexpr int32_t TEXT_ALIGN_CENTRE_WRAPPED = 24;
 constexpr uint32_t TEXT_WHITE = 0xFFFFFF;
 constexpr uint32_t TEXT_BLACK = 0x000000;
+// The intro card, and its dark band where the title stands.
+constexpr int32_t CARD_LEFT = 20;
+constexpr int32_t CARD_RIGHT = 220;
+constexpr int32_t BAND_LEFT = 26;
+constexpr int32_t BAND_RIGHT = 214;
+constexpr int32_t BAND_TOP = 108;
+constexpr int32_t BAND_BOTTOM = 132;
+
+// The title on one line of 16 pixels across the card, as the game's own all fit; a longer
+// title of a player's own in the small font, on the band's two lines of 12 pixels.
+void DrawCardTitle(const char* title) {
+  if (title == nullptr) return;
+  const bool oneLine = gfx::TextWidth(16, title) <= CARD_RIGHT - CARD_LEFT;
+  gfx::BeginText(oneLine ? 16 : 12);
+  gfx::SetTextColours(TEXT_WHITE, TEXT_BLACK, 1);
+  if (oneLine) {
+    gfx::DrawTextInRect(CARD_LEFT, 110, CARD_RIGHT, 130, title, TEXT_ALIGN_CENTRE_WRAPPED);
+  } else {
+    gfx::DrawTextInRect(BAND_LEFT, BAND_TOP, BAND_RIGHT, BAND_BOTTOM, title,
+                        TEXT_ALIGN_CENTRE_WRAPPED);
+  }
+  gfx::EndText();
+}
 
 void ShowIntroCard() {
   shared::TraceScene("intro", StageNumber + 1);
@@ -43,11 +66,7 @@ void ShowIntroCard() {
   // two cheeses: 114 pixels.
   std::snprintf(heading, sizeof heading, lang::Translate("熟成庫　%d"), StageNumber + 1);
   gfx::PrintText(IntroHeadingLeft(heading), 90, "%s", heading);
-  gfx::BeginText(16);
-  gfx::SetTextColours(TEXT_WHITE, TEXT_BLACK, 1);
-  gfx::DrawTextInRect(20, 110, 220, 130, lang::Translate(StageTitles[StageNumber]),
-                      TEXT_ALIGN_CENTRE_WRAPPED);
-  gfx::EndText();
+  DrawCardTitle(ShownTitle(LiveOwnSet, StageNumber));
   ShowRecordUnderCard();
   gfx::PresentFrame(0, 0);
   WaitSeconds(2.0);
@@ -78,7 +97,7 @@ void ClearStage() {
     return;
   }
   const int32_t next = StageNumber + 1;
-  if (next == STAGE_COUNT) {
+  if (next == StageCount) {
     ChangeStage(next);
     GameState = SCENE_ENDING;
     LineUpParade();
@@ -123,7 +142,7 @@ void StartStage(int32_t n) {
 
 void ChangeStage(int32_t n) {
   StageNumber = n;
-  if (n == STAGE_COUNT) return;
+  if (n == StageCount) return;
   IntroShown = 0;
   StartStage(n);
 }

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "game/background_search.h"
+#include "game/played_set.h"
 #include "game/rules.h"
 #include "game/solution_file.h"
 #include "game/solver.h"
@@ -32,18 +33,19 @@ BackgroundSearch ShortestSearch;
 int32_t SearchedStage = -1;
 
 std::string RecordsPath() {
-  return platform::UserFilePath(platform::UserFile::Save, RECORDS_FILE_PATH);
+  return platform::UserFilePath(platform::UserFile::Save,
+                                SetFileName(LiveOwnSet, RECORDS_FILE_PATH));
 }
 
-bool ParseRecordLine(const std::string& line, const StageRecord* stages, CellarRecord* records,
-                     std::string* why) {
+bool ParseRecordLine(const std::string& line, const StageRecord* stages, int32_t stageCount,
+                     CellarRecord* records, std::string* why) {
   std::istringstream words(line);
   int32_t number = 0;
   int32_t hints = 0;
   std::string moves;
   std::string rest;
   if (!(words >> number >> hints >> moves) || (words >> rest) || number < 1 ||
-      number > STAGE_COUNT || (hints != 0 && hints != 1) || records[number - 1].Exists()) {
+      number > stageCount || (hints != 0 && hints != 1) || records[number - 1].Exists()) {
     *why = "a malformed record: '" + line + "'";
     return false;
   }
@@ -102,8 +104,8 @@ std::string RecordsText(uint64_t stageSetId, const CellarRecord* records) {
   return text;
 }
 
-bool ParseRecords(const std::string& text, const StageRecord* stages, CellarRecord* records,
-                  std::string* why) {
+bool ParseRecords(const std::string& text, const StageRecord* stages, int32_t stageCount,
+                  CellarRecord* records, std::string* why) {
   std::istringstream lines(text);
   std::string header, idLine;
   if (!std::getline(lines, header) || header != RECORDS_HEADER || !std::getline(lines, idLine)) {
@@ -115,12 +117,12 @@ bool ParseRecords(const std::string& text, const StageRecord* stages, CellarReco
     *why = "not a records file";
     return false;
   }
-  if (id != StageSetId(stages)) {
+  if (id != StageSetId(stages, stageCount)) {
     *why = "records of another stage file";
     return false;
   }
   for (std::string line; std::getline(lines, line);) {
-    if (!ParseRecordLine(line, stages, records, why)) return false;
+    if (!ParseRecordLine(line, stages, stageCount, records, why)) return false;
   }
   if (!text.empty() && text.back() != '\n') {
     *why = "the file is cut short";
@@ -137,7 +139,8 @@ void LoadRecords() {
   const platform::WholeFile file = platform::ReadWholeFile(path, RECORDS_MAX_BYTES, &text, &why);
   if (file == platform::WholeFile::Missing) return;  // no records yet
   CellarRecord read[STAGE_COUNT];
-  if (file == platform::WholeFile::Refused || !ParseRecords(text, StageSet, read, &why)) {
+  if (file == platform::WholeFile::Refused ||
+      !ParseRecords(text, StageSet, StageCount, read, &why)) {
     SetAside(path, why);
     return;
   }
@@ -154,7 +157,8 @@ bool RecordClear(int32_t stage, const std::string& moves, bool hintsUsed) {
   const std::string path = RecordsPath();
   std::string problem;
   if (!path.empty() &&
-      !platform::ReplaceFile(path, RecordsText(StageSetId(StageSet), Records), &problem)) {
+      !platform::ReplaceFile(path, RecordsText(StageSetId(StageSet, StageCount), Records),
+                             &problem)) {
     std::fprintf(stderr, "vaulmoor: %s: the records cannot be written: %s\n", path.c_str(),
                  problem.c_str());
   }
@@ -169,7 +173,8 @@ void LoadShortestClears() {
   std::vector<CellarMoves> kept;
   if (platform::ReadWholeFile(platform::GameFilePath(SHORTEST_FILE_PATH), MOVE_FILE_MAX_BYTES,
                               &text, &why) == platform::WholeFile::Read &&
-      NotedStageSetId(text) == StageSetId(StageSet) && ParseMoveLines(text, true, &kept, &why)) {
+      NotedStageSetId(text) == StageSetId(StageSet, StageCount) &&
+      ParseMoveLines(text, true, &kept, &why)) {
     for (const CellarMoves& cellar : kept) {
       Shortest[cellar.stage] = static_cast<int32_t>(cellar.moves.size());
     }

@@ -32,13 +32,14 @@ extern CellarRecord Records[STAGE_COUNT];
 std::string RecordsText(uint64_t stageSetId, const CellarRecord* records);
 
 // Reads records text into records (STAGE_COUNT of them). False with the reason when the
-// text is not a records file, belongs to another stage set, or holds a record whose moves
-// do not clear its cellar of stages.
-bool ParseRecords(const std::string& text, const StageRecord* stages, CellarRecord* records,
-                  std::string* why);
+// text is not a records file, belongs to another stage set than the stageCount stages, or
+// holds a record whose moves do not clear its cellar of stages.
+bool ParseRecords(const std::string& text, const StageRecord* stages, int32_t stageCount,
+                  CellarRecord* records, std::string* why);
 
-// Loads the records file for StageSet. A file that cannot be used is set aside (renamed
-// to its name + ".bad", one line on standard error) and play starts without records.
+// Loads the records file for StageSet, the one the stage set in play keeps. A file that cannot be
+// used is set aside (renamed to its name + ".bad", one line on standard error) and play starts
+// without records.
 void LoadRecords();
 
 // Keeps a clear of cellar stage with moves (letters), when it is the first or takes fewer

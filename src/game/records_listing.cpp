@@ -4,17 +4,16 @@
 #include <cstdio>
 #include <string>
 
-#include "game/catalogue.h"
+#include "game/played_set.h"
 #include "game/records.h"
 #include "game/stage_file.h"
 #include "lang/language.h"
-#include "platform/files.h"
 
 namespace game {
 
 namespace {
 
-// One cleared cellar's line: its number, its title and its record.
+// One cleared cellar's line: its number, its title (when it has one) and its record.
 std::string ListingLine(int32_t stage, const CellarRecord& record, int32_t shortest) {
   char figures[160];
   if (shortest == SHORTEST_UNKNOWN) {
@@ -30,8 +29,9 @@ std::string ListingLine(int32_t stage, const CellarRecord& record, int32_t short
                   // part of a line of 80 columns.
                   lang::Translate("最少%d手、最短%d手"), record.Fewest(), shortest);
   }
+  const char* title = ShownTitle(LiveOwnSet, stage);
   std::string line =
-      std::to_string(stage + 1) + "  " + lang::Translate(StageTitles[stage]) + "  " + figures;
+      std::to_string(stage + 1) + "  " + (title ? title + std::string("  ") : "") + figures;
   if (record.hintsUsed) {
     // TRANSLATORS: --records: after a record that hints helped to make; part of a line of 80
     // columns.
@@ -43,15 +43,11 @@ std::string ListingLine(int32_t stage, const CellarRecord& record, int32_t short
 }  // namespace
 
 bool ListRecords(std::string* listing, std::string* error) {
-  StageFileError problem{};
-  if (!LoadStageFile(platform::GameFilePath(STAGE_FILE_PATH).c_str(), StageSet, &problem)) {
-    *error = problem.text;
-    return false;
-  }
+  if (!LoadStageSetInPlay(error)) return false;
   LoadRecords();
   LoadShortestClears();
   listing->clear();
-  for (int32_t s = 0; s < STAGE_COUNT; ++s) {
+  for (int32_t s = 0; s < StageCount; ++s) {
     if (Records[s].Exists()) *listing += ListingLine(s, Records[s], ShortestClear(s, true));
   }
   if (listing->empty()) {

@@ -5,9 +5,9 @@
 
 namespace game {
 
-// Loads the stage file and the records made on it and lists them: number, title, fewest
-// moves, shortest possible, and whether hints were used. False with the reason when the
-// stage file cannot be read.
+// Loads the stage set in play and the records made on it and lists them: number, title,
+// fewest moves, shortest possible, and whether hints were used. False with the reason when
+// the stage file cannot be read.
 bool ListRecords(std::string* listing, std::string* error);
 
 }  // namespace game

@@ -12,12 +12,12 @@ namespace game {
 
 Replay LiveReplay;
 
-bool PlanReplay(Replay& replay, const std::string& what, std::string* error) {
+bool PlanReplay(Replay& replay, const std::string& what, int32_t stageCount, std::string* error) {
   replay.active = true;
   if (!what.empty() && what.find_first_not_of("0123456789") == std::string::npos) {
     replay.recorded = what.size() <= 2 ? std::stoi(what) - 1 : -1;
-    if (replay.recorded < 0 || replay.recorded >= STAGE_COUNT) {
-      *error = "--replay needs a cellar from 1 to " + std::to_string(STAGE_COUNT) + " or a file";
+    if (replay.recorded < 0 || replay.recorded >= stageCount) {
+      *error = "--replay needs a cellar from 1 to " + std::to_string(stageCount) + " or a file";
       return false;
     }
     return true;
@@ -35,6 +35,13 @@ bool PlanReplay(Replay& replay, const std::string& what, std::string* error) {
   if (replay.plan.empty()) {
     *error = what + ": no moves to replay";
     return false;
+  }
+  for (const CellarMoves& cellar : replay.plan) {
+    if (cellar.stage >= stageCount) {
+      *error = what + ": cellar " + std::to_string(cellar.stage + 1) +
+               " is not in the stage set of " + std::to_string(stageCount);
+      return false;
+    }
   }
   return true;
 }

@@ -25,9 +25,9 @@ struct Replay {
 // The replay the command line asked for, played on screen.
 extern Replay LiveReplay;
 
-// Plans a replay: a cellar number (its recorded best clear) or a file of "N MOVES" lines,
-// read and checked at once. False with what is wrong.
-bool PlanReplay(Replay& replay, const std::string& what, std::string* error);
+// Plans a replay in a stage set of stageCount cellars: a cellar number (its recorded best
+// clear) or a file of "N MOVES" lines, read and checked at once. False with what is wrong.
+bool PlanReplay(Replay& replay, const std::string& what, int32_t stageCount, std::string* error);
 
 // Whether a replay was planned and has not ended.
 bool Replaying(const Replay& replay);

@@ -11,6 +11,8 @@
 
 namespace game {
 
+std::string SaveFileName = SAVE_FILE_PATH;
+
 int32_t SaveCheck(int32_t s) {
   // The product wraps like the 32-bit integer it is.
   int32_t product = static_cast<int32_t>((static_cast<uint32_t>(s) - 1u) * 69u);
@@ -28,7 +30,7 @@ int32_t WriteSaveFile(const char* path, int32_t stage) {
 }
 
 std::string SaveFilePath() {
-  return platform::UserFilePath(platform::UserFile::Save, SAVE_FILE_PATH);
+  return platform::UserFilePath(platform::UserFile::Save, SaveFileName);
 }
 
 int32_t SaveProgress(int32_t stage) {
@@ -37,7 +39,7 @@ int32_t SaveProgress(int32_t stage) {
   return path.empty() ? 0 : WriteSaveFile(path.c_str(), stage);
 }
 
-int32_t ReadSaveFile(const char* path) {
+int32_t ReadSaveFile(const char* path, int32_t stageCount) {
   // Two numbers take a few bytes; a file past this limit is no save file.
   constexpr size_t MAX_SAVE_FILE_BYTES = 64 << 10;
   std::string text, problem;
@@ -47,7 +49,7 @@ int32_t ReadSaveFile(const char* path) {
   int32_t stage = 0;
   int32_t check = 0;
   int read = std::sscanf(text.c_str(), "%d%d", &stage, &check);
-  if (read != 2 || check != SaveCheck(stage) || stage < 0 || stage >= STAGE_COUNT) return 0;
+  if (read != 2 || check != SaveCheck(stage) || stage < 0 || stage >= stageCount) return 0;
   return stage;
 }
 

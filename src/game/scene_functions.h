@@ -11,7 +11,7 @@ namespace game {
 void StartStage(int32_t n);
 
 // The one place the stage in play changes: StageNumber becomes n and, when that is a
-// stage (not the count of stages, after the last one), it starts with its intro card.
+// stage (not StageCount, after the last one), it starts with its intro card.
 // GameState is left to the caller.
 void ChangeStage(int32_t n);
 

@@ -90,7 +90,7 @@ bool ParseMoveLines(const std::string& text, bool counted, std::vector<CellarMov
   return true;
 }
 
-uint64_t StageSetId(const StageRecord* stages) {
+uint64_t StageSetId(const StageRecord* stages, int32_t count) {
   // FNV-1a over every number of every stage, in the order of the stage file.
   uint64_t hash = 0xcbf29ce484222325ull;
   auto add = [&hash](int32_t value) {
@@ -99,7 +99,7 @@ uint64_t StageSetId(const StageRecord* stages) {
       hash *= 0x100000001b3ull;
     }
   };
-  for (int32_t s = 0; s < STAGE_COUNT; ++s) {
+  for (int32_t s = 0; s < count; ++s) {
     const StageRecord& stage = stages[s];
     for (int32_t value : {stage.startX, stage.startY, stage.toDeliver, stage.cheeseCount})
       add(value);

@@ -27,8 +27,9 @@ bool ParseMoveLines(const std::string& text, bool counted, std::vector<CellarMov
 // cellars' clears take a few kilobytes, a player's longest some tens.
 constexpr size_t MOVE_FILE_MAX_BYTES = 1 << 20;
 
-// A fingerprint of the stages' contents, for files that belong to one stage file.
-uint64_t StageSetId(const StageRecord* stages);
+// A fingerprint of the contents of the first count stages, for files that belong to one
+// stage file.
+uint64_t StageSetId(const StageRecord* stages, int32_t count = STAGE_COUNT);
 
 // The id written in a kept solutions file: its line "; stage set ID" (16 hex digits);
 // 0 when there is none.

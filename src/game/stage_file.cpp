@@ -5,11 +5,13 @@
 #include <cstring>
 #include <string>
 
+#include "game/cellar_fault.h"
 #include "platform/whole_file.h"
 
 namespace game {
 
 StageRecord StageSet[STAGE_COUNT];
+int32_t StageCount = STAGE_COUNT;
 
 namespace {
 
@@ -77,110 +79,109 @@ bool ReadNumber(NumberReader& reader, const char* what, int32_t* value) {
   return true;
 }
 
-// A wall keeps value 1 only where the cell below is not a wall; the top border
-// above a playfield wall is 2, above anything else 1.
-void ApplyWallPasses(StageRecord& stage) {
-  for (int32_t x = PLAYFIELD_FIRST; x <= PLAYFIELD_LAST; ++x) {
-    for (int32_t y = PLAYFIELD_FIRST; y <= PLAYFIELD_LAST; ++y) {
-      int32_t below = stage.grid[x][y + 1];
-      if (stage.grid[x][y] == CELL_WALL_FRONT &&
-          (below == CELL_WALL_FRONT || below == CELL_WALL_TOP))
-        stage.grid[x][y] = CELL_WALL_TOP;
-    }
-  }
-  for (int32_t x = PLAYFIELD_FIRST; x <= PLAYFIELD_LAST; ++x) {
-    int32_t first = stage.grid[x][1];
-    stage.grid[x][0] =
-        (first == CELL_WALL_FRONT || first == CELL_WALL_TOP) ? CELL_WALL_TOP : CELL_WALL_FRONT;
-  }
-}
+// The numbers of one block: the header, ten cheese pairs at the most, the 81 cells.
+constexpr int32_t MAX_BLOCK_NUMBERS = 4 + 2 * MAX_CHEESES + 81;
 
+// Reads one block's numbers, remembering where each stood, then checks the cellar they
+// make; a fault names the number that shows it.
 bool ReadStage(NumberReader& reader, StageRecord& stage) {
-  if (!ReadNumber(reader, "the start column", &stage.startX)) return false;
-  if (stage.startX < PLAYFIELD_FIRST || stage.startX > PLAYFIELD_LAST)
-    return Failf(reader, reader.last, "start column %d is outside 1..9", stage.startX);
-  if (!ReadNumber(reader, "the start row", &stage.startY)) return false;
-  if (stage.startY < PLAYFIELD_FIRST || stage.startY > PLAYFIELD_LAST)
-    return Failf(reader, reader.last, "start row %d is outside 1..9", stage.startY);
-  if (!ReadNumber(reader, "the number of deliveries", &stage.toDeliver)) return false;
-  if (!ReadNumber(reader, "the cheese count", &stage.cheeseCount)) return false;
+  NumberPlace places[MAX_BLOCK_NUMBERS];
+  int32_t count = 0;
+  auto next = [&](const char* what, int32_t* value) {
+    if (!ReadNumber(reader, what, value)) return false;
+    places[count++] = reader.last;
+    return true;
+  };
+  auto refuse = [&](const CellarProblem& problem) {
+    return Fail(reader, problem.number >= 0 ? places[problem.number] : NumberPlace{0, 0},
+                problem.what.c_str());
+  };
+  stage = StageRecord{};  // a record is its block alone, whatever it held before
+  if (!next("the start column", &stage.startX) || !next("the start row", &stage.startY) ||
+      !next("the number of deliveries", &stage.toDeliver) ||
+      !next("the cheese count", &stage.cheeseCount))
+    return false;
+  // The count says how many pairs follow: past the limit there is no reading on.
   if (stage.cheeseCount < 0 || stage.cheeseCount > MAX_CHEESES)
-    return Failf(reader, reader.last, "cheese count %d is outside 0..10", stage.cheeseCount);
-
-  NumberPlace weekAt[MAX_CHEESES];
+    return refuse(FindCellarProblem(stage));
   for (int32_t k = 0; k < stage.cheeseCount; ++k) {
     StageCheese& cheese = stage.cheeses[k];
-    if (!ReadNumber(reader, "a catalogue index", &cheese.catalogueIndex)) return false;
-    if (cheese.catalogueIndex < 0 || cheese.catalogueIndex >= CATALOGUE_SIZE)
-      return Failf(reader, reader.last, "catalogue index %d of cheese %d is outside 0..13",
-                   cheese.catalogueIndex, k);
-    if (!ReadNumber(reader, "a start week", &cheese.startWeek)) return false;
-    if (cheese.startWeek < WEEK_ROTTEN)
-      return Failf(reader, reader.last, "start week %d of cheese %d is below -1", cheese.startWeek,
-                   k);
-    weekAt[k] = reader.last;
+    if (!next("a catalogue index", &cheese.catalogueIndex) ||
+        !next("a start week", &cheese.startWeek))
+      return false;
   }
-
   for (auto& column : stage.grid) {
     for (int32_t& cell : column) cell = CELL_WALL_TOP;
   }
-  int32_t lastValue = CELL_CHEESE_FIRST + stage.cheeseCount - 1;
-  bool placed[MAX_CHEESES] = {};
-  NumberPlace startCellAt{0, 0};
   for (int32_t y = PLAYFIELD_FIRST; y <= PLAYFIELD_LAST; ++y) {
     for (int32_t x = PLAYFIELD_FIRST; x <= PLAYFIELD_LAST; ++x) {
-      int32_t& cell = stage.grid[x][y];
-      if (!ReadNumber(reader, "a playfield cell", &cell)) return false;
-      if (cell < CELL_FLOOR || cell == CELL_CHEESE_FLOOR || cell > lastValue)
-        return Failf(reader, reader.last,
-                     "cell (%d, %d) holds %d; cells hold 0..5 or a cheese of this stage (7..%d)", x,
-                     y, cell, lastValue);
-      if (cell >= CELL_CHEESE_FIRST) {
-        if (placed[cell - CELL_CHEESE_FIRST])
-          return Failf(reader, reader.last, "cheese value %d is placed twice (cell (%d, %d))", cell,
-                       x, y);
-        placed[cell - CELL_CHEESE_FIRST] = true;
-      }
-      if (x == stage.startX && y == stage.startY) startCellAt = reader.last;
+      if (!next("a playfield cell", &stage.grid[x][y])) return false;
     }
   }
-  if (stage.grid[stage.startX][stage.startY] != CELL_FLOOR)
-    return Failf(reader, startCellAt, "the start cell (%d, %d) holds %d, not floor", stage.startX,
-                 stage.startY, stage.grid[stage.startX][stage.startY]);
-  for (int32_t k = 0; k < stage.cheeseCount; ++k) {
-    if (stage.cheeses[k].startWeek != WEEK_NONE && !placed[k])
-      return Failf(reader, weekAt[k],
-                   "cheese %d (value %d) starts in week %d but is not on the board", k,
-                   CELL_CHEESE_FIRST + k, stage.cheeses[k].startWeek);
-  }
+  if (CellarProblem problem = FindCellarProblem(stage); problem.kind != CellarFaultKind::None)
+    return refuse(problem);
   ApplyWallPasses(stage);
   return true;
 }
 
+// True when the next word, if any, begins like a number: another block follows.
+bool BlockFollows(const NumberReader& reader) {
+  size_t at = reader.at;
+  while (at < reader.text.size() && IsBlank(reader.text[at])) ++at;
+  if (at == reader.text.size()) return false;
+  const char c = reader.text[at];
+  return c == '+' || c == '-' || (c >= '0' && c <= '9');
+}
+
 }  // namespace
 
-int32_t ParseStageText(std::string_view text, const char* fileName, StageRecord* stages,
-                       StageFileError* error) {
+void ApplyWallPasses(StageRecord& stage) {
+  const auto isWall = [](int32_t cell) { return cell == CELL_WALL_FRONT || cell == CELL_WALL_TOP; };
+  // The test is on walls, not tiles, so the order of the cells does not matter.
+  for (int32_t x = PLAYFIELD_FIRST; x <= PLAYFIELD_LAST; ++x) {
+    for (int32_t y = PLAYFIELD_FIRST; y <= PLAYFIELD_LAST; ++y) {
+      if (isWall(stage.grid[x][y]))
+        stage.grid[x][y] = isWall(stage.grid[x][y + 1]) ? CELL_WALL_TOP : CELL_WALL_FRONT;
+    }
+  }
+  for (int32_t x = PLAYFIELD_FIRST; x <= PLAYFIELD_LAST; ++x)
+    stage.grid[x][0] = isWall(stage.grid[x][1]) ? CELL_WALL_TOP : CELL_WALL_FRONT;
+}
+
+int32_t ReadStageBlocks(std::string_view text, const char* fileName, int32_t least, int32_t most,
+                        StageRecord* stages, StageBlocksEnd* end, StageFileError* error) {
   NumberReader reader{text, fileName, error};
-  for (int32_t s = 0; s < STAGE_COUNT; ++s) {
+  int32_t s = 0;
+  for (; s < most && (s < least || BlockFollows(reader)); ++s) {
     reader.stage = s + 1;
     if (!ReadStage(reader, stages[s])) return 0;
   }
+  *end = StageBlocksEnd{s, reader.at, reader.line, BlockFollows(reader)};
   return 1;
 }
 
-int32_t LoadStageFile(const char* path, StageRecord* stages, StageFileError* error) {
-  // 32 stages of at most 105 numbers take a few kilobytes; anything past this
-  // limit is not a stage file.
+int32_t ParseStageText(std::string_view text, const char* fileName, StageRecord* stages,
+                       StageFileError* error) {
+  StageBlocksEnd end{};
+  return ReadStageBlocks(text, fileName, STAGE_COUNT, STAGE_COUNT, stages, &end, error);
+}
+
+int32_t ReadStageFileText(const char* path, std::string* text, StageFileError* error) {
+  // 32 stages of at most 105 numbers (and a player's 32 titles) take a few kilobytes;
+  // anything past this limit is not a stage file.
   constexpr size_t MAX_STAGE_FILE_BYTES = 1 << 20;
-  std::string text, problem;
-  if (platform::ReadWholeFile(path, MAX_STAGE_FILE_BYTES, &text, &problem) !=
-      platform::WholeFile::Read) {
-    *error = StageFileError{0, 0, 0, {}};
-    std::snprintf(error->text, sizeof error->text, "%s: the stage file %s", path, problem.c_str());
-    return 0;
-  }
-  return ParseStageText(text, path, stages, error);
+  std::string problem;
+  if (platform::ReadWholeFile(path, MAX_STAGE_FILE_BYTES, text, &problem) ==
+      platform::WholeFile::Read)
+    return 1;
+  *error = StageFileError{0, 0, 0, {}};
+  std::snprintf(error->text, sizeof error->text, "%s: the stage file %s", path, problem.c_str());
+  return 0;
+}
+
+int32_t LoadStageFile(const char* path, StageRecord* stages, StageFileError* error) {
+  std::string text;
+  return ReadStageFileText(path, &text, error) && ParseStageText(text, path, stages, error);
 }
 
 }  // namespace game

@@ -6,6 +6,7 @@
 #include "game/save_file.h"
 #include "game/scene_functions.h"
 #include "game/scenes.h"
+#include "game/stage_file.h"
 #include "game/waits.h"
 #include "gfx/blit.h"
 #include "gfx/present.h"
@@ -43,7 +44,8 @@ void MoveCursor(int32_t step) {
 // The first step starts from the cellar of the save file.
 void MoveChoice(int32_t step) {
   if (!LiveCellarChoice.chosen) {
-    BeginChoice(LiveCellarChoice, ReadSaveFile(SaveFilePath().c_str()), Records);
+    BeginChoice(LiveCellarChoice, ReadSaveFile(SaveFilePath().c_str(), StageCount), Records,
+                StageCount);
   }
   StepChosenCellar(LiveCellarChoice, step);
   DrawTitleMenu();
@@ -54,7 +56,7 @@ void MoveChoice(int32_t step) {
 int32_t FirstCellar() {
   const bool continuing = MenuCursor == MENU_CONTINUE;
   return ConfirmCellar(LiveCellarChoice, continuing,
-                       continuing ? ReadSaveFile(SaveFilePath().c_str()) : 0);
+                       continuing ? ReadSaveFile(SaveFilePath().c_str(), StageCount) : 0);
 }
 
 }  // namespace

@@ -31,6 +31,7 @@ TEST(CommandLine, DefaultsWithoutOptions) {
   EXPECT_EQ(commandLine.music, nullptr);
   EXPECT_EQ(commandLine.trace, nullptr);
   EXPECT_EQ(commandLine.language, nullptr);
+  EXPECT_EQ(commandLine.stages, nullptr);
   EXPECT_FALSE(commandLine.noThreads);
   EXPECT_FALSE(commandLine.help);
   EXPECT_FALSE(commandLine.version);
@@ -40,7 +41,7 @@ TEST(CommandLine, EveryOption) {
   app::CommandLine commandLine;
   EXPECT_EQ(Parse({"--headless", "--script", "s.txt", "--until", "4500", "--window", "--scale", "5",
                    "--page-flip", "--music", "tune.mid", "--trace", "scenes.txt", "--lang", "en",
-                   "--no-threads"},
+                   "--no-threads", "--stages", "mine.dat"},
                   &commandLine),
             "");
   EXPECT_TRUE(commandLine.platform.headless);
@@ -54,6 +55,7 @@ TEST(CommandLine, EveryOption) {
   EXPECT_STREQ(commandLine.trace, "scenes.txt");
   EXPECT_STREQ(commandLine.language, "en");
   EXPECT_TRUE(commandLine.noThreads);
+  EXPECT_STREQ(commandLine.stages, "mine.dat");
 }
 
 TEST(CommandLine, EveryLanguageIsAccepted) {
@@ -94,7 +96,7 @@ TEST(Help, ListsTheOptionsTheCommandLineTakes) {
     EXPECT_NE(app::UsageText().find("[" + name + "]"), std::string::npos) << name;
     EXPECT_NE(app::HelpText().find("  " + name + " "), std::string::npos) << name;
   }
-  EXPECT_EQ(options, 14);
+  EXPECT_EQ(options, 15);
 }
 
 // The columns a line takes in a terminal: East Asian wide characters (kana, kanji and

@@ -1,6 +1,7 @@
 // Runs the art and sound tools into a scratch folder and checks that they
 // reproduce the committed data files byte for byte.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -61,6 +62,46 @@ TEST(Regenerate, ArtToolReproducesEveryCommittedPicture) {
 TEST(Regenerate, SoundToolReproducesEveryCommittedEffect) {
   ExpectSameFiles(RunTool(VAULMOOR_SFX_TOOL, "sfx"),
                   {"snd01.wav", "snd02.wav", "snd03.wav", "snd04.wav", "snd05.wav", "snd06.wav"});
+}
+
+// The exit status of the stage compiler run with args (each quoted), its messages dropped.
+int RunStageCompiler(const std::vector<std::string>& args) {
+  std::string command = "\"" + std::string(VAULMOOR_STAGEC_TOOL) + "\"";
+  for (const std::string& arg : args) command += " \"" + arg + "\"";
+  const int status = std::system((command + " 2>/dev/null").c_str());
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(Regenerate, StageCompilerReproducesTheStageFileAndCompilesSetsOfOnesOwn) {
+  const fs::path folder = fs::path(VAULMOOR_SCRATCH_DIR) / "stages";
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  const std::string cellars = VAULMOOR_CELLARS_SOURCE;
+  const std::string made = (folder / "stage.dat").string();
+  ASSERT_EQ(RunStageCompiler({cellars, made}), 0);
+  EXPECT_TRUE(ReadAll(made) == ReadAll(fs::path(VAULMOOR_DATA_DIR) / "stage.dat"));
+  EXPECT_EQ(RunStageCompiler({"--check", cellars, std::string(VAULMOOR_DATA_DIR) + "/stage.dat"}),
+            0);
+  std::ofstream(made, std::ios::app) << "\n";
+  EXPECT_EQ(RunStageCompiler({"--check", cellars, made}), 1) << "one byte more";
+
+  // A set of two stages of one's own, the second with its title.
+  const std::string stage =
+      "deliver 1\ncheese a 0 3\ngrid\n#########\n#@.a.O..#\n#...A...#\n#########\n"
+      "#########\n#########\n#########\n#########\n#########\n";
+  const std::string source = (folder / "mine.txt").string();
+  std::ofstream(source) << "stage 1\n" << stage << "\nstage 2\nshown 熟成庫の二\n" << stage;
+  const std::string set = (folder / "mine.dat").string();
+  ASSERT_EQ(RunStageCompiler({"--set", source, set}), 0);
+  std::string block = "2 2 1 1  0 3\n1 1 1 1 1 1 1 1 1\n1 0 0 7 0 3 0 0 1\n1 0 0 0 4 0 0 0 1\n";
+  for (int row = 4; row <= 9; ++row) block += "1 1 1 1 1 1 1 1 1\n";
+  const std::string expected = block + "\n" + block + "\ntitle 2 熟成庫の二\n";
+  const std::vector<char> bytes = ReadAll(set);
+  EXPECT_EQ(std::string(bytes.begin(), bytes.end()), expected);
+  EXPECT_EQ(RunStageCompiler({"--check", "--set", source, set}), 0);
+  // The game's own build takes 32 stages and none of them titled.
+  EXPECT_EQ(RunStageCompiler({source, (folder / "game.dat").string()}), 2);
+  EXPECT_FALSE(fs::exists(folder / "game.dat"));
 }
 
 TEST(Regenerate, ToolsRefuseAFolderTheyCannotWriteTo) {

@@ -20,12 +20,15 @@ std::vector<CellarRecord> SomeRecords() {
 TEST(CellarChoice, OffersTheCellarsBeforeTheSavedOneAndThoseWithRecords) {
   const std::vector<CellarRecord> records = SomeRecords();
   CellarChoice choice;
-  BeginChoice(choice, 3, records.data());
+  BeginChoice(choice, 3, records.data(), STAGE_COUNT);
   EXPECT_EQ(choice.startable, (std::vector<int32_t>{0, 1, 2, 3, 6, 10}));
   EXPECT_EQ(choice.choice, 3);
   EXPECT_TRUE(choice.chosen);
-  BeginChoice(choice, 0, std::vector<CellarRecord>(STAGE_COUNT).data());
+  BeginChoice(choice, 0, std::vector<CellarRecord>(STAGE_COUNT).data(), STAGE_COUNT);
   EXPECT_EQ(choice.startable, std::vector<int32_t>{0});
+  // A set of eight cellars: the record of cellar 11 belongs to no cellar of it.
+  BeginChoice(choice, 3, records.data(), 8);
+  EXPECT_EQ(choice.startable, (std::vector<int32_t>{0, 1, 2, 3, 6}));
 }
 
 // From the saved cellar, steps go through what can be chosen and stop at both ends.
@@ -43,7 +46,7 @@ TEST(CellarChoice, StepsStopAtBothEnds) {
   };
   for (const Case& c : cases) {
     CellarChoice choice;
-    BeginChoice(choice, 3, records.data());
+    BeginChoice(choice, 3, records.data(), STAGE_COUNT);
     for (int32_t step : c.steps) StepChosenCellar(choice, step);
     EXPECT_EQ(choice.choice, c.chosen) << ::testing::PrintToString(c.steps);
   }
@@ -69,7 +72,7 @@ TEST(CellarChoice, AChosenCellarNeverLowersTheProgress) {
   };
   for (const Case& c : cases) {
     CellarChoice choice;
-    if (!c.steps.empty()) BeginChoice(choice, 3, records.data());
+    if (!c.steps.empty()) BeginChoice(choice, 3, records.data(), STAGE_COUNT);
     for (int32_t step : c.steps) StepChosenCellar(choice, step);
     const int32_t started = ConfirmCellar(choice, c.continuing, c.continuing ? 3 : 0);
     EXPECT_EQ(started, c.started) << c.what;

@@ -23,7 +23,7 @@ TEST(Replay, PlansACellarFromOneTo32) {
   for (const Case& c : cases) {
     Replay replay;
     std::string error;
-    EXPECT_EQ(PlanReplay(replay, c.what, &error), c.recorded >= 0) << c.what;
+    EXPECT_EQ(PlanReplay(replay, c.what, STAGE_COUNT, &error), c.recorded >= 0) << c.what;
     EXPECT_TRUE(Replaying(replay)) << c.what;
     if (c.recorded >= 0) {
       EXPECT_EQ(replay.recorded, c.recorded) << c.what;
@@ -39,7 +39,7 @@ TEST(Replay, FeedsEachCellarsMovesInTurn) {
   std::ofstream(path) << "; two cellars\n3 RRD\n\n5 UL\n";
   Replay replay;
   std::string error;
-  ASSERT_TRUE(PlanReplay(replay, path, &error)) << error;
+  ASSERT_TRUE(PlanReplay(replay, path, STAGE_COUNT, &error)) << error;
   ASSERT_TRUE(TakeRecordedMoves(replay, nullptr, &error));
   struct Cellar {
     int32_t stage;
@@ -83,7 +83,7 @@ TEST(Replay, ACellarNumberTakesItsRecordedClear) {
   for (const Case& c : cases) {
     Replay replay;
     std::string error;
-    ASSERT_TRUE(PlanReplay(replay, c.what, &error));
+    ASSERT_TRUE(PlanReplay(replay, c.what, STAGE_COUNT, &error));
     EXPECT_EQ(TakeRecordedMoves(replay, records.data(), &error), c.error == nullptr) << c.what;
     if (c.error != nullptr) {
       EXPECT_EQ(error, c.error);
@@ -91,6 +91,29 @@ TEST(Replay, ACellarNumberTakesItsRecordedClear) {
     }
     EXPECT_EQ(ReplayStage(replay), 4);
     EXPECT_EQ(NextReplayMove(replay), FACING_LEFT);
+  }
+}
+
+// In a stage set of its own, a replay plays only the set's cellars.
+TEST(Replay, PlansOnlyTheCellarsOfTheSetInPlay) {
+  const std::string path = testsupport::TestTempPath("moves.txt");
+  std::ofstream(path) << "1 R\n3 D\n";
+  struct Case {
+    std::string what;
+    int32_t stageCount;
+    std::string error;  // "": planned
+  };
+  const Case cases[] = {
+      {"2", 2, ""},
+      {"3", 2, "--replay needs a cellar from 1 to 2 or a file"},
+      {path, 3, ""},
+      {path, 2, path + ": cellar 3 is not in the stage set of 2"},
+  };
+  for (const Case& c : cases) {
+    Replay replay;
+    std::string error;
+    EXPECT_EQ(PlanReplay(replay, c.what, c.stageCount, &error), c.error.empty()) << c.what;
+    EXPECT_EQ(error, c.error) << c.what;
   }
 }
 
@@ -102,7 +125,7 @@ TEST(Replay, RefusesFilesWithoutMovesToPlay) {
   for (const std::string& path : {empty, missing}) {
     Replay replay;
     std::string error;
-    EXPECT_FALSE(PlanReplay(replay, path, &error)) << path;
+    EXPECT_FALSE(PlanReplay(replay, path, STAGE_COUNT, &error)) << path;
     EXPECT_EQ(error.rfind(path + ": ", 0), 0u) << error;
   }
 }

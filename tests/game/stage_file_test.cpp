@@ -74,9 +74,12 @@ TEST(StageFile, CheeseCountZeroIsFollowedByThePlayfield) {
 TEST(StageFile, WallPassesSetTheWallTiles) {
   CellarPicture picture{{"@#o......", "..#...A..", "..#......", "..#......", "..#......",
                          ".........", ".........", ".........", "...#....."}};
+  std::string block = StageBlock(picture);
+  // The file may give a wall as 2: above floor it still loads as the front tile.
+  block.replace(block.rfind("1"), 1, "2");       // row 9's wall
+  block.replace(block.find("0 1 3"), 3, "0 2");  // row 1's wall
   StageFileError error{};
-  ASSERT_EQ(ParseStageText(StageFile({StageBlock(picture)}), "walls", Loaded, &error), 1)
-      << error.text;
+  ASSERT_EQ(ParseStageText(StageFile({block}), "walls", Loaded, &error), 1) << error.text;
   const StageRecord& stage = Loaded[0];
   // A column of walls in rows 2..5: only the lowest one keeps the front tile.
   EXPECT_EQ(stage.grid[3][2], CELL_WALL_TOP);
@@ -125,6 +128,7 @@ TEST(StageFile, RefusedValuesNameStageAndPosition) {
       {"start column", 0, "0", 0},
       {"start column", 0, "10", 0},
       {"start row", 1, "-3", 1},
+      {"deliveries due", 2, "-1", 2},
       {"cheese count", 3, "11", 3},
       {"cheese count", 3, "-1", 3},
       {"catalogue index", 4, "14", 4},

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "game/cellar_file.h"
 #include "game/data_model.h"
 #include "game/stage_file.h"
-#include "stages/stage_source.h"
 #include "support/run_folder.h"
 
 namespace {
@@ -68,23 +68,19 @@ TEST(Playthrough, SavesAfterEachClearedStage) {
 // Our stages turned about the diagonal, rows for columns: a stage file that is not ours,
 // with the same rules and the same shortest solutions.
 std::string TransposedStages() {
-  std::vector<tools::SourceStage> turned;
-  for (const game::StageRecord& stage : game::StageSet) {
-    tools::SourceStage& out = turned.emplace_back();
+  static game::CellarFile turned;
+  turned.count = game::STAGE_COUNT;
+  for (int s = 0; s < game::STAGE_COUNT; ++s) {
+    const game::StageRecord& stage = game::StageSet[s];
+    game::StageRecord& out = turned.stages[s];
+    out = stage;
     out.startX = stage.startY;
     out.startY = stage.startX;
-    out.toDeliver = stage.toDeliver;
-    for (int k = 0; k < stage.cheeseCount; ++k)
-      out.cheeses.push_back({stage.cheeses[k].catalogueIndex, stage.cheeses[k].startWeek});
-    for (int y = game::PLAYFIELD_FIRST; y <= game::PLAYFIELD_LAST; ++y) {
-      for (int x = game::PLAYFIELD_FIRST; x <= game::PLAYFIELD_LAST; ++x) {
-        int v = stage.grid[y][x];  // the loader's split of walls is undone: a wall is 1
-        out.cells[x - game::PLAYFIELD_FIRST][y - game::PLAYFIELD_FIRST] =
-            v == game::CELL_WALL_TOP ? game::CELL_WALL_FRONT : v;
-      }
+    for (int x = 0; x < game::BOARD_SIZE; ++x) {
+      for (int y = 0; y < game::BOARD_SIZE; ++y) out.grid[x][y] = stage.grid[y][x];
     }
   }
-  return tools::FormatStageFile(turned);
+  return game::FormatStageFile(turned);
 }
 
 // Pressing H every 3 s plays every stage to the ending, where the cheeses parade under

@@ -1,5 +1,6 @@
-// The cellar source compiler: its refusals, its output layout and the committed stage file.
-#include "stages/stage_source.h"
+// The readable cellar source: its refusals, the stage file compiled from it and the committed
+// stage file.
+#include "game/cellar_source.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +17,9 @@ std::string ReadText(const std::string& path) {
   text << in.rdbuf();
   return text.str();
 }
+
+// Large: one at a time, outside the stack.
+game::CellarFile Parsed;
 
 const char* const kPlainGrid =
     "grid\n#########\n#@.a.O..#\n#...A...#\n#########\n#########\n#########\n"
@@ -67,47 +71,47 @@ TEST(StageSource, RefusesWhatTheGameCannotPlay) {
       {"unknown key", "colour blue\n" + cheese + kPlainGrid, "unknown line 'colour blue'"},
   };
   for (const BadSource& bad : cases) {
-    std::vector<tools::SourceStage> stages;
     std::string error;
-    EXPECT_FALSE(tools::ParseCellars(Source(bad.firstStage), stages, error)) << bad.what;
+    EXPECT_FALSE(game::ParseCellarSource(Source(bad.firstStage), game::SourceKind::GameCellars,
+                                         &Parsed, &error))
+        << bad.what;
     EXPECT_NE(error.find("stage 1: "), std::string::npos) << bad.what << ": " << error;
     EXPECT_NE(error.find(bad.message), std::string::npos) << bad.what << ": " << error;
   }
 }
 
 TEST(StageSource, RefusesAWrongNumberOfStages) {
-  std::vector<tools::SourceStage> stages;
   std::string error;
   std::string source = Source("deliver 1\ncheese a 0 3\n" + std::string(kPlainGrid));
   std::string shorter = source.substr(0, source.find("\nstage 32"));
-  EXPECT_FALSE(tools::ParseCellars(shorter, stages, error));
+  EXPECT_FALSE(game::ParseCellarSource(shorter, game::SourceKind::GameCellars, &Parsed, &error));
   EXPECT_NE(error.find("31 stages, not 32"), std::string::npos) << error;
 
   std::string skipped = source;
   skipped.replace(skipped.find("stage 5\n"), 7, "stage 6");
-  EXPECT_FALSE(tools::ParseCellars(skipped, stages, error));
+  EXPECT_FALSE(game::ParseCellarSource(skipped, game::SourceKind::GameCellars, &Parsed, &error));
   EXPECT_NE(error.find("expected stage 5"), std::string::npos) << error;
 }
 
 TEST(StageSource, ErrorsNameTheLine) {
-  std::vector<tools::SourceStage> stages;
   std::string error;
   // Line 5 is the cheese line of stage 1 (after a comment and a blank line).
   std::string source = Source("deliver 1\ncheese a 99 3\n" + std::string(kPlainGrid));
   source.insert(0, "; a comment\n\n");
-  EXPECT_FALSE(tools::ParseCellars(source, stages, error));
+  EXPECT_FALSE(game::ParseCellarSource(source, game::SourceKind::GameCellars, &Parsed, &error));
   EXPECT_EQ(error.rfind("line 5: stage 1: ", 0), 0u) << error;
 }
 
 TEST(StageSource, WritesTheStageBlocksInOrder) {
-  std::vector<tools::SourceStage> stages;
   std::string error;
   std::string first =
       "deliver 1\ncheese a 2 1\ncheese b 6 -1\ngrid\n#########\n#@.a.O.L#\n"
       "#...A.b.#\n#########\n#########\n#########\n#########\n#########\n"
       "#########\n";
-  ASSERT_TRUE(tools::ParseCellars(Source(first), stages, error)) << error;
-  std::string text = tools::FormatStageFile(stages);
+  ASSERT_TRUE(
+      game::ParseCellarSource(Source(first), game::SourceKind::GameCellars, &Parsed, &error))
+      << error;
+  std::string text = game::FormatStageFile(Parsed);
   std::string expected =
       "2 2 1 2  2 1  6 -1\n"
       "1 1 1 1 1 1 1 1 1\n"
@@ -120,10 +124,10 @@ TEST(StageSource, WritesTheStageBlocksInOrder) {
 
 TEST(StageSource, CommittedStageFileIsTheCompiledSource) {
   std::string source = ReadText(VAULMOOR_SOURCE_DIR "/tools/stages/cellars.txt");
-  std::vector<tools::SourceStage> stages;
   std::string error;
-  ASSERT_TRUE(tools::ParseCellars(source, stages, error)) << error;
-  EXPECT_EQ(tools::FormatStageFile(stages), ReadText(VAULMOOR_SOURCE_DIR "/data/stage.dat"))
+  ASSERT_TRUE(game::ParseCellarSource(source, game::SourceKind::GameCellars, &Parsed, &error))
+      << error;
+  EXPECT_EQ(game::FormatStageFile(Parsed), ReadText(VAULMOOR_SOURCE_DIR "/data/stage.dat"))
       << "run the 'stages' target to recompile data/stage.dat";
 }
 
