@@ -10,7 +10,7 @@ namespace game {
 
 namespace {
 
-constexpr const char* TITLE_WORD = "title";
+constexpr std::string_view TITLE_WORD = "title";
 
 int32_t FailLine(StageFileError* error, const char* fileName, int32_t stage, int32_t line,
                  const std::string& fault) {
@@ -24,9 +24,10 @@ int32_t FailLine(StageFileError* error, const char* fileName, int32_t stage, int
 std::string ReadTitleLine(const std::string& line, CellarFile* file, int32_t* stage) {
   const std::string expected = "expected a line 'title N TEXT', not '" + line.substr(0, 40) + "'";
   const size_t word = line.find_first_not_of(" \t");
-  if (line.compare(word, 5, TITLE_WORD) != 0) return expected;
-  size_t at = line.find_first_not_of(" \t", word + 5);
-  if (at == word + 5 || at == std::string::npos) return expected;
+  const size_t after = word + TITLE_WORD.size();
+  if (line.compare(word, TITLE_WORD.size(), TITLE_WORD) != 0) return expected;
+  const size_t at = line.find_first_not_of(" \t", after);
+  if (at == after || at == std::string::npos) return expected;
   const size_t digits = line.find_first_not_of("0123456789", at);
   if (digits == at || digits - at > 6 || digits == std::string::npos || line[digits] != ' ')
     return expected;
