@@ -39,9 +39,9 @@ void CheckEvents(const std::vector<platform::ScriptEvent>& events) {
         break;
       case ScriptEventKind::Pointer:
         fuzz::Require(event.message >= platform::WM_MOUSEMOVE &&
-                          event.message <= platform::WM_MOUSEWHEEL &&
-                          event.pointerX >= INT16_MIN && event.pointerX <= INT16_MAX &&
-                          event.pointerY >= INT16_MIN && event.pointerY <= INT16_MAX,
+                          event.message <= platform::WM_MOUSEWHEEL && event.pointerX >= INT16_MIN &&
+                          event.pointerX <= INT16_MAX && event.pointerY >= INT16_MIN &&
+                          event.pointerY <= INT16_MAX,
                       "mouse messages at places a window could report");
         break;
       case ScriptEventKind::Text:
