@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "fuzz_support.h"
+#include "platform/platform.h"
 #include "platform/script.h"
 
 namespace {
@@ -12,7 +13,9 @@ bool SameEvents(const std::vector<platform::ScriptEvent>& a,
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i)
     if (a[i].timeMs != b[i].timeMs || a[i].kind != b[i].kind || a[i].vk != b[i].vk ||
-        a[i].x != b[i].x || a[i].y != b[i].y || a[i].button != b[i].button)
+        a[i].x != b[i].x || a[i].y != b[i].y || a[i].button != b[i].button ||
+        a[i].message != b[i].message || a[i].pointerX != b[i].pointerX ||
+        a[i].pointerY != b[i].pointerY || a[i].wheel != b[i].wheel || a[i].text != b[i].text)
       return false;
   return true;
 }
@@ -33,6 +36,17 @@ void CheckEvents(const std::vector<platform::ScriptEvent>& events) {
       case ScriptEventKind::ButtonDown:
       case ScriptEventKind::ButtonUp:
         fuzz::Require(event.button >= 1 && event.button <= 32, "buttons 1..32");
+        break;
+      case ScriptEventKind::Pointer:
+        fuzz::Require(event.message >= platform::WM_MOUSEMOVE &&
+                          event.message <= platform::WM_MOUSEWHEEL && event.pointerX >= INT16_MIN &&
+                          event.pointerX <= INT16_MAX && event.pointerY >= INT16_MIN &&
+                          event.pointerY <= INT16_MAX,
+                      "mouse messages at places a window could report");
+        break;
+      case ScriptEventKind::Text:
+        fuzz::Require(!event.text.empty() && event.text.find('\n') == std::string::npos,
+                      "typed text of one line");
         break;
       case ScriptEventKind::Close:
       case ScriptEventKind::Activate:

@@ -1,6 +1,6 @@
 // Reading the command line (headless and scripted runs, window, scale,
 // presentation, music, language, scene record, records, replays, a stage set of
-// one's own, help and version) and the help that lists the options and keys.
+// one's own, the editor, help and version) and the help that lists the options and keys.
 #include "app/options.h"
 
 #include <algorithm>
@@ -48,6 +48,10 @@ const HelpLine HELP_LINES[] = {
      // TRANSLATORS: --help: what --stages FILE does (FILE a stage file of the player's own, with
      // a save and records of its own); 61 columns.
      lang::Mark("自分のステージファイルの熟成庫を遊ぶ（セーブと記録は別）")},
+    {Option, "--edit FILE",
+     // TRANSLATORS: --help: what --edit FILE does (FILE a stage file, made when missing); 61
+     // columns.
+     lang::Mark("ステージファイルの熟成庫を編集する（なければ新しく作る）")},
     // TRANSLATORS: --help: what the option --help does; 61 columns.
     {Option, "--help", lang::Mark("このヘルプを表示して終わる")},
     // TRANSLATORS: --help: what the option --version does; 61 columns.
@@ -77,6 +81,47 @@ const HelpLine HELP_LINES[] = {
     {Key, "Alt+Enter", lang::Mark("全画面とウィンドウを切り替える")},
     // TRANSLATORS: --help: what the key F10 does; 61 columns.
     {Key, "F10", lang::Mark("起動時に押したまま：ページフリップ表示")},
+    // TRANSLATORS: --help: what the key E does on the title; 61 columns.
+    {Key, "E", lang::Mark("タイトルで：自分の熟成庫をエディターで編集する")},
+    {EditorKey, "mouse",
+     // TRANSLATORS: --help, the cellar editor: what the mouse does; 61 columns.
+     lang::Mark("左ボタンで置く、右で床に戻す、ホイールで週や向きを変える")},
+    {EditorKey, "arrows, Space",
+     // TRANSLATORS: --help, the editor: arrows move the cursor, Space puts the piece there
+     // (Delete puts floor); 61 columns.
+     lang::Mark("カーソルを動かし、選んだものを置く（Delete は床）")},
+    {EditorKey, "1-7, Tab",
+     // TRANSLATORS: --help, the editor: the keys that choose the piece to put; 61 columns.
+     lang::Mark("置くものを選ぶ：床、壁、穴、雪だるま２つ、人、チーズ")},
+    // TRANSLATORS: --help, the editor: + and - change the week of the cheese at the cursor, or
+    // turn the player; 61 columns.
+    {EditorKey, "+, -", lang::Mark("カーソルのチーズの週、または人の向きを変える")},
+    // TRANSLATORS: --help, the editor: comma and period change the deliveries due; 61 columns.
+    {EditorKey, ", .", lang::Mark("届ける数を減らす、増やす")},
+    {EditorKey, "PgUp, PgDn",
+     // TRANSLATORS: --help, the editor: the previous and the next cellar of the file; 61
+     // columns.
+     lang::Mark("ファイルの前の熟成庫、次の熟成庫")},
+    // TRANSLATORS: --help, the editor: move the cellar one place earlier or later; 61 columns.
+    {EditorKey, "Home, End", lang::Mark("熟成庫を１つ前へ、１つ後ろへ移す")},
+    // TRANSLATORS: --help, the editor: add a new cellar, copy this one, delete it; 61 columns.
+    {EditorKey, "N, C, X", lang::Mark("熟成庫を新しく加える、写す、消す")},
+    // TRANSLATORS: --help, the editor: type the cellar's title; 61 columns.
+    {EditorKey, "T", lang::Mark("タイトルを入力する（Return で決定）")},
+    // TRANSLATORS: --help, the editor: undo and redo; 61 columns.
+    {EditorKey, "Z, Y", lang::Mark("元に戻す、やり直す")},
+    {EditorKey, "P, R",
+     // TRANSLATORS: --help, the editor: play the cellar with the whole game (Esc comes back),
+     // watch its shortest clear; 61 columns.
+     lang::Mark("遊んでみる（Esc で戻る）、最短の解き方を見る")},
+    {EditorKey, "S, E",
+     // TRANSLATORS: --help, the editor: save the stage file, export its readable source beside
+     // it; 61 columns.
+     lang::Mark("保存する、読めるソースを隣に書き出す")},
+    {EditorKey, "Esc",
+     // TRANSLATORS: --help, the editor: leave it (asking first when changes are not saved); 61
+     // columns.
+     lang::Mark("エディターを終える（保存していなければ確かめる）")},
 };
 const size_t HELP_LINE_COUNT = std::size(HELP_LINES);
 
@@ -154,6 +199,8 @@ std::string ParseCommandLine(int argc, char** argv, CommandLine* commandLine) {
       commandLine->replay = value;
     } else if (option == "--stages") {
       commandLine->stages = value;
+    } else if (option == "--edit") {
+      commandLine->edit = value;
     } else if (option == "--help") {
       commandLine->help = true;
     } else if (option == "--version") {
@@ -162,6 +209,8 @@ std::string ParseCommandLine(int argc, char** argv, CommandLine* commandLine) {
       return "unknown option '" + option + "'";
     }
   }
+  if (commandLine->edit && (commandLine->stages || commandLine->replay))
+    return "--edit cannot be used with --stages or --replay";
   return "";
 }
 
@@ -196,7 +245,9 @@ std::string HelpText() {
   const std::string options = Section(Option, lang::Translate("オプション："));
   // TRANSLATORS: --help: the heading of the keys, one line of at most 80 columns.
   const std::string keys = Section(Key, lang::Translate("キー："));
-  return UsageText() + summary + "\n" + options + "\n" + keys + "\n" + files;
+  // TRANSLATORS: --help: the heading of the cellar editor's keys, at most 80 columns.
+  const std::string editorKeys = Section(EditorKey, lang::Translate("エディターのキー："));
+  return UsageText() + summary + "\n" + options + "\n" + keys + "\n" + editorKeys + "\n" + files;
 }
 
 std::string VersionText() {

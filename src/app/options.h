@@ -14,6 +14,7 @@ struct CommandLine {
   const char* language = nullptr;  // --lang CODE: the texts' language instead of the locale's
   const char* replay = nullptr;    // --replay N|FILE: play a recorded or shared clear
   const char* stages = nullptr;    // --stages FILE: play the cellars of a stage file of one's own
+  const char* edit = nullptr;      // --edit FILE: the cellar editor on a stage file
   bool noThreads = false;          // --no-threads: searches in slices of the frames' waits
   bool records = false;            // --records: list the records and stop
   bool help = false;               // --help: print the help and stop
@@ -24,8 +25,9 @@ struct CommandLine {
 // otherwise what is wrong.
 std::string ParseCommandLine(int argc, char** argv, CommandLine* commandLine);
 
-// One line of the help: an option (with its value's name) or a key.
-enum class HelpSection { Option, Key };
+// One line of the help: an option (with its value's name), a key in play, or a key of the
+// cellar editor.
+enum class HelpSection { Option, Key, EditorKey };
 struct HelpLine {
   HelpSection section;
   const char* name;

@@ -10,6 +10,7 @@
 #include "audio/music.h"
 #include "audio/sound.h"
 #include "game/background_search.h"
+#include "game/editor_scene.h"
 #include "game/played_set.h"
 #include "game/records_listing.h"
 #include "game/replay.h"
@@ -102,6 +103,13 @@ int WinMain(int argc, char** argv) {
   // A set of one's own is read before anything else needs it: a damaged file stops here.
   if (StartOptions.stages) {
     if (std::string why; !game::ChooseOwnStageSet(StartOptions.stages, &why)) {
+      std::fprintf(stderr, "vaulmoor: %s\n", why.c_str());
+      return EXIT_STARTUP_FAILED;
+    }
+  }
+  // The file to edit is read before the window opens: a damaged one stops here.
+  if (StartOptions.edit) {
+    if (std::string why; !game::OpenEditor(StartOptions.edit, true, &why)) {
       std::fprintf(stderr, "vaulmoor: %s\n", why.c_str());
       return EXIT_STARTUP_FAILED;
     }

@@ -5,6 +5,7 @@
 #include "app/shell.h"
 #include "audio/music.h"
 #include "audio/sound.h"
+#include "game/editor_scene.h"
 #include "gfx/present.h"
 #include "gfx/surfaces.h"
 #include "gfx/text.h"
@@ -53,7 +54,9 @@ intptr_t WindowProc(uint32_t message, uintptr_t wParam, intptr_t lParam) {
       LoadGraphics();
       return 1;
     case platform::WM_KEYDOWN:
-      if (wParam == platform::VK_ESCAPE) platform::PostMessageA(platform::WM_CLOSE, 0, 0);
+      // The editor and a cellar tried from it take Esc for themselves.
+      if (wParam == platform::VK_ESCAPE && !game::TakeEscape())
+        platform::PostMessageA(platform::WM_CLOSE, 0, 0);
       return 1;
     case platform::WM_KEYUP:
       return 1;

@@ -33,24 +33,8 @@ int32_t CellTop(int32_t y) {
   return SPRITE_CELL * y - 12;
 }
 
-void DrawTile(int32_t left, int32_t top, int32_t v) {
-  gfx::BlitOpaque(left, top, SLOT_TILES, SPRITE_CELL * v, 0, SPRITE_CELL * v + SPRITE_CELL,
-                  SPRITE_CELL);
-}
-
 void DrawFrost(int32_t left, int32_t top) {
   gfx::BlitOpaque(left, top, SLOT_TILES, 48, 96, 72, 120);
-}
-
-// Snowmen are 27 rows high and stand 3 pixels into the cell above.
-void DrawSnowman(int32_t left, int32_t top, int32_t v) {
-  gfx::BlitKeyed(left, top - 3, SLOT_TILES, SPRITE_CELL * (v - 4), 96, SPRITE_CELL * (v - 3), 123);
-}
-
-void DrawCheese(int32_t left, int32_t top, int32_t catalogueIndex) {
-  int32_t sx = SPRITE_CELL * (catalogueIndex % 7);
-  int32_t sy = SPRITE_CELL + SPRITE_CELL * (catalogueIndex / 7);
-  gfx::BlitKeyed(left, top, SLOT_TILES, sx, sy, sx + SPRITE_CELL, sy + SPRITE_CELL);
 }
 
 // One line of the information panel; longer texts are cut short as PrintText would cut them.
@@ -99,6 +83,22 @@ void DrawPlateHeading(const char* heading) {
 }
 
 }  // namespace
+
+void DrawTile(int32_t left, int32_t top, int32_t v) {
+  gfx::BlitOpaque(left, top, SLOT_TILES, SPRITE_CELL * v, 0, SPRITE_CELL * v + SPRITE_CELL,
+                  SPRITE_CELL);
+}
+
+// Snowmen are 27 rows high and stand 3 pixels into the cell above.
+void DrawSnowman(int32_t left, int32_t top, int32_t v) {
+  gfx::BlitKeyed(left, top - 3, SLOT_TILES, SPRITE_CELL * (v - 4), 96, SPRITE_CELL * (v - 3), 123);
+}
+
+void DrawCheese(int32_t left, int32_t top, int32_t catalogueIndex) {
+  int32_t sx = SPRITE_CELL * (catalogueIndex % 7);
+  int32_t sy = SPRITE_CELL + SPRITE_CELL * (catalogueIndex / 7);
+  gfx::BlitKeyed(left, top, SLOT_TILES, sx, sy, sx + SPRITE_CELL, sy + SPRITE_CELL);
+}
 
 int32_t IntroHeadingLeft(const char* heading) {
   if (std::strcmp(lang::SelectedLanguage(), lang::SOURCE_LANGUAGE) == 0) return INTRO_HEADING_LEFT;
@@ -167,13 +167,17 @@ void DrawCustomerWindow(int32_t face) {
   gfx::BlitKeyed(90, 100, SLOT_FIGURES, 128 + 32 * face, 48, 160 + 32 * face, 96);
 }
 
-void DrawSidePanel(const Position& p, int32_t stage) {
-  gfx::BlitOpaque(240, 0, SLOT_PANELS, 0, 0, 80, 240);
+void DrawSidePanelHeading(int32_t stage) {
   char heading[64];
   // TRANSLATORS: the side panel's heading with the stage number 1 to 32 ("CAVE" is the
   // Japanese game's own word): 66 pixels, in letters 16 pixels high, or 14 when too wide.
   std::snprintf(heading, sizeof heading, lang::Translate("CAVE  %2d"), stage + 1);
   DrawPlateHeading(heading);
+}
+
+void DrawSidePanel(const Position& p, int32_t stage) {
+  gfx::BlitOpaque(240, 0, SLOT_PANELS, 0, 0, 80, 240);
+  DrawSidePanelHeading(stage);
   gfx::BlitOpaque(240 + DayMarkerX[p.dayOfWeek], DayMarkerY[p.dayOfWeek], SLOT_PANELS, 80, 100, 89,
                   109);
   for (int32_t k = 0; k < p.cheeseCount; ++k) {

@@ -10,6 +10,13 @@ namespace game {
 
 // The board and the side panel show any position, the live one unless told otherwise.
 
+// The pieces' pictures with their top left at (left, top), wherever they stand: a tile of
+// the board (a cell value 0..6), a snowman (4 or 5, standing 3 pixels higher) and a cheese
+// of a catalogue index.
+void DrawTile(int32_t left, int32_t top, int32_t v);
+void DrawSnowman(int32_t left, int32_t top, int32_t v);
+void DrawCheese(int32_t left, int32_t top, int32_t catalogueIndex);
+
 // Cell (x, y) of p's board.
 void DrawCell(int32_t x, int32_t y, const Position& p = LivePosition);
 // Columns 0..9 of every row; column 10 is drawn once per stage by StartStage.
@@ -33,6 +40,8 @@ void DrawFallingPiece(int32_t x, int32_t y, double f, const Position& p = LivePo
 void DrawCustomerWindow(int32_t face);
 // The side panel of p as stage (an index) of the stage set.
 void DrawSidePanel(const Position& p = LivePosition, int32_t stage = StageNumber);
+// The side panel's heading on its name plate: the number of stage (an index).
+void DrawSidePanelHeading(int32_t stage);
 
 // One line of the cheese information panel: its top and its text, in the chosen language.
 struct InfoLine {

@@ -2,6 +2,7 @@
 // then the logo plays before the title, or before the first cellar of a replay.
 #include <string>
 
+#include "game/editor_scene.h"
 #include "game/logo.h"
 #include "game/played_set.h"
 #include "game/records.h"
@@ -20,6 +21,11 @@ void BootScene() {
   if (std::string why; !LoadStageSetInPlay(&why)) platform::FailStartup(why.c_str());
   LoadRecords();
   LoadShortestClears();
+  // An editor opened from the command line takes the place of the logo and the title.
+  if (LiveEditing.closesGame) {
+    EnterEditor();
+    return;
+  }
   PlayLogoSequence();
   MenuCursor = 0;
   std::string problem;

@@ -101,4 +101,11 @@ void PrepareHint() {
   Post(LivePosition, here);
 }
 
+void ForgetHints() {
+  Search.Cancel();
+  Waiting = false;
+  Answers.clear();
+  AnswersStage = -1;
+}
+
 }  // namespace game

@@ -27,4 +27,8 @@ int32_t AskHint(const Position& p);
 // the background unless it is known (where the search runs beside the frames).
 void PrepareHint();
 
+// Forgets every answer known and the search under way: the stage in play is another cellar
+// than the one they were found for (a cellar of the editor, tried after it changed).
+void ForgetHints();
+
 }  // namespace game

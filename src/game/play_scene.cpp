@@ -5,6 +5,7 @@
 #include "audio/sound.h"
 #include "game/board_drawing.h"
 #include "game/cellar_choice.h"
+#include "game/editor_trial.h"
 #include "game/hint.h"
 #include "game/move_history.h"
 #include "game/play_help.h"
@@ -42,31 +43,9 @@ constexpr int32_t BAND_RIGHT = 214;
 constexpr int32_t BAND_TOP = 108;
 constexpr int32_t BAND_BOTTOM = 132;
 
-// The title on one line of 16 pixels across the card, as the game's own all fit; a longer
-// title of a player's own in the small font, on the band's two lines of 12 pixels.
-void DrawCardTitle(const char* title) {
-  if (title == nullptr) return;
-  const bool oneLine = gfx::TextWidth(16, title) <= CARD_RIGHT - CARD_LEFT;
-  gfx::BeginText(oneLine ? 16 : 12);
-  gfx::SetTextColours(TEXT_WHITE, TEXT_BLACK, 1);
-  if (oneLine) {
-    gfx::DrawTextInRect(CARD_LEFT, 110, CARD_RIGHT, 130, title, TEXT_ALIGN_CENTRE_WRAPPED);
-  } else {
-    gfx::DrawTextInRect(BAND_LEFT, BAND_TOP, BAND_RIGHT, BAND_BOTTOM, title,
-                        TEXT_ALIGN_CENTRE_WRAPPED);
-  }
-  gfx::EndText();
-}
-
 void ShowIntroCard() {
   shared::TraceScene("intro", StageNumber + 1);
-  gfx::BlitOpaque(20, 80, 8, 0, 0, 200, 80);
-  char heading[64];
-  // TRANSLATORS: the intro card's heading, "ripening cellar n" (n 1 to 32), centred between
-  // two cheeses: 114 pixels.
-  std::snprintf(heading, sizeof heading, lang::Translate("熟成庫　%d"), StageNumber + 1);
-  gfx::PrintText(IntroHeadingLeft(heading), 90, "%s", heading);
-  DrawCardTitle(ShownTitle(LiveOwnSet, StageNumber));
+  DrawIntroCard(StageNumber, ShownTitle(LiveOwnSet, StageNumber));
   ShowRecordUnderCard();
   gfx::PresentFrame(0, 0);
   WaitSeconds(2.0);
@@ -96,6 +75,11 @@ void ClearStage() {
     ReplayCleared();
     return;
   }
+  // A cellar of the editor tried: its clear goes back to the editor, saving nothing.
+  if (Trying()) {
+    LeaveTrial();
+    return;
+  }
   const int32_t next = StageNumber + 1;
   if (next == StageCount) {
     ChangeStage(next);
@@ -116,6 +100,37 @@ bool AnyCheeseListed() {
 }
 
 }  // namespace
+
+// A title stands on one line of 16 pixels across the card, as the game's own all fit; a
+// longer title of a player's own in the small font, on the band's two lines of 12 pixels.
+bool CardTitleFits(const char* title) {
+  return gfx::TextWidth(16, title) <= CARD_RIGHT - CARD_LEFT ||
+         gfx::WrappedLineCount(12, title, BAND_RIGHT - BAND_LEFT) <= 2;
+}
+
+void DrawCardTitle(const char* title) {
+  if (title == nullptr) return;
+  const bool oneLine = gfx::TextWidth(16, title) <= CARD_RIGHT - CARD_LEFT;
+  gfx::BeginText(oneLine ? 16 : 12);
+  gfx::SetTextColours(TEXT_WHITE, TEXT_BLACK, 1);
+  if (oneLine) {
+    gfx::DrawTextInRect(CARD_LEFT, 110, CARD_RIGHT, 130, title, TEXT_ALIGN_CENTRE_WRAPPED);
+  } else {
+    gfx::DrawTextInRect(BAND_LEFT, BAND_TOP, BAND_RIGHT, BAND_BOTTOM, title,
+                        TEXT_ALIGN_CENTRE_WRAPPED);
+  }
+  gfx::EndText();
+}
+
+void DrawIntroCard(int32_t stage, const char* title) {
+  gfx::BlitOpaque(20, 80, 8, 0, 0, 200, 80);
+  char heading[64];
+  // TRANSLATORS: the intro card's heading, "ripening cellar n" (n 1 to 32), centred between
+  // two cheeses: 114 pixels.
+  std::snprintf(heading, sizeof heading, lang::Translate("熟成庫　%d"), stage + 1);
+  gfx::PrintText(IntroHeadingLeft(heading), 90, "%s", heading);
+  DrawCardTitle(title);
+}
 
 void StartStage(int32_t n) {
   shared::TraceScene("stage", n + 1);

@@ -40,11 +40,15 @@ bool ReadOwnStageSet(OwnStageSet& set, const char* path, const StageRecord* game
     *why = error.text;
     return false;
   }
+  MatchOwnStageSet(set, gameStages);
+  return true;
+}
+
+void MatchOwnStageSet(OwnStageSet& set, const StageRecord* gameStages) {
   for (int32_t s = 0; s < STAGE_COUNT; ++s) {
     set.designed[s] = s < set.file.count ? DesignedIndex(set.file.stages[s], gameStages) : -1;
   }
   set.chosen = true;
-  return true;
 }
 
 bool ChooseOwnStageSet(const char* path, std::string* why) {

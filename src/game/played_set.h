@@ -27,6 +27,10 @@ extern OwnStageSet LiveOwnSet;
 bool ReadOwnStageSet(OwnStageSet& set, const char* path, const StageRecord* gameStages,
                      std::string* why);
 
+// Marks set as chosen, each of its file's cellars matched against gameStages as
+// ReadOwnStageSet does.
+void MatchOwnStageSet(OwnStageSet& set, const StageRecord* gameStages);
+
 // Puts set in play as LiveOwnSet: its cellars into StageSet and StageCount, and the names of
 // its save and records.
 void PutOwnSetInPlay(const OwnStageSet& set);

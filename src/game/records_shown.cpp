@@ -4,6 +4,7 @@
 #include "game/board_drawing.h"
 #include "game/catalogue.h"
 #include "game/data_model.h"
+#include "game/editor_trial.h"
 #include "game/move_history.h"
 #include "game/play_help.h"
 #include "game/records.h"
@@ -46,8 +47,10 @@ std::string AttemptLetters() {
 void RecordAndShowClear() {
   const bool clearedBefore = Records[StageNumber].Exists();
   const std::string moves = AttemptLetters();
-  // A replay shows how its clear compares, but keeps nothing: the clear is not the player's.
-  if (!Replaying(LiveReplay)) RecordClear(StageNumber, moves, LiveHintRequest.hintsHelped);
+  // A replay shows how its clear compares, but keeps nothing: the clear is not the player's;
+  // nor does a cellar of the editor tried, whose records are no set's.
+  if (!Replaying(LiveReplay) && !Trying())
+    RecordClear(StageNumber, moves, LiveHintRequest.hintsHelped);
   if (!clearedBefore) return;
   gfx::PrintText(NOTE_LEFT, CLEAR_LINES_TOP, lang::Translate(ClearMovesLine),
                  static_cast<int32_t>(moves.size()));

@@ -87,10 +87,15 @@ void StartCellar() {
   GameState = SCENE_PLAY;
 }
 
-// The next cellar of the plan, or the end of the replay, which closes the game.
+// The next cellar of the plan, or the end of the replay, which closes the game unless the
+// replay says what follows.
 void NextCellar() {
   if (NextReplayCellar(LiveReplay)) {
     StartCellar();
+    return;
+  }
+  if (LiveReplay.ended != nullptr) {
+    LiveReplay.ended();
     return;
   }
   GameState = SCENE_NONE;

@@ -20,6 +20,7 @@ struct Replay {
   size_t next = 0;        // its next move
   int32_t recorded = -1;  // a cellar whose recorded clear is to be played, else -1
   bool active = false;
+  void (*ended)() = nullptr;  // what follows the replay's end in place of closing the game
 };
 
 // The replay the command line asked for, played on screen.
@@ -58,7 +59,7 @@ bool StartReplay(std::string* error);
 void FeedReplayMove();
 
 // The live cellar is cleared: the replay goes on to its next cellar, or ends, which
-// closes the game.
+// closes the game (or does what the replay's ended says).
 void ReplayCleared();
 
 }  // namespace game

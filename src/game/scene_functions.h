@@ -19,6 +19,12 @@ void ChangeStage(int32_t n);
 // faces that way, and the play scene tries the move in this frame.
 void PressMove(int32_t facing);
 
+// The intro card of stage (an index) with a title (nullptr: none), as a stage starts with it.
+void DrawIntroCard(int32_t stage, const char* title);
+// A cellar's title on its intro card (drawn at the card's place); whether a title fits there.
+void DrawCardTitle(const char* title);
+bool CardTitleFits(const char* title);
+
 // Puts every cheese of the ending's parade at its starting place, as the last stage
 // is cleared.
 void LineUpParade();

@@ -1,6 +1,8 @@
 // The scene dispatcher: one call of the current scene's function per frame.
 #include "game/scenes.h"
 
+#include "game/editor_scene.h"
+#include "game/editor_trial.h"
 #include "game/scene_functions.h"
 #include "shared/scene_trace.h"
 
@@ -11,6 +13,7 @@ int32_t DispatchedState = -1;  // the scene of the last frame, for the scene rec
 }  // namespace
 
 void DispatchScene() {
+  FollowTrial();
   if (GameState != DispatchedState) {
     DispatchedState = GameState;
     shared::TraceScene("scene", GameState);
@@ -42,6 +45,9 @@ void DispatchScene() {
       break;
     case SCENE_ENDING:
       EndingScene();
+      break;
+    case SCENE_EDITOR:
+      EditorScene();
       break;
     default:  // SCENE_NONE and unknown states have no scene
       break;

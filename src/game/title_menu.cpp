@@ -1,7 +1,14 @@
-// The title menu: START or CONTINUE, confirmed by a fresh Space or joystick press.
+// The title menu: START or CONTINUE, confirmed by a fresh Space or joystick press, and E for
+// the editor of the player's own cellars.
+#include <cstdio>
+#include <string>
+
 #include "game/board_drawing.h"
 #include "game/cellar_choice.h"
 #include "game/data_model.h"
+#include "game/editor_file.h"
+#include "game/editor_scene.h"
+#include "game/editor_texts.h"
 #include "game/records.h"
 #include "game/save_file.h"
 #include "game/scene_functions.h"
@@ -13,7 +20,9 @@
 #include "gfx/text.h"
 #include "input/input.h"
 #include "lang/language.h"
+#include "platform/files.h"
 #include "platform/platform.h"
+#include "shared/shell_state.h"
 
 namespace game {
 
@@ -21,6 +30,18 @@ namespace {
 
 constexpr int32_t MENU_START = 0;
 constexpr int32_t MENU_CONTINUE = 1;
+constexpr int32_t KEY_EDIT = 'E';
+constexpr double NOTE_SECONDS = 4.0;
+
+// Why E did not open the player's own cellars, under the menu while it lasts.
+std::string EditNote;
+double EditNoteFor = 0.0;
+
+void DrawEditNote() {
+  if (EditNoteFor <= 0.0) return;
+  EditNoteFor -= shared::FrameStep;
+  gfx::PrintSmallText(2, 226, "%s", EditNote.c_str());
+}
 
 void DrawTitleMenu() {
   gfx::BlitOpaque(0, 0, 6, 0, 0, 320, 240);
@@ -30,7 +51,26 @@ void DrawTitleMenu() {
   gfx::PrintText(MENU_TEXT_LEFT, 170, "%s", lang::Translate("CONTINUE"));
   DrawChosenCellar(LiveCellarChoice);
   gfx::BlitKeyed(118, 137 + 30 * MenuCursor, 3, 80, 200, 110, 222);
+  DrawEditNote();
   gfx::PresentFrame(1, 0);
+}
+
+// The player's own cellars, beside the save file, in the editor; a file that cannot be read
+// is left as it is, and said so.
+void EditOwnCellars() {
+  const std::string path = platform::UserFilePath(platform::UserFile::Save, OWN_CELLARS_PATH);
+  std::string why = "no folder to keep them in";
+  if (!path.empty() && OpenEditor(path, false, &why)) {
+    EnterEditor();
+    return;
+  }
+  std::fprintf(stderr, "vaulmoor: %s\n", why.c_str());
+  char note[256];
+  const std::string name = OWN_CELLARS_PATH;
+  std::snprintf(note, sizeof note, lang::Translate(OwnCellarsRefusedNote),
+                name.substr(name.find_last_of('/') + 1).c_str());
+  EditNote = note;
+  EditNoteFor = NOTE_SECONDS;
 }
 
 void MoveCursor(int32_t step) {
@@ -65,6 +105,10 @@ void TitleScene() {
   // Sampled before the cursor moves: the press confirms whatever the cursor shows
   // after this frame's steps.
   int32_t button = input::PollButton(platform::VK_SPACE, 2);
+  if (input::PollButton(KEY_EDIT, 0) / 10 == 1) {
+    EditOwnCellars();
+    if (GameState != SCENE_TITLE) return;
+  }
   if (input::IsDirectionHeld(input::DIR_DOWN)) MoveCursor(+1);
   if (input::IsDirectionHeld(input::DIR_UP)) MoveCursor(-1);
   if (MenuCursor == MENU_CONTINUE && input::IsDirectionHeld(input::DIR_LEFT)) MoveChoice(-1);

@@ -1,4 +1,4 @@
-# The platform core: clock, window and messages, keys, joystick, display output,
+# The platform core: clock, window and messages, keys, mouse and typed text, joystick, display output,
 # the scripted-run player, and the platform's own message box and window as the
 # window system has it.
 add_library(vm_platform STATIC
@@ -7,6 +7,7 @@ add_library(vm_platform STATIC
   ${CMAKE_CURRENT_LIST_DIR}/joystick.cpp
   ${CMAKE_CURRENT_LIST_DIR}/keys.cpp
   ${CMAKE_CURRENT_LIST_DIR}/messages.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/pointer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/run.cpp
   ${CMAKE_CURRENT_LIST_DIR}/script.cpp
   ${CMAKE_CURRENT_LIST_DIR}/script_player.cpp

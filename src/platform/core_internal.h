@@ -30,6 +30,33 @@ void SetMessageKeyState(int vk, bool down);
 // The virtual key of an SDL key code, 0 for keys the game has no code for.
 int VirtualKeyOf(int32_t sdlKey);
 
+// ---- Mouse and typed text ----
+// Posts a mouse message for the pointer at (x, y) of the picture, with the buttons held
+// after it; wheel is the turn of a WM_MOUSEWHEEL (WHEEL_DELTA per notch).
+void PostPointerMessage(uint32_t message, int32_t x, int32_t y, int32_t wheel = 0);
+// Posts one WM_CHAR per character of UTF-8 text (a malformed byte counts as one character).
+void PostTypedText(const char* text);
+// A message taken from the queue: mouse messages change the pointer's state, and they,
+// key and text messages wait for TakeInputMessage.
+void InputMessageTaken(const MSG& message);
+// Every button up, no message waiting, the pointer unknown (a new run).
+void ResetPointer();
+
+// Where the picture lands in an output of outWidth x outHeight pixels: the largest whole
+// scale that fits, centred.
+struct PictureFit {
+  int left, top, scale;
+};
+PictureFit FitPicture(int outWidth, int outHeight, int pictureWidth, int pictureHeight);
+// A point of a window of windowWidth x windowHeight (its own coordinates, which on a
+// high-DPI screen count fewer points than the output has pixels) in the coordinates of the
+// picture the output shows by FitPicture; outside the picture in the black bars.
+void WindowPointToPicture(int windowX, int windowY, int windowWidth, int windowHeight, int outWidth,
+                          int outHeight, int pictureWidth, int pictureHeight, int* pictureX,
+                          int* pictureY);
+// The same for the window and picture of this run; false when there is no picture.
+bool PointOfPicture(int windowX, int windowY, int* pictureX, int* pictureY);
+
 // Applies the loaded script's events due at nowMs (real runs; headless runs
 // apply them as the virtual clock advances).
 void ApplyDueScriptEvents(uint32_t nowMs);

@@ -81,9 +81,13 @@ Area ChangedArea(const uint8_t* pixels, int pitch) {
 SDL_Rect PictureTarget() {
   int outWidth = 0, outHeight = 0;
   SDL_GetRendererOutputSize(Renderer, &outWidth, &outHeight);
-  int scale = std::max(1, std::min(outWidth / PictureWidth, outHeight / PictureHeight));
-  return {(outWidth - PictureWidth * scale) / 2, (outHeight - PictureHeight * scale) / 2,
-          PictureWidth * scale, PictureHeight * scale};
+  const core::PictureFit fit = core::FitPicture(outWidth, outHeight, PictureWidth, PictureHeight);
+  return {fit.left, fit.top, PictureWidth * fit.scale, PictureHeight * fit.scale};
+}
+
+// a / b rounded down, also for a point left of or above the picture.
+int FloorDivide(int a, int b) {
+  return a >= 0 ? a / b : -((-a + b - 1) / b);
 }
 
 void RenderPicture() {
@@ -97,6 +101,32 @@ void RenderPicture() {
 }  // namespace
 
 namespace core {
+PictureFit FitPicture(int outWidth, int outHeight, int pictureWidth, int pictureHeight) {
+  const int scale = std::max(1, std::min(outWidth / pictureWidth, outHeight / pictureHeight));
+  return {(outWidth - pictureWidth * scale) / 2, (outHeight - pictureHeight * scale) / 2, scale};
+}
+
+void WindowPointToPicture(int windowX, int windowY, int windowWidth, int windowHeight, int outWidth,
+                          int outHeight, int pictureWidth, int pictureHeight, int* pictureX,
+                          int* pictureY) {
+  const PictureFit fit = FitPicture(outWidth, outHeight, pictureWidth, pictureHeight);
+  // The output's pixels per window point, taken as a fraction so that nothing is lost.
+  const int64_t outX = windowWidth > 0 ? int64_t(windowX) * outWidth / windowWidth : windowX;
+  const int64_t outY = windowHeight > 0 ? int64_t(windowY) * outHeight / windowHeight : windowY;
+  *pictureX = FloorDivide(static_cast<int>(outX) - fit.left, fit.scale);
+  *pictureY = FloorDivide(static_cast<int>(outY) - fit.top, fit.scale);
+}
+
+bool PointOfPicture(int windowX, int windowY, int* pictureX, int* pictureY) {
+  if (!Picture || !Window()) return false;
+  int windowWidth = 0, windowHeight = 0, outWidth = 0, outHeight = 0;
+  SDL_GetWindowSize(Window(), &windowWidth, &windowHeight);
+  SDL_GetRendererOutputSize(Renderer, &outWidth, &outHeight);
+  WindowPointToPicture(windowX, windowY, windowWidth, windowHeight, outWidth, outHeight,
+                       PictureWidth, PictureHeight, pictureX, pictureY);
+  return true;
+}
+
 void RefreshDisplay() {
   if (Picture) RenderPicture();
 }

@@ -65,13 +65,40 @@ int VirtualKeyOf(int32_t sdlKey) {
     case SDLK_BACKSPACE:
       return VK_BACK;
     case SDLK_TAB:
-      return 0x09;
+      return VK_TAB;
     case SDLK_LSHIFT:
     case SDLK_RSHIFT:
-      return 0x10;
+      return VK_SHIFT;
     case SDLK_LCTRL:
     case SDLK_RCTRL:
-      return 0x11;
+      return VK_CONTROL;
+    case SDLK_PAGEUP:
+      return VK_PRIOR;
+    case SDLK_PAGEDOWN:
+      return VK_NEXT;
+    case SDLK_HOME:
+      return VK_HOME;
+    case SDLK_END:
+      return VK_END;
+    case SDLK_INSERT:
+      return VK_INSERT;
+    case SDLK_DELETE:
+      return VK_DELETE;
+    case SDLK_KP_PLUS:
+      return VK_ADD;
+    case SDLK_KP_MINUS:
+      return VK_SUBTRACT;
+    case SDLK_EQUALS:
+    case SDLK_PLUS:
+      return VK_OEM_PLUS;
+    case SDLK_MINUS:
+      return VK_OEM_MINUS;
+    case SDLK_COMMA:
+    case SDLK_LESS:
+      return VK_OEM_COMMA;
+    case SDLK_PERIOD:
+    case SDLK_GREATER:
+      return VK_OEM_PERIOD;
     case SDLK_LALT:
     case SDLK_RALT:
       return 0x12;

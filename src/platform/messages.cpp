@@ -70,6 +70,7 @@ int GetMessageA(MSG* message) {
   lock.unlock();
   if (IsKeyMessage(message->message))
     core::SetMessageKeyState(static_cast<int>(message->wParam), message->message == WM_KEYDOWN);
+  core::InputMessageTaken(*message);
   return 1;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 namespace platform {
 
@@ -54,7 +55,16 @@ constexpr uint32_t WM_QUIT = 18;
 constexpr uint32_t WM_ACTIVATEAPP = 28;
 constexpr uint32_t WM_KEYDOWN = 256;
 constexpr uint32_t WM_KEYUP = 257;
+constexpr uint32_t WM_CHAR = 0x102;  // wParam: one typed character's UTF-8 bytes, the first lowest
 constexpr uint32_t WM_SYSKEYDOWN = 260;
+// Mouse messages: lParam holds the pointer's place in the picture (PointerLParam), wParam the
+// buttons held (MK_LBUTTON, MK_RBUTTON); the wheel's wParam also holds its turn.
+constexpr uint32_t WM_MOUSEMOVE = 0x200;
+constexpr uint32_t WM_LBUTTONDOWN = 0x201;
+constexpr uint32_t WM_LBUTTONUP = 0x202;
+constexpr uint32_t WM_RBUTTONDOWN = 0x204;
+constexpr uint32_t WM_RBUTTONUP = 0x205;
+constexpr uint32_t WM_MOUSEWHEEL = 0x20A;
 constexpr uint32_t MM_MCINOTIFY = 953;
 constexpr uintptr_t MCI_NOTIFY_SUCCESSFUL = 1;
 
@@ -80,8 +90,10 @@ intptr_t DispatchMessageA(const MSG& message);
 void PostMessageA(uint32_t message, uintptr_t wParam, intptr_t lParam);
 void PostQuitMessage(int exitCode);
 intptr_t DefWindowProcA(uint32_t message, uintptr_t wParam, intptr_t lParam);
-// Hides the mouse pointer over the window for the rest of the run.
+// Hides the mouse pointer over the window (until ShowPointer).
 void HidePointer();
+// Shows the system's mouse pointer over the window again.
+void ShowPointer();
 // The start-up failure box (also printed on standard error).
 void MessageBoxA(const char* text, const char* caption);
 // The exit status of a run that could not start.
@@ -93,15 +105,31 @@ constexpr int EXIT_STARTUP_FAILED = 2;
 
 // ---- Keys: virtual-key codes ------------------------------------------------
 constexpr int VK_BACK = 0x08;
+constexpr int VK_TAB = 0x09;
 constexpr int VK_RETURN = 0x0D;
+constexpr int VK_SHIFT = 0x10;
+constexpr int VK_CONTROL = 0x11;
 constexpr int VK_ESCAPE = 0x1B;
 constexpr int VK_SPACE = 0x20;
+constexpr int VK_PRIOR = 0x21;  // Page Up
+constexpr int VK_NEXT = 0x22;   // Page Down
+constexpr int VK_END = 0x23;
+constexpr int VK_HOME = 0x24;
 constexpr int VK_LEFT = 0x25;
 constexpr int VK_UP = 0x26;
 constexpr int VK_RIGHT = 0x27;
 constexpr int VK_DOWN = 0x28;
+constexpr int VK_INSERT = 0x2D;
+constexpr int VK_DELETE = 0x2E;
+constexpr int VK_ADD = 0x6B;       // the keypad's +
+constexpr int VK_SUBTRACT = 0x6D;  // the keypad's -
+constexpr int VK_F1 = 0x70;
 constexpr int VK_F9 = 0x78;
 constexpr int VK_F10 = 0x79;
+constexpr int VK_OEM_PLUS = 0xBB;  // the key of = and +
+constexpr int VK_OEM_COMMA = 0xBC;
+constexpr int VK_OEM_MINUS = 0xBD;
+constexpr int VK_OEM_PERIOD = 0xBE;
 // Letters are 'A'..'Z' (0x41..0x5A), digits '0'..'9'.
 
 // Down state as of the last message taken from the queue; high bit set when down.
@@ -111,6 +139,55 @@ int16_t GetAsyncKeyState(int vk);
 // How often the key went down, as the messages taken since the last call tell; presses
 // made while a scene blocks count once the frame loop takes their messages.
 int32_t TakeKeyPresses(int vk);
+
+// ---- Mouse and typed text --------------------------------------------------------
+constexpr uintptr_t MK_LBUTTON = 0x1;
+constexpr uintptr_t MK_RBUTTON = 0x2;
+constexpr int32_t WHEEL_DELTA = 120;  // the wheel's turn of one notch, away from the user
+
+// The pointer's place in the 320x240 picture, whatever the window's size, scale and black
+// bars: x in the low 16 bits of lParam, y in the next 16, each signed (a place in a black
+// bar lies outside 0..319 or 0..239).
+constexpr intptr_t PointerLParam(int32_t x, int32_t y) {
+  return static_cast<intptr_t>((static_cast<uint32_t>(static_cast<uint16_t>(y)) << 16) |
+                               static_cast<uint16_t>(x));
+}
+constexpr int32_t PointerX(intptr_t lParam) {
+  return static_cast<int16_t>(static_cast<uint16_t>(lParam & 0xFFFF));
+}
+constexpr int32_t PointerY(intptr_t lParam) {
+  return static_cast<int16_t>(static_cast<uint16_t>((lParam >> 16) & 0xFFFF));
+}
+// The wheel's turn in a WM_MOUSEWHEEL's wParam: WHEEL_DELTA per notch, positive away from
+// the user.
+constexpr int32_t WheelTurn(uintptr_t wParam) {
+  return static_cast<int16_t>(static_cast<uint16_t>((wParam >> 16) & 0xFFFF));
+}
+
+// The pointer as the mouse messages taken from the queue have told it: its place in the
+// picture and the buttons held. Not known before the first mouse message.
+struct PointerState {
+  bool known = false;
+  int32_t x = 0, y = 0;
+  bool left = false, right = false;
+};
+PointerState GetPointerState();
+
+// The key, mouse and text messages (WM_KEYDOWN, WM_KEYUP, WM_CHAR, WM_MOUSEMOVE ..
+// WM_MOUSEWHEEL) taken from the queue since the last call, oldest first, one at a time, for
+// a screen that must see them in the order they came (typing, drawing); false when none is
+// left. The last few hundred are kept: while no screen reads them the oldest go.
+bool TakeInputMessage(MSG* message);
+// Forgets the input messages not taken yet (a screen that starts reading them).
+void DropInputMessages();
+
+// Text typed from the keyboard or an input method arrives as WM_CHAR messages between
+// these two calls (scripted text events always arrive). Real runs start without it.
+void BeginTextInput();
+void EndTextInput();
+
+// The UTF-8 bytes of the character a WM_CHAR carries.
+std::string TypedCharacter(uintptr_t wParam);
 
 // ---- Joystick (winmm stand-in) ------------------------------------------------
 constexpr uint32_t JOYERR_NOERROR = 0;

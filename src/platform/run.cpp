@@ -29,6 +29,7 @@ bool Init(const Options& options) {
   SDL_LogSetOutputFunction(SaySdlMessage, nullptr);
   core::ResetMessages();
   core::ResetKeys();
+  core::ResetPointer();
   core::CloseJoysticks();
   core::StartClock();
   if (!options.headless) {

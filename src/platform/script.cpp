@@ -25,9 +25,53 @@ std::vector<std::string> SplitWords(const std::string& line) {
   return words;
 }
 
+// A whole token as a signed decimal number within -limit..limit.
+bool ParseSigned(const std::string& token, int32_t limit, int32_t* value) {
+  const bool negative = !token.empty() && token[0] == '-';
+  uint64_t magnitude = 0;
+  if (!ParseNumber(negative ? token.substr(1) : token, uint64_t(limit), &magnitude)) return false;
+  *value = static_cast<int32_t>(negative ? -int64_t(magnitude) : int64_t(magnitude));
+  return true;
+}
+
+// "X Y" of the picture in words w[2] and w[3]: any place a window could report.
+bool ParsePlace(const std::vector<std::string>& w, ScriptEvent* event) {
+  return ParseSigned(w[2], INT16_MAX, &event->pointerX) &&
+         ParseSigned(w[3], INT16_MAX, &event->pointerY);
+}
+
+// mouse X Y, press X Y BUTTON, release X Y BUTTON, wheel X Y NOTCHES.
+std::string ParsePointerEvent(const std::vector<std::string>& w, ScriptEvent* event) {
+  const std::string& name = w[1];
+  event->kind = ScriptEventKind::Pointer;
+  if (name == "mouse") {
+    if (w.size() != 4 || !ParsePlace(w, event)) return "expected 'mouse X Y'";
+    event->message = WM_MOUSEMOVE;
+    return "";
+  }
+  if (name == "wheel") {
+    int32_t notches = 0;
+    if (w.size() != 5 || !ParsePlace(w, event) || !ParseSigned(w[4], 100, &notches))
+      return "expected 'wheel X Y N' with N in -100..100";
+    event->message = WM_MOUSEWHEEL;
+    event->wheel = notches * WHEEL_DELTA;
+    return "";
+  }
+  const bool press = name == "press";
+  if (w.size() != 5 || !ParsePlace(w, event) || (w[4] != "left" && w[4] != "right"))
+    return "expected '" + name + " X Y left' or '" + name + " X Y right'";
+  if (w[4] == "left")
+    event->message = press ? WM_LBUTTONDOWN : WM_LBUTTONUP;
+  else
+    event->message = press ? WM_RBUTTONDOWN : WM_RBUTTONUP;
+  return "";
+}
+
 // Fills event from the words after the time; returns the problem, or "" when valid.
 std::string ParseEvent(const std::vector<std::string>& w, ScriptEvent* event) {
   const std::string& name = w[1];
+  if (name == "mouse" || name == "press" || name == "release" || name == "wheel")
+    return ParsePointerEvent(w, event);
   if (name == "down" || name == "up") {
     if (w.size() != 3) return "expected '" + name + " KEY'";
     event->vk = ScriptKeyCode(w[2]);
@@ -67,15 +111,30 @@ std::string ParseEvent(const std::vector<std::string>& w, ScriptEvent* event) {
   return "unknown event '" + name + "'";
 }
 
+// text WORDS: everything after "text " to the end of the line, '#' and blanks included.
+std::string ParseText(const std::string& line, ScriptEvent* event) {
+  const std::string keyword = "text ";
+  const size_t at = line.find(keyword);
+  if (at == std::string::npos || at + keyword.size() == line.size()) return "expected 'text WORDS'";
+  event->kind = ScriptEventKind::Text;
+  event->text = line.substr(at + keyword.size());
+  if (!event->text.empty() && event->text.back() == '\r') event->text.pop_back();
+  return "";
+}
+
 }  // namespace
 
 int ScriptKeyCode(const std::string& name) {
   static const struct {
     const char* name;
     int vk;
-  } kNamed[] = {{"left", VK_LEFT},     {"right", VK_RIGHT},   {"up", VK_UP}, {"down", VK_DOWN},
-                {"space", VK_SPACE},   {"esc", VK_ESCAPE},    {"f9", VK_F9}, {"f10", VK_F10},
-                {"return", VK_RETURN}, {"backspace", VK_BACK}};
+  } kNamed[] = {{"left", VK_LEFT},       {"right", VK_RIGHT},      {"up", VK_UP},
+                {"down", VK_DOWN},       {"space", VK_SPACE},      {"esc", VK_ESCAPE},
+                {"f9", VK_F9},           {"f10", VK_F10},          {"return", VK_RETURN},
+                {"backspace", VK_BACK},  {"tab", VK_TAB},          {"pageup", VK_PRIOR},
+                {"pagedown", VK_NEXT},   {"home", VK_HOME},        {"end", VK_END},
+                {"delete", VK_DELETE},   {"plus", VK_OEM_PLUS},    {"minus", VK_OEM_MINUS},
+                {"comma", VK_OEM_COMMA}, {"period", VK_OEM_PERIOD}};
   for (const auto& key : kNamed)
     if (name == key.name) return key.vk;
   if (name.size() == 1 && name[0] >= 'a' && name[0] <= 'z') return name[0] - 'a' + 'A';
@@ -102,7 +161,7 @@ bool ParseScript(const std::string& text, const std::string& fileName,
     if (words.size() < 2) return fail("missing event");
     ScriptEvent event;
     event.timeMs = lastTime = static_cast<uint32_t>(time);
-    std::string problem = ParseEvent(words, &event);
+    std::string problem = words[1] == "text" ? ParseText(line, &event) : ParseEvent(words, &event);
     if (!problem.empty()) return fail(problem);
     events->push_back(event);
   }

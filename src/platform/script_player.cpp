@@ -62,6 +62,12 @@ void ApplyScriptEvent(const ScriptEvent& event) {
     case ScriptEventKind::Shot:
       if (TakeShot) TakeShot();
       break;
+    case ScriptEventKind::Pointer:
+      PostPointerMessage(event.message, event.pointerX, event.pointerY, event.wheel);
+      break;
+    case ScriptEventKind::Text:
+      PostTypedText(event.text.c_str());
+      break;
   }
 }
 

@@ -83,8 +83,44 @@ void HandleWindowEvent(const SDL_WindowEvent& window) {
   }
 }
 
+// The pointer's place in the picture, where SDL says the mouse is in the window.
+void PostPointer(uint32_t message, int windowX, int windowY, int32_t wheel = 0) {
+  int x = 0, y = 0;
+  if (core::PointOfPicture(windowX, windowY, &x, &y))
+    core::PostPointerMessage(message, x, y, wheel);
+}
+
+void HandleMouseButton(const SDL_MouseButtonEvent& button) {
+  const bool down = button.type == SDL_MOUSEBUTTONDOWN;
+  if (button.button == SDL_BUTTON_LEFT)
+    PostPointer(down ? WM_LBUTTONDOWN : WM_LBUTTONUP, button.x, button.y);
+  if (button.button == SDL_BUTTON_RIGHT)
+    PostPointer(down ? WM_RBUTTONDOWN : WM_RBUTTONUP, button.x, button.y);
+}
+
+void HandleWheel(const SDL_MouseWheelEvent& wheel) {
+  int notches = wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -wheel.y : wheel.y;
+  if (notches == 0) return;
+  int x = 0, y = 0;
+  SDL_GetMouseState(&x, &y);
+  PostPointer(WM_MOUSEWHEEL, x, y, notches * WHEEL_DELTA);
+}
+
 void HandleEvent(const SDL_Event& event) {
   switch (event.type) {
+    case SDL_MOUSEMOTION:
+      PostPointer(WM_MOUSEMOVE, event.motion.x, event.motion.y);
+      break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+      HandleMouseButton(event.button);
+      break;
+    case SDL_MOUSEWHEEL:
+      HandleWheel(event.wheel);
+      break;
+    case SDL_TEXTINPUT:
+      core::PostTypedText(event.text.text);
+      break;
     case SDL_QUIT:
       PostMessageA(WM_CLOSE, 0, 0);
       break;
@@ -153,6 +189,8 @@ bool CreateMainWindow(const char* title, WNDPROC proc) {
       return false;
     }
     SDL_SetWindowMinimumSize(MainWindow, WINDOW_BASE_WIDTH, WINDOW_BASE_HEIGHT);
+    // Typed text only while a screen asks for it, so that no input method takes the keys.
+    SDL_StopTextInput();
   }
   core::AttachWindowProcedure(proc);
   core::SendToWindow(WM_CREATE, 0, 0);
@@ -170,6 +208,18 @@ void DestroyMainWindow() {
 
 void HidePointer() {
   if (!IsHeadless()) SDL_ShowCursor(SDL_DISABLE);
+}
+
+void ShowPointer() {
+  if (!IsHeadless()) SDL_ShowCursor(SDL_ENABLE);
+}
+
+void BeginTextInput() {
+  if (MainWindow) SDL_StartTextInput();
+}
+
+void EndTextInput() {
+  if (MainWindow) SDL_StopTextInput();
 }
 
 }  // namespace platform

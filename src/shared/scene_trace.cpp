@@ -2,6 +2,7 @@
 #include "shared/scene_trace.h"
 
 #include <cstdio>
+#include <string>
 
 #include "platform/platform.h"
 
@@ -17,8 +18,12 @@ bool OpenSceneTrace(const char* path) {
 }
 
 void TraceScene(const char* event, int32_t number) {
+  TraceWord(event, std::to_string(number).c_str());
+}
+
+void TraceWord(const char* event, const char* word) {
   if (!TraceFile) return;
-  std::fprintf(TraceFile, "%u %s %d\n", platform::timeGetTime(), event, number);
+  std::fprintf(TraceFile, "%u %s %s\n", platform::timeGetTime(), event, word);
   // At once, so that whoever watches a real-time run sees the scene as it begins.
   std::fflush(TraceFile);
 }

@@ -11,5 +11,7 @@ bool OpenSceneTrace(const char* path);
 
 // Writes "<ms> <event> <number>" when a record is open; does nothing otherwise.
 void TraceScene(const char* event, int32_t number);
+// The same with a word in place of the number: "<ms> <event> <word>".
+void TraceWord(const char* event, const char* word);
 
 }  // namespace shared

@@ -96,7 +96,7 @@ TEST(Help, ListsTheOptionsTheCommandLineTakes) {
     EXPECT_NE(app::UsageText().find("[" + name + "]"), std::string::npos) << name;
     EXPECT_NE(app::HelpText().find("  " + name + " "), std::string::npos) << name;
   }
-  EXPECT_EQ(options, 15);
+  EXPECT_EQ(options, 16);
 }
 
 // The columns a line takes in a terminal: East Asian wide characters (kana, kanji and
@@ -180,6 +180,8 @@ TEST(CommandLine, Refusals) {
       {{"--scale", "17"}, "--scale needs a whole number from 1 to 16, not '17'"},
       {{"--scale", ""}, "--scale needs a whole number from 1 to 16, not ''"},
       {{"--lang"}, "--lang needs a value"},
+      {{"--edit", "a.dat", "--stages", "b.dat"}, "--edit cannot be used with --stages or --replay"},
+      {{"--replay", "3", "--edit", "a.dat"}, "--edit cannot be used with --stages or --replay"},
   };
   for (const auto& c : cases) {
     app::CommandLine commandLine;

@@ -89,9 +89,9 @@ TEST(HeadlessProgram, ReactivationReloadsTheNineBitmaps) {
 
 TEST(HeadlessProgram, MalformedScriptStopsBeforeStartUp) {
   std::string folder = MakeRunFolder("bad_script");
-  testsupport::RunResult run = RunHeadless(folder, "0 down a\n# fine\n100 press b\n");
+  testsupport::RunResult run = RunHeadless(folder, "0 down a\n# fine\n100 jump b\n");
   EXPECT_EQ(run.exitStatus, 2);
-  EXPECT_NE(run.err.find("script.txt:3: unknown event 'press'"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("script.txt:3: unknown event 'jump'"), std::string::npos) << run.err;
   EXPECT_FALSE(FileExists(folder + "report.txt"));
 }
 

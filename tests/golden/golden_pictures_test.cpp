@@ -109,7 +109,7 @@ TEST_P(GoldenPictures, MatchTheKeptOnes) {
 INSTANTIATE_TEST_SUITE_P(
     Scenes, GoldenPictures,
     testing::Combine(testing::Values("title", "browse", "sink", "overripe", "rotten", "good",
-                                     "ending", "records"),
+                                     "ending", "records", "editor"),
                      testing::ValuesIn(lang::Languages())),
     [](const testing::TestParamInfo<std::tuple<const char*, const char*>>& row) {
       return std::string(std::get<0>(row.param)) + "_" + std::get<1>(row.param);

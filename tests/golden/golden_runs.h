@@ -16,6 +16,7 @@ struct SceneRun {
   // The shots that show words (texts or pictures with words): each language has its own.
   std::vector<const char*> worded;
   const char* records = nullptr;  // data/records.dat's record lines before the run, or nullptr
+  std::vector<std::string> arguments = {};  // given to the program besides the run's own
 };
 
 // The run of that name.

@@ -11,6 +11,8 @@
 
 #include "game/board_drawing.h"
 #include "game/catalogue.h"
+#include "game/editor_screen.h"
+#include "game/editor_texts.h"
 #include "gfx/bitmap_file.h"
 #include "gfx/text.h"
 #include "lang/language.h"
@@ -142,6 +144,62 @@ TEST_P(TextFit, HintNotesFitTheBoard) {
   for (const char* line : {game::ClearMovesLine, game::RecordAloneLine}) {
     ExpectEndsBy(Format(Own(line), 999), game::NOTE_LEFT, NOTE_END);
   }
+}
+
+// The cellar editor's lines on the board's walls, in letters 12 pixels high: the verdict (a
+// lost cellar's reason may take a second line) and the messages in its place, the line over
+// the board; on the intro card, the question and its answers, and the keys under it.
+TEST_P(TextFit, EditorTextsFitTheirLines) {
+  constexpr int32_t SMALL = 12, VERDICT_WIDTH = 316, OVER_BOARD = 228, ANSWER = 200 / 3;
+  auto expectFits = [](const std::string& text, int32_t size, int32_t room, int32_t lines) {
+    EXPECT_LE(gfx::WrappedLineCount(size, text.c_str(), room), lines)
+        << "'" << text << "' needs " << gfx::TextWidth(size, text.c_str()) << " pixels";
+  };
+  std::vector<std::string> verdicts;
+  game::CellarVerdict verdict;
+  verdict.kind = game::VerdictKind::Clears;
+  verdict.moves = std::string(999, 'R');
+  for (const char* text : {game::VerdictSearching, game::VerdictClears, game::VerdictUndecided,
+                           game::VerdictFaultHeading, game::VerdictLostHeading})
+    Own(text);
+  verdicts.push_back(game::VerdictText(verdict, 0));
+  verdict.kind = game::VerdictKind::Undecided;
+  verdicts.push_back(game::VerdictText(verdict, 9999999));
+  verdict.kind = game::VerdictKind::Searching;
+  verdicts.push_back(game::VerdictText(verdict, 0));
+  verdict.kind = game::VerdictKind::Fault;
+  for (auto kind : {game::CellarFaultKind::StartOutside, game::CellarFaultKind::StartNotFloor,
+                    game::CellarFaultKind::Border}) {
+    verdict.fault.kind = kind;
+    verdicts.push_back(game::VerdictText(verdict, 0));
+  }
+  for (const std::string& text : verdicts) expectFits(text, SMALL, VERDICT_WIDTH, 1);
+  verdict.kind = game::VerdictKind::Lost;
+  for (int32_t reason = 0; reason < game::LOST_REASON_COUNT; ++reason) {
+    verdict.why = {static_cast<game::LostReason>(reason), game::MAX_CHEESES - 1};
+    expectFits(game::VerdictText(verdict, 0), SMALL, VERDICT_WIDTH, 2);
+  }
+  for (const char* message : {game::TooManyCheesesMessage, game::TooManyCellarsMessage})
+    expectFits(Own(message), SMALL, VERDICT_WIDTH, 1);
+  expectFits(Format(Own(game::UnplayableCellarMessage), game::STAGE_COUNT) +
+                 lang::Translate(game::FaultStartNotFloor),
+             SMALL, VERDICT_WIDTH, 2);
+  for (const char* message :
+       {game::SavedMessage, game::ExportedMessage, game::OwnCellarsRefusedNote}) {
+    char text[256];
+    std::snprintf(text, sizeof text, Own(message), "cellars.dat");
+    expectFits(text, SMALL, VERDICT_WIDTH, 1);
+  }
+  Own(game::NotWrittenMessage);
+  for (const char* line : {game::CheeseRottenLine, game::CheeseKindLine, game::CheeseWeekLine})
+    Own(line);
+  for (int32_t kind = 0; kind < game::CATALOGUE_SIZE; ++kind) {
+    for (int32_t week : {game::WEEK_ROTTEN, game::WEEK_NONE, game::EDITOR_LAST_WEEK})
+      expectFits(game::CheeseLine(kind, week), SMALL, OVER_BOARD, 1);
+  }
+  expectFits(Own(game::TitlingKeysLine), SMALL, 200, 1);
+  expectFits(Own(game::LeavingQuestion), TEXT_SIZE, 200, 1);
+  for (const char* answer : game::LeavingAnswers) expectFits(Own(answer), SMALL, ANSWER, 1);
 }
 
 // The rooms above are the pictures' own: measured here in the art the game draws them on.

@@ -147,3 +147,40 @@ TEST_F(WindowDisplay, PaddingBytesAreNotPartOfThePicture) {
 }
 
 }  // namespace
+
+namespace {
+
+// Window points land on the picture's pixels at any window size, scale, black bars and
+// high-DPI output.
+TEST(PictureFit, WindowPointsMapToThePicturesPixels) {
+  const struct {
+    int windowX, windowY, windowWidth, windowHeight, outWidth, outHeight;
+    int x, y;
+  } cases[] = {
+      {0, 0, 320, 240, 320, 240, 0, 0},             // scale 1, no bars
+      {319, 239, 320, 240, 320, 240, 319, 239},     //
+      {959, 719, 960, 720, 960, 720, 319, 239},     // scale 3
+      {3, 5, 960, 720, 960, 720, 1, 1},             //
+      {2, 2, 960, 720, 960, 720, 0, 0},             //
+      {120, 0, 1200, 720, 1200, 720, 0, 0},         // bars of 120 each side at scale 3
+      {119, 0, 1200, 720, 1200, 720, -1, 0},        // in the left bar
+      {1080, 360, 1200, 720, 1200, 720, 320, 120},  // the right bar's first column
+      {20, 65, 1000, 850, 1000, 850, 0, 0},         // scale 3 (960x720), bars 20 and 65
+      {0, 60, 1000, 850, 1000, 850, -7, -2},        //
+      {320, 240, 640, 480, 1280, 960, 160, 120},    // high-DPI: two pixels per point, scale 4
+      {1, 1, 640, 480, 1280, 960, 0, 0},            //
+      {639, 479, 640, 480, 1280, 960, 319, 239},    //
+      {10, 10, 300, 200, 300, 200, 20, 30},         // smaller: scale 1, the picture cut
+  };
+  for (const auto& c : cases) {
+    int x = -99, y = -99;
+    platform::core::WindowPointToPicture(c.windowX, c.windowY, c.windowWidth, c.windowHeight,
+                                         c.outWidth, c.outHeight, 320, 240, &x, &y);
+    EXPECT_EQ(x, c.x) << c.windowX << "," << c.windowY << " in " << c.windowWidth << "x"
+                      << c.windowHeight;
+    EXPECT_EQ(y, c.y) << c.windowX << "," << c.windowY << " in " << c.windowWidth << "x"
+                      << c.windowHeight;
+  }
+}
+
+}  // namespace

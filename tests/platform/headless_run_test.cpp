@@ -235,6 +235,90 @@ TEST_F(HeadlessRun, WindowLifetimeAndQuitAfterTheQueueEmpties) {
   EXPECT_FALSE(platform::PeekMessageA(&message));
 }
 
+TEST_F(HeadlessRun, PointerEventsBecomeMouseMessagesAndThePointersState) {
+  Start(
+      "10 mouse 5 6\n"
+      "20 press 7 8 left\n"
+      "30 press 9 10 right\n"
+      "40 release 11 12 left\n"
+      "50 wheel 13 -14 3\n");
+  EXPECT_FALSE(platform::GetPointerState().known);
+  platform::WaitUntil(50);
+  EXPECT_FALSE(platform::GetPointerState().known);  // nothing taken yet
+  std::vector<platform::MSG> taken = TakeAll();
+  const struct {
+    uint32_t message;
+    uintptr_t buttons;
+    int32_t x, y;
+  } expected[] = {{platform::WM_MOUSEMOVE, 0, 5, 6},
+                  {platform::WM_LBUTTONDOWN, platform::MK_LBUTTON, 7, 8},
+                  {platform::WM_RBUTTONDOWN, platform::MK_LBUTTON | platform::MK_RBUTTON, 9, 10},
+                  {platform::WM_LBUTTONUP, platform::MK_RBUTTON, 11, 12},
+                  {platform::WM_MOUSEWHEEL, platform::MK_RBUTTON, 13, -14}};
+  ASSERT_EQ(taken.size(), std::size(expected));
+  for (size_t i = 0; i < taken.size(); ++i) {
+    EXPECT_EQ(taken[i].message, expected[i].message) << i;
+    EXPECT_EQ(taken[i].wParam & 0xFFFF, expected[i].buttons) << i;
+    EXPECT_EQ(platform::PointerX(taken[i].lParam), expected[i].x) << i;
+    EXPECT_EQ(platform::PointerY(taken[i].lParam), expected[i].y) << i;
+  }
+  EXPECT_EQ(platform::WheelTurn(taken[4].wParam), 3 * platform::WHEEL_DELTA);
+  const platform::PointerState pointer = platform::GetPointerState();
+  EXPECT_TRUE(pointer.known);
+  EXPECT_EQ(pointer.x, 13);
+  EXPECT_EQ(pointer.y, -14);
+  EXPECT_FALSE(pointer.left);
+  EXPECT_TRUE(pointer.right);
+  // The same messages, in order, for the screen that reads them.
+  platform::MSG message;
+  for (size_t i = 0; i < taken.size(); ++i) {
+    ASSERT_TRUE(platform::TakeInputMessage(&message)) << i;
+    EXPECT_EQ(message.message, taken[i].message) << i;
+  }
+  EXPECT_FALSE(platform::TakeInputMessage(&message));
+}
+
+TEST_F(HeadlessRun, TypedTextComesOneCharacterAtATime) {
+  Start("10 down a\n10 text aé熟😀 z\n");
+  platform::WaitUntil(10);
+  std::vector<platform::MSG> taken = TakeAll();
+  std::vector<std::string> characters;
+  for (const platform::MSG& m : taken)
+    if (m.message == platform::WM_CHAR) characters.push_back(platform::TypedCharacter(m.wParam));
+  EXPECT_EQ(characters, (std::vector<std::string>{"a", "é", "熟", "😀", " ", "z"}));
+  // The key message and the text, in order, for the screen that reads them.
+  platform::MSG message;
+  ASSERT_TRUE(platform::TakeInputMessage(&message));
+  EXPECT_EQ(message.message, platform::WM_KEYDOWN);
+  EXPECT_EQ(message.wParam, uintptr_t{'A'});
+  std::string read;
+  while (platform::TakeInputMessage(&message)) {
+    EXPECT_EQ(message.message, platform::WM_CHAR);
+    read += platform::TypedCharacter(message.wParam);
+  }
+  EXPECT_EQ(read, "aé熟😀 z");
+}
+
+TEST_F(HeadlessRun, OnlyTheNewestInputMessagesAreKeptAndDropForgetsThem) {
+  std::string script;
+  for (int i = 0; i < 600; ++i) script += "10 mouse " + std::to_string(i) + " 0\n";
+  Start(script);
+  platform::WaitUntil(10);
+  TakeAll();
+  platform::MSG message;
+  ASSERT_TRUE(platform::TakeInputMessage(&message));
+  const int32_t first = platform::PointerX(message.lParam);
+  EXPECT_GT(first, 0);  // the oldest went
+  int32_t last = first;
+  while (platform::TakeInputMessage(&message)) last = platform::PointerX(message.lParam);
+  EXPECT_EQ(last, 599);
+  Start("10 mouse 1 1\n");
+  platform::WaitUntil(10);
+  TakeAll();
+  platform::DropInputMessages();
+  EXPECT_FALSE(platform::TakeInputMessage(&message));
+}
+
 TEST_F(HeadlessRun, DisplayOpensWithoutAScreenAndAccountsMemory) {
   Start("");
   EXPECT_TRUE(platform::DisplayOpen(320, 240));

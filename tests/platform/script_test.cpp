@@ -64,6 +64,47 @@ TEST(ScriptReader, KeyNames) {
   for (const auto& c : cases) EXPECT_EQ(platform::ScriptKeyCode(c.name), c.vk) << c.name;
 }
 
+TEST(ScriptReader, EditingKeyNames) {
+  const struct {
+    const char* name;
+    int vk;
+  } cases[] = {{"tab", 0x09},   {"pageup", 0x21}, {"pagedown", 0x22}, {"home", 0x24},
+               {"end", 0x23},   {"delete", 0x2E}, {"plus", 0xBB},     {"minus", 0xBD},
+               {"comma", 0xBC}, {"period", 0xBE}, {"del", 0},         {"+", 0}};
+  for (const auto& c : cases) EXPECT_EQ(platform::ScriptKeyCode(c.name), c.vk) << c.name;
+}
+
+TEST(ScriptReader, ReadsPointerAndTextEvents) {
+  const std::string text =
+      "10 mouse 12 -3\n"
+      "20 press 319 239 left\n"
+      "30 release 0 0 right\n"
+      "40 wheel 100 50 -2\n"
+      "50 text  Cellar #1 ｜熟成庫  \n"
+      "60 text x\r\n";
+  std::vector<ScriptEvent> events;
+  std::string error;
+  ASSERT_TRUE(platform::ParseScript(text, "s", &events, &error)) << error;
+  ASSERT_EQ(events.size(), 6u);
+  const struct {
+    uint32_t message;
+    int32_t x, y, wheel;
+  } pointers[] = {{platform::WM_MOUSEMOVE, 12, -3, 0},
+                  {platform::WM_LBUTTONDOWN, 319, 239, 0},
+                  {platform::WM_RBUTTONUP, 0, 0, 0},
+                  {platform::WM_MOUSEWHEEL, 100, 50, -2 * platform::WHEEL_DELTA}};
+  for (size_t i = 0; i < 4; ++i) {
+    EXPECT_EQ(events[i].kind, ScriptEventKind::Pointer) << i;
+    EXPECT_EQ(events[i].message, pointers[i].message) << i;
+    EXPECT_EQ(events[i].pointerX, pointers[i].x) << i;
+    EXPECT_EQ(events[i].pointerY, pointers[i].y) << i;
+    EXPECT_EQ(events[i].wheel, pointers[i].wheel) << i;
+  }
+  EXPECT_EQ(events[4].kind, ScriptEventKind::Text);
+  EXPECT_EQ(events[4].text, " Cellar #1 ｜熟成庫  ");  // everything after "text "
+  EXPECT_EQ(events[5].text, "x");
+}
+
 TEST(ScriptReader, MalformedLinesNameFileAndLine) {
   const struct {
     const char* text;
@@ -86,6 +127,15 @@ TEST(ScriptReader, MalformedLinesNameFileAndLine) {
       {"10 shot 2\n", "s.txt:1: unexpected words after 'shot'"},
       {"10 quit\n", "s.txt:1: unknown event 'quit'"},
       {"4294967296 close\n", "s.txt:1: bad time '4294967296'"},
+      {"10 mouse 1\n", "s.txt:1: expected 'mouse X Y'"},
+      {"10 mouse 1 32768\n", "s.txt:1: expected 'mouse X Y'"},
+      {"10 mouse 1 -\n", "s.txt:1: expected 'mouse X Y'"},
+      {"10 press 1 2\n", "s.txt:1: expected 'press X Y left' or 'press X Y right'"},
+      {"10 release 1 2 middle\n", "s.txt:1: expected 'release X Y left' or 'release X Y right'"},
+      {"10 wheel 1 2\n", "s.txt:1: expected 'wheel X Y N' with N in -100..100"},
+      {"10 wheel 1 2 101\n", "s.txt:1: expected 'wheel X Y N' with N in -100..100"},
+      {"10 text\n", "s.txt:1: expected 'text WORDS'"},
+      {"10 text \n", "s.txt:1: expected 'text WORDS'"},
   };
   for (const auto& c : cases) {
     std::vector<ScriptEvent> events;

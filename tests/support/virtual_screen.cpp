@@ -94,8 +94,9 @@ VirtualScreen::VirtualScreen(int width, int height) {
   constexpr int DISPLAY_FD = 3;
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_adddup2(&actions, pipe_ends[1], DISPLAY_FD);
+  // The read end goes first: it may itself be the descriptor the write end is put on.
   posix_spawn_file_actions_addclose(&actions, pipe_ends[0]);
+  posix_spawn_file_actions_adddup2(&actions, pipe_ends[1], DISPLAY_FD);
   posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
   posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
   const std::string screen = std::to_string(width) + "x" + std::to_string(height) + "x24";
