@@ -110,7 +110,7 @@ EditedCellar EmptyCellar() {
 CellarEditor EditorOf(const CellarFile& file) {
   CellarEditor editor;
   for (int32_t s = 0; s < file.count; ++s) {
-    editor.cellars.push_back(EditedCellar{file.stages[s], file.titles[s], FACING_UP});
+    editor.cellars.push_back(EditedCellar{file.stages[s], file.titles[s], file.facings[s]});
   }
   if (editor.cellars.empty()) editor.cellars.push_back(EmptyCellar());
   editor.saved = editor.cellars;
@@ -123,6 +123,7 @@ CellarFile FileOf(const CellarEditor& editor) {
   for (int32_t s = 0; s < file.count; ++s) {
     file.stages[s] = editor.cellars[s].stage;
     file.titles[s] = editor.cellars[s].title;
+    file.facings[s] = editor.cellars[s].facing;
   }
   return file;
 }

@@ -1,16 +1,19 @@
 // Reading and writing a stage file of a player's own: the blocks as the game's stage file has
-// them, then the title lines.
+// them, then the title and facing lines.
 #include "game/cellar_file.h"
 
 #include <algorithm>
 #include <cstdio>
 #include <sstream>
 
+#include "game/rules.h"
+
 namespace game {
 
 namespace {
 
 constexpr std::string_view TITLE_WORD = "title";
+constexpr std::string_view FACING_WORD = "facing";
 
 int32_t FailLine(StageFileError* error, const char* fileName, int32_t stage, int32_t line,
                  const std::string& fault) {
@@ -19,45 +22,82 @@ int32_t FailLine(StageFileError* error, const char* fileName, int32_t stage, int
   return 0;
 }
 
-// "title N TEXT": N a cellar of the file without a title yet, TEXT a title as TitleFault
-// allows. Returns the fault, "" when the line gave cellar *stage (0-based) its title.
-std::string ReadTitleLine(const std::string& line, CellarFile* file, int32_t* stage) {
-  const std::string expected = "expected a line 'title N TEXT', not '" + line.substr(0, 40) + "'";
+// A line after the blocks, taken apart: "WORD N REST".
+struct CellarLine {
+  std::string_view word;  // TITLE_WORD or FACING_WORD
+  int32_t number = 0;     // the cellar, from 1
+  std::string rest;       // everything after N and one space
+};
+
+// Takes "title N TEXT" or "facing N L" apart; false when the line is neither.
+bool SplitCellarLine(const std::string& line, CellarLine* parts) {
   const size_t word = line.find_first_not_of(" \t");
-  const size_t after = word + TITLE_WORD.size();
-  if (line.compare(word, TITLE_WORD.size(), TITLE_WORD) != 0) return expected;
+  for (const std::string_view known : {TITLE_WORD, FACING_WORD}) {
+    if (line.compare(word, known.size(), known) == 0) parts->word = known;
+  }
+  if (parts->word.empty()) return false;
+  const size_t after = word + parts->word.size();
   const size_t at = line.find_first_not_of(" \t", after);
-  if (at == after || at == std::string::npos) return expected;
+  if (at == after || at == std::string::npos) return false;
   const size_t digits = line.find_first_not_of("0123456789", at);
   if (digits == at || digits - at > 6 || digits == std::string::npos || line[digits] != ' ')
-    return expected;
-  const int32_t number = std::stoi(line.substr(at, digits - at));
-  if (number < 1 || number > file->count)
-    return "a title for cellar " + std::to_string(number) + ", but the file holds " +
-           std::to_string(file->count);
-  *stage = number - 1;
-  const std::string text = line.substr(digits + 1);
-  if (text.empty()) return "the title of cellar " + std::to_string(number) + " is empty";
-  if (!file->titles[*stage].empty()) return "a second title for cellar " + std::to_string(number);
-  if (std::string fault = TitleFault(text); !fault.empty())
-    return "cellar " + std::to_string(number) + ": " + fault;
-  file->titles[*stage] = text;
+    return false;
+  parts->number = std::stoi(line.substr(at, digits - at));
+  parts->rest = line.substr(digits + 1);
+  return true;
+}
+
+// TEXT a title as TitleFault allows, for a cellar without one yet.
+std::string ReadTitle(const CellarLine& parts, int32_t stage, CellarFile* file) {
+  const std::string cellar = "cellar " + std::to_string(parts.number);
+  if (parts.rest.empty()) return "the title of " + cellar + " is empty";
+  if (!file->titles[stage].empty()) return "a second title for " + cellar;
+  if (std::string fault = TitleFault(parts.rest); !fault.empty()) return cellar + ": " + fault;
+  file->titles[stage] = parts.rest;
   return "";
 }
 
-// The lines after the last block: blank, or title lines, each on a line of its own.
-int32_t ReadTitles(std::string_view rest, int32_t firstLine, const char* fileName, CellarFile* file,
-                   StageFileError* error) {
+// L one of the move letters U, R, D, L, for a cellar whose facing is not given yet.
+std::string ReadFacing(const CellarLine& parts, int32_t stage, bool* given, CellarFile* file) {
+  const std::string cellar = "cellar " + std::to_string(parts.number);
+  if (given[stage]) return "a second facing for " + cellar;
+  const int32_t facing = parts.rest.size() == 1 ? MoveDirection(parts.rest[0]) : -1;
+  if (facing < 0) return cellar + ": the facing is one of U, R, D, L, not '" + parts.rest + "'";
+  given[stage] = true;
+  file->facings[stage] = facing;
+  return "";
+}
+
+// "title N TEXT" or "facing N L", N a cellar of the file. Returns the fault, "" when the line
+// gave cellar *stage (0-based) its title or facing.
+std::string ReadCellarLine(const std::string& line, bool* facingGiven, CellarFile* file,
+                           int32_t* stage) {
+  CellarLine parts;
+  if (!SplitCellarLine(line, &parts))
+    return "expected a line 'title N TEXT' or 'facing N L', not '" + line.substr(0, 40) + "'";
+  const std::string word(parts.word);
+  if (parts.number < 1 || parts.number > file->count)
+    return "a " + word + " for cellar " + std::to_string(parts.number) + ", but the file holds " +
+           std::to_string(file->count);
+  *stage = parts.number - 1;
+  if (parts.word == TITLE_WORD) return ReadTitle(parts, *stage, file);
+  return ReadFacing(parts, *stage, facingGiven, file);
+}
+
+// The lines after the last block: blank, or title and facing lines, each on a line of its own.
+int32_t ReadCellarLines(std::string_view rest, int32_t firstLine, const char* fileName,
+                        CellarFile* file, StageFileError* error) {
   std::istringstream lines{std::string(rest)};
   int32_t number = firstLine;
+  bool facingGiven[STAGE_COUNT] = {};
   for (std::string line; std::getline(lines, line); ++number) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.find_first_not_of(" \t") == std::string::npos) continue;
     int32_t stage = -1;
-    // The rest of the last block's own line holds no title.
+    // The rest of the last block's own line holds nothing more.
     const std::string fault = number == firstLine
                                   ? "expected the end of the line after the last cell"
-                                  : ReadTitleLine(line, file, &stage);
+                                  : ReadCellarLine(line, facingGiven, file, &stage);
     if (!fault.empty()) return FailLine(error, fileName, stage + 1, number, fault);
   }
   return 1;
@@ -91,7 +131,7 @@ int32_t ParseCellarText(std::string_view text, const char* fileName, CellarFile*
     return FailLine(error, fileName, 0, line, "a 33rd cellar; a stage file holds at most 32");
   }
   file->count = end.count;
-  return ReadTitles(text.substr(end.offset), end.line, fileName, file, error);
+  return ReadCellarLines(text.substr(end.offset), end.line, fileName, file, error);
 }
 
 int32_t LoadCellarFile(const char* path, CellarFile* file, StageFileError* error) {
@@ -106,6 +146,8 @@ std::string CellarFileFault(const CellarFile& file) {
     const std::string cellar = "cellar " + std::to_string(s + 1) + ": ";
     if (std::string fault = CellarFault(file.stages[s]); !fault.empty()) return cellar + fault;
     if (std::string fault = TitleFault(file.titles[s]); !fault.empty()) return cellar + fault;
+    if (file.facings[s] < FACING_UP || file.facings[s] > FACING_LEFT)
+      return cellar + "the facing " + std::to_string(file.facings[s]) + " is not 0 to 3";
   }
   return "";
 }
@@ -117,13 +159,17 @@ std::string FormatStageFile(const CellarFile& file) {
     if (s > 0) out << '\n';
     WriteBlock(out, file.stages[s]);
   }
-  bool heading = true;
+  // After a blank line, the titles given, then the facings other than up.
+  std::ostringstream lines;
   for (int32_t s = 0; s < file.count; ++s) {
-    if (file.titles[s].empty()) continue;
-    if (heading) out << '\n';
-    heading = false;
-    out << TITLE_WORD << ' ' << s + 1 << ' ' << file.titles[s] << '\n';
+    if (!file.titles[s].empty())
+      lines << TITLE_WORD << ' ' << s + 1 << ' ' << file.titles[s] << '\n';
   }
+  for (int32_t s = 0; s < file.count; ++s) {
+    if (file.facings[s] != FACING_UP)
+      lines << FACING_WORD << ' ' << s + 1 << ' ' << MoveLetter(file.facings[s]) << '\n';
+  }
+  if (!lines.view().empty()) out << '\n' << lines.view();
   return out.str();
 }
 

@@ -12,15 +12,17 @@
 
 namespace game {
 
-// A stage file of a player's own: its cellars in order and their titles.
+// A stage file of a player's own: its cellars in order, their titles and the player's facing.
 struct CellarFile {
   int32_t count = 0;                     // 1..STAGE_COUNT once read
   StageRecord stages[STAGE_COUNT] = {};  // as the loader leaves them (wall passes done)
   std::string titles[STAGE_COUNT];       // UTF-8, "" when none
+  int32_t facings[STAGE_COUNT] = {};     // the player's facing at the start; FACING_UP = 0
 };
 
 // Reads a player's stage file (1..32 blocks, then after a blank line one line
-// "title N TEXT" per cellar that has a title); 0 with error filled as LoadStageFile does
+// "title N TEXT" per cellar that has a title and one line "facing N L" per cellar whose player
+// starts facing L, a move letter, other than U); 0 with error filled as LoadStageFile does
 // (FILE, cellar, number, line, what is wrong). The game's own data/stage.dat reads as a
 // file of 32 cellars without titles.
 int32_t ParseCellarText(std::string_view text, const char* fileName, CellarFile* file,
@@ -33,7 +35,8 @@ std::string CellarFileFault(const CellarFile& file);
 
 // The stage file's bytes for these cellars: exactly what vaulmoor-stagec writes for the
 // same cellars (walls written as 1, one line of start, deliveries and cheeses, nine rows,
-// a blank line between cellars), then, after a blank line, the title lines. "" when
+// a blank line between cellars), then, after a blank line, the title lines and the facing
+// lines of the cellars not facing up. "" when
 // CellarFileFault finds a fault.
 std::string FormatStageFile(const CellarFile& file);
 

@@ -3,6 +3,8 @@
 
 #include <sstream>
 
+#include "game/rules.h"
+
 namespace game {
 
 namespace {
@@ -35,6 +37,8 @@ struct Reader {
 struct SourceStage {
   StageRecord& record;
   std::string& shown;
+  int32_t& facing;
+  bool faced = false;    // a facing line was read
   int32_t declared = 0;  // cheese lines so far
   bool delivers = false;
 };
@@ -100,6 +104,20 @@ bool ReadShown(Reader& reader, std::istringstream& words, SourceKind kind, Sourc
   std::getline(words >> std::ws, stage.shown);
   if (stage.shown.empty()) return reader.Fail("shown needs the title to show");
   if (std::string fault = TitleFault(stage.shown); !fault.empty()) return reader.Fail(fault);
+  return true;
+}
+
+// "facing L": the player starts facing L, a move letter (U when the line is missing).
+bool ReadFacing(Reader& reader, std::istringstream& words, SourceKind kind, SourceStage& stage) {
+  if (kind == SourceKind::GameCellars)
+    return reader.Fail("the game's own cellars start as the game leaves the player facing");
+  if (stage.faced) return reader.Fail("a second 'facing' line");
+  std::string letter, more;
+  words >> letter >> more;
+  const int32_t facing = letter.size() == 1 && more.empty() ? MoveDirection(letter[0]) : -1;
+  if (facing < 0) return reader.Fail("a facing line is: facing U, R, D or L");
+  stage.facing = facing;
+  stage.faced = true;
   return true;
 }
 
@@ -209,6 +227,8 @@ bool ReadStage(Reader& reader, SourceKind kind, SourceStage& stage) {
       continue;  // the designer's note on the stage's idea: not for the stage file
     } else if (key == "shown") {
       if (!ReadShown(reader, words, kind, stage)) return false;
+    } else if (key == "facing") {
+      if (!ReadFacing(reader, words, kind, stage)) return false;
     } else if (key == "deliver") {
       if (!ReadInt(words, stage.record.toDeliver) || stage.record.toDeliver < 0) {
         return reader.Fail("deliver needs a count of 0 or more");
@@ -268,7 +288,8 @@ bool ParseCellarSource(const std::string& text, SourceKind kind, CellarFile* fil
       return false;
     }
     reader.stage = number;
-    SourceStage stage{file->stages[file->count], file->titles[file->count]};
+    SourceStage stage{file->stages[file->count], file->titles[file->count],
+                      file->facings[file->count]};
     if (!ReadStage(reader, kind, stage)) {
       *error = reader.error;
       return false;
@@ -293,6 +314,7 @@ std::string FormatCellarSource(const CellarFile& file) {
     const StageRecord& stage = file.stages[s];
     out << "\nstage " << s + 1 << '\n';
     if (!file.titles[s].empty()) out << "shown " << file.titles[s] << '\n';
+    if (file.facings[s] != FACING_UP) out << "facing " << MoveLetter(file.facings[s]) << '\n';
     out << "deliver " << stage.toDeliver << '\n';
     for (int32_t k = 0; k < stage.cheeseCount; ++k) {
       out << "cheese " << Letter(k) << ' ' << stage.cheeses[k].catalogueIndex << ' '

@@ -70,7 +70,6 @@ void StartTrial(const CellarEditor& editor, const std::string* moves) {
     LiveReplay.ended = LeaveTrial;
   }
   platform::HidePointer();
-  Facing = ChosenCellar(editor).facing;
   GameState = SCENE_PLAY;
   ChangeStage(editor.chosen);
 }

@@ -137,6 +137,9 @@ void StartStage(int32_t n) {
   SceneTimer = 0.0;
   MovePhase = MOVE_PHASE_IDLE;
   SetUpStage(StageSet[n], LivePosition);
+  // The game's own cellars keep the player facing as the last move left it; a cellar of
+  // one's own starts as drawn.
+  if (LiveOwnSet.chosen) Facing = LiveOwnSet.file.facings[n];
   WalkFrame = 0;
   if (IntroShown == 0) LiveHintRequest.hintsHelped = false;
   if (IntroShown == 1 && Replaying(LiveReplay)) ReplayRestarts(LiveReplay);

@@ -9,6 +9,9 @@ namespace game {
 
 namespace {
 
+// The letters of the four directions, in the order of the Facing values.
+constexpr char MOVE_LETTERS[4] = {'U', 'R', 'D', 'L'};
+
 bool IsWall(int32_t v) {
   return v == CELL_WALL_FRONT || v == CELL_WALL_TOP;
 }
@@ -167,6 +170,17 @@ MoveOutcome PlayMove(Position& p, int32_t d) {
   if (!CommitMove(p)) return MoveOutcome::Moved;
   if (!PushedPieceIsCheese(p)) return MoveOutcome::SnowmanDropped;
   return DeliverCheese(p) == RIPENESS_GOOD ? MoveOutcome::Delivered : MoveOutcome::WrongDelivery;
+}
+
+char MoveLetter(int32_t d) {
+  return MOVE_LETTERS[d];
+}
+
+int32_t MoveDirection(char letter) {
+  for (int32_t d = 0; d < 4; ++d) {
+    if (MOVE_LETTERS[d] == letter) return d;
+  }
+  return -1;
 }
 
 }  // namespace game

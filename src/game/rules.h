@@ -16,6 +16,12 @@ void SetUpStage(const StageRecord& stage, Position& p);
 // The start of stage, facing up.
 Position StageStart(const StageRecord& stage);
 
+// The letter of direction d (a Facing value): U, R, D or L.
+char MoveLetter(int32_t d);
+
+// The direction of a move letter U, R, D or L; -1 for any other character.
+int32_t MoveDirection(char letter);
+
 // What a move in direction d (a Facing value) would be: MOVE_NONE, MOVE_STEP or
 // MOVE_PUSH. Reads the board and the player's cell only.
 int32_t TryMove(const Position& p, int32_t d);

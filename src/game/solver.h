@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "game/data_model.h"
+#include "game/rules.h"
 #include "game/solver/position_key.h"
 
 namespace game {
@@ -21,12 +22,6 @@ struct SolveResult {
   int64_t statesExplored = 0;
   std::string moves;  // one letter per move: U, R, D, L
 };
-
-// The letter of direction d (a Facing value): U, R, D or L.
-char MoveLetter(int32_t d);
-
-// The direction of a move letter U, R, D or L; -1 for any other character.
-int32_t MoveDirection(char letter);
 
 // Finds a shortest sequence of moves that clears the stage from its start: every delivery
 // on the way is judged good and the deliveries due reach 0. A wrong or rotten delivery is

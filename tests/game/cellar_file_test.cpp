@@ -1,5 +1,5 @@
-// Tests of a stage file of a player's own: reading blocks and titles, the faults that keep a
-// cellar or a title out, and the one writer with its round trips through both formats.
+// Tests of a stage file of a player's own: reading blocks, titles and facings, the faults that keep
+// a cellar or a title out, and the one writer with its round trips through both formats.
 #include "game/cellar_file.h"
 
 #include <gtest/gtest.h>
@@ -39,6 +39,7 @@ void ExpectSameCellars(const CellarFile& a, const CellarFile& b) {
   for (int32_t s = 0; s < a.count; ++s) {
     EXPECT_EQ(std::memcmp(&a.stages[s], &b.stages[s], sizeof a.stages[s]), 0) << "cellar " << s + 1;
     EXPECT_EQ(a.titles[s], b.titles[s]) << "cellar " << s + 1;
+    EXPECT_EQ(a.facings[s], b.facings[s]) << "cellar " << s + 1;
   }
 }
 
@@ -78,24 +79,33 @@ TEST(CellarFile, TheGameStageFileWritesBackByteForByteAndThroughTheSource) {
   ExpectSameCellars(Again, Read);
 }
 
-TEST(CellarFile, TitlesFollowTheBlocksAndSurviveBothFormats) {
+TEST(CellarFile, TitlesAndFacingsFollowTheBlocksAndSurviveBothFormats) {
   const std::string text = TwoCellars() +
                            "\ntitle 2 熟成庫の　最後：ブリー\n"
+                           "facing 2 L\n"
                            "title 1 Push it in, then wait\r\n";
   StageFileError error{};
   ASSERT_EQ(ParseCellarText(text, "mine.dat", &Read, &error), 1) << error.text;
   ASSERT_EQ(Read.count, 2);
   EXPECT_EQ(Read.titles[0], "Push it in, then wait");
   EXPECT_EQ(Read.titles[1], "熟成庫の　最後：ブリー");
+  EXPECT_EQ(Read.facings[0], FACING_UP);
+  EXPECT_EQ(Read.facings[1], FACING_LEFT);
   const StageRecord second = StageRecordOf(SECOND);
   EXPECT_EQ(std::memcmp(&Read.stages[1], &second, sizeof second), 0);
 
-  // The writer puts the titles in cellar order after the blocks and one blank line.
+  // The writer puts the titles in cellar order after the blocks and one blank line, then the
+  // facings other than up.
   const std::string written = FormatStageFile(Read);
   Again = Read;
   Again.titles[0] = Again.titles[1] = "";
-  EXPECT_EQ(written, FormatStageFile(Again) +
-                         "\ntitle 1 Push it in, then wait\ntitle 2 熟成庫の　最後：ブリー\n");
+  Again.facings[1] = FACING_UP;
+  const std::string plain = FormatStageFile(Again);
+  EXPECT_EQ(written, plain +
+                         "\ntitle 1 Push it in, then wait\ntitle 2 熟成庫の　最後：ブリー\n"
+                         "facing 2 L\n");
+  Again.facings[0] = FACING_DOWN;
+  EXPECT_EQ(FormatStageFile(Again), plain + "\nfacing 1 D\n");
   ASSERT_EQ(ParseCellarText(written, "again.dat", &Again, &error), 1) << error.text;
   ExpectSameCellars(Again, Read);
   EXPECT_EQ(FormatStageFile(Again), written);
@@ -145,6 +155,10 @@ TEST(CellarFile, DamagedFilesAreRefusedWithWhereAndWhat) {
       {"a control character", two + "\ntitle 2 a\tb\n", "control character", last + 2},
       {"not UTF-8", two + "\ntitle 2 \xe7\x86\n", "not UTF-8", last + 2},
       {"a blank at the end", two + "\ntitle 2 ab \n", "ends with a space", last + 2},
+      {"a facing that is no move", two + "\nfacing 1 N\n", "one of U, R, D, L, not 'N'", last + 2},
+      {"a facing twice", two + "\nfacing 2 R\nfacing 2 R\n", "a second facing for cellar 2",
+       last + 3},
+      {"a facing for a cellar not there", two + "\nfacing 3 R\n", "the file holds 2", last + 2},
       {"not a title line", two + "\nshown 1 x\n", "expected a line 'title N TEXT'", last + 2},
       {"no text", two + "\ntitle 1\n", "expected a line 'title N TEXT'", last + 2},
       {"words after the cells", two.substr(0, two.size() - 1) + " title 1 x\n",

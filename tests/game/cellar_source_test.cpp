@@ -69,6 +69,7 @@ TEST(StageSource, RefusesWhatTheGameCannotPlay) {
        "more deliveries than cheeses"},
       {"no deliver line", "cheese a 0 3\n" + std::string(kPlainGrid), "deliver must come before"},
       {"unknown key", "colour blue\n" + cheese + kPlainGrid, "unknown line 'colour blue'"},
+      {"a facing", "facing R\n" + cheese + kPlainGrid, "as the game leaves the player facing"},
   };
   for (const BadSource& bad : cases) {
     std::string error;
@@ -77,6 +78,31 @@ TEST(StageSource, RefusesWhatTheGameCannotPlay) {
         << bad.what;
     EXPECT_NE(error.find("stage 1: "), std::string::npos) << bad.what << ": " << error;
     EXPECT_NE(error.find(bad.message), std::string::npos) << bad.what << ": " << error;
+  }
+}
+
+TEST(StageSource, APlayersStageStartsFacingOneMoveLetter) {
+  const std::string grid = std::string("deliver 1\ncheese a 0 3\n") + kPlainGrid;
+  const struct {
+    std::string facings;
+    const char* message;  // nullptr when the stage is read
+  } cases[] = {
+      {"facing D\n", nullptr},
+      {"facing X\n", "facing U, R, D or L"},
+      {"facing R L\n", "facing U, R, D or L"},
+      {"facing\n", "facing U, R, D or L"},
+      {"facing R\nfacing R\n", "a second 'facing' line"},
+  };
+  for (const auto& c : cases) {
+    std::string error;
+    const bool read = game::ParseCellarSource("stage 1\n" + c.facings + grid,
+                                              game::SourceKind::PlayerSet, &Parsed, &error);
+    EXPECT_EQ(read, c.message == nullptr) << c.facings << error;
+    if (read) {
+      EXPECT_EQ(Parsed.facings[0], game::FACING_DOWN);
+    } else {
+      EXPECT_NE(error.find(c.message), std::string::npos) << c.facings << error;
+    }
   }
 }
 

@@ -264,6 +264,41 @@ TEST_F(EditorRun, TheShortestClearPlaysAsAReplayAndComesBack) {
   EXPECT_TRUE(DataFiles("records").empty());
 }
 
+// The player turned with the wheel is kept in the file, read back by the editor, and starts
+// the cellar of the stage set facing that way.
+TEST_F(EditorRun, ThePlayersFacingIsSavedAndStartsTheCellar) {
+  EditorScript s;
+  DrawOnePushCellar(s);
+  s.Line("wheel 48 120 1");
+  s.Key("s");
+  ASSERT_EQ(Edit(s.Closed()).exitStatus, 1);
+  const std::string turned = OnePushStageFile("facing 1 R\n");
+  ASSERT_EQ(Read(EDITED), turned);
+
+  // Opened again and saved at once, the file keeps its facing.
+  EditorScript again;
+  again.Key("s");
+  ASSERT_EQ(Edit(again.Closed()).exitStatus, 1);
+  EXPECT_EQ(Read(EDITED), turned);
+
+  // The cellar's first picture in play, as each file starts it.
+  const auto startPicture = [&](const std::string& file) {
+    Write(EDITED, file);
+    std::remove(testsupport::ScreenshotPath(folder_, 0).c_str());
+    RunResult played = testsupport::RunHeadless(
+        folder_, Tap(3000, "space") + "5400 shot\n" + Close(6000), {"--stages", EDITED});
+    EXPECT_EQ(played.exitStatus, 1) << played.err;
+    return Read("scr0000.bmp");
+  };
+  const std::string right = startPicture(turned);
+  const std::string up = startPicture(OnePushStageFile());
+  const std::string left = startPicture(OnePushStageFile("facing 1 L\n"));
+  ASSERT_FALSE(up.empty());
+  EXPECT_NE(right, up);
+  EXPECT_NE(left, up);
+  EXPECT_NE(left, right);
+}
+
 // A title typed in Japanese on the intro card, corrected and kept, goes into the file.
 TEST_F(EditorRun, ATitleTypedIsSaved) {
   EditorScript s;

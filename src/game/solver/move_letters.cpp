@@ -1,25 +1,8 @@
-// Solutions as letters: each direction's letter, and replaying a solution from a stage's start.
+// Solutions as letters: a search's path as letters, and replaying a solution from a stage's start.
 #include "game/rules.h"
 #include "game/solver.h"
 
 namespace game {
-
-namespace {
-
-constexpr char MOVE_LETTERS[4] = {'U', 'R', 'D', 'L'};
-
-}  // namespace
-
-char MoveLetter(int32_t d) {
-  return MOVE_LETTERS[d];
-}
-
-int32_t MoveDirection(char letter) {
-  for (int32_t d = 0; d < 4; ++d) {
-    if (MOVE_LETTERS[d] == letter) return d;
-  }
-  return -1;
-}
 
 std::string PathLetters(const std::vector<HintStep>& path) {
   std::string letters;
