@@ -1,0 +1,118 @@
+// One test's browser session: Chromium on a profile of the test's own, the page opened on the
+// served site, pictures waited for (a failing one kept as PNG files beside the build), and at
+// the end every console error, page error, foreign request and platform error reported.
+import { mkdir, writeFile } from 'node:fs/promises';
+import path from 'node:path';
+
+import { frameCount, gameState, launch, makeProfile, openPage, removeProfile, tap } from './browser.mjs';
+import { waitForPicture } from './canvas.mjs';
+import { differencePicture, encodePng } from './pictures.mjs';
+
+// Console messages that are not the game's faults, each with the reason it is harmless.
+// Every other error fails the test.
+const HARMLESS = [];
+
+const FIRST_PICTURE_MS = 90_000;  // page load and compiling the program on a busy machine
+const PICTURE_MS = 45_000;
+
+export class Session {
+  constructor(context, name) {
+    this.context = context;
+    this.name = name;
+    this.problems = [];
+  }
+
+  // Starts Chromium, on a fresh profile the first time.
+  async start() {
+    this.profile ??= await makeProfile();
+    this.browser = await launch(this.profile);
+    ({ page: this.page, problems: this.pageProblems } = await openPage(this.browser, this.context.url));
+    return this;
+  }
+
+  // Scripts that run in every document before the page's own.
+  beforePageScripts(script) {
+    return this.page.evaluateOnNewDocument(script);
+  }
+
+  // Opens the page with the URL's query (for example '?lang=en').
+  async open(query) {
+    this.opened = true;
+    await this.page.goto(this.context.url + query, { waitUntil: 'load' });
+  }
+
+  async reload() {
+    await this.page.reload({ waitUntil: 'load' });
+  }
+
+  // Closes Chromium and starts it again on the same profile, with the page at query.
+  async restart(query) {
+    await this.closeBrowser();
+    await this.start();
+    await this.open(query);
+  }
+
+  state() {
+    return gameState(this.page);
+  }
+
+  frames() {
+    return frameCount(this.page);
+  }
+
+  tap(key, settleFrames = 0) {
+    return tap(this.page, key, settleFrames);
+  }
+
+  // Waits for the canvas to show picture (named label in messages and kept files).
+  async expect(picture, label, timeout = PICTURE_MS) {
+    try {
+      await waitForPicture(this.page, picture, this.firstSeen ? timeout : Math.max(timeout, FIRST_PICTURE_MS));
+      this.firstSeen = true;
+    } catch (error) {
+      const kept = error.actual ? await this.keep(label, picture, error.actual) : '';
+      throw new Error(`${label}: ${error.message}${kept}`);
+    }
+  }
+
+  // Keeps the expected and actual pictures and their difference; says where.
+  async keep(label, expected, actual) {
+    const folder = this.context.failures;
+    await mkdir(folder, { recursive: true });
+    const base = path.join(folder, `${this.name}-${label}`);
+    await writeFile(`${base}.expected.png`, encodePng(expected));
+    await writeFile(`${base}.actual.png`, encodePng(actual));
+    if (actual.width === expected.width && actual.height === expected.height)
+      await writeFile(`${base}.diff.png`, encodePng(differencePicture(expected, actual)));
+    return `; see ${base}.{expected,actual,diff}.png`;
+  }
+
+  // What went wrong in the page besides the test's own checks.
+  async pageFaults() {
+    const faults = this.pageProblems.filter((problem) => !HARMLESS.some(({ pattern }) => pattern.test(problem)));
+    const state = await this.state().catch(() => null);
+    if (this.opened && state === null) faults.push('the page has no window.vaulmoor');
+    for (const error of state?.errors ?? []) faults.push(`platform error: ${error}`);
+    return faults;
+  }
+
+  async closeBrowser() {
+    this.problems.push(...(await this.pageFaults()));
+    await this.browser.close();
+  }
+
+  // Ends the session; throws when the page had faults.
+  async finish() {
+    await this.closeBrowser();
+    await removeProfile(this.profile);
+    if (this.problems.length) throw new Error(this.problems.join('\n  '));
+  }
+
+  // Ends the session after a failed test; returns the page's faults, which may explain it.
+  async abandon() {
+    const faults = this.browser ? await this.pageFaults().catch(() => []) : [];
+    await this.browser?.close().catch(() => {});
+    if (this.profile) await removeProfile(this.profile);
+    return faults;
+  }
+}
