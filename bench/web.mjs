@@ -2,14 +2,15 @@
 // run), the page served on 127.0.0.1: bytes transferred before the first frame, time from
 // navigation to the first frame, and the frame rate in play. Prints the median of the runs.
 //   node bench/web.mjs SITE_DIR [RUNS]
-import { frameCount, launch, makeProfile, openPage, removeProfile, tap } from '../tests/web/browser.mjs';
-import { serveFolder } from '../tests/web/static_server.mjs';
+import {frameCount, launch, makeProfile, openPage, removeProfile, tap} from '../tests/web/browser.mjs';
+import {serveFolder} from '../tests/web/static_server.mjs';
 
 const PLAY_SECONDS = 5;
 
 // Waits in the page until its own clock reaches ms (performance.now()).
 function pageClockReaches(page, ms) {
-  return page.waitForFunction((until) => performance.now() >= until, { timeout: 60_000, polling: 'raf' }, ms);
+  return page.waitForFunction(
+      (until) => performance.now() >= until, {timeout: 60_000, polling: 'raf'}, ms);
 }
 
 // One cold start: the bytes and time to the first frame, and the frames a second in play.
@@ -17,16 +18,16 @@ async function measure(url) {
   const profile = await makeProfile();
   const browser = await launch(profile);
   try {
-    const { page, problems } = await openPage(browser, url);
+    const {page, problems} = await openPage(browser, url);
     const cdp = await page.createCDPSession();
     await cdp.send('Network.enable');
-    await cdp.send('Network.setCacheDisabled', { cacheDisabled: true });
+    await cdp.send('Network.setCacheDisabled', {cacheDisabled: true});
     let bytes = 0;
     let firstFrameBytes = null;
     cdp.on('Network.loadingFinished', (event) => {
       bytes += event.encodedDataLength;
     });
-    await page.goto(url, { waitUntil: 'commit' });
+    await page.goto(url, {waitUntil: 'commit'});
     await page.waitForFunction(() => window.vaulmoor && window.vaulmoor.firstFrameAt > 0, {
       timeout: 60_000,
       polling: 'raf',
@@ -38,12 +39,12 @@ async function measure(url) {
     await tap(page, 'Space');
     const start = await page.evaluate(() => performance.now());
     await pageClockReaches(page, start + 2500);
-    const from = { frames: await frameCount(page), at: await page.evaluate(() => performance.now()) };
+    const from = {frames: await frameCount(page), at: await page.evaluate(() => performance.now())};
     await pageClockReaches(page, from.at + PLAY_SECONDS * 1000);
-    const to = { frames: await frameCount(page), at: await page.evaluate(() => performance.now()) };
+    const to = {frames: await frameCount(page), at: await page.evaluate(() => performance.now())};
     const framesPerSecond = ((to.frames - from.frames) * 1000) / (to.at - from.at);
     if (problems.length) throw new Error(problems.join('\n'));
-    return { firstFrameBytes, firstFrameMs, framesPerSecond, allBytes: bytes };
+    return {firstFrameBytes, firstFrameMs, framesPerSecond, allBytes: bytes};
   } finally {
     await browser.close();
     await removeProfile(profile);
@@ -64,10 +65,16 @@ async function main() {
   await server.close();
   const figure = (key) => median(results.map((result) => result[key]));
   const all = (key, digits) => results.map((result) => result[key].toFixed(digits)).join(' ');
-  console.log(`bytes before the first frame:   ${(figure('firstFrameBytes') / 1e6).toFixed(2)} MB (goal <= 3 MB; runs: ${all('firstFrameBytes', 0)})`);
-  console.log(`navigation to the first frame:  ${(figure('firstFrameMs') / 1000).toFixed(2)} s (goal <= 2 s; runs: ${all('firstFrameMs', 0)} ms)`);
-  console.log(`frames a second in play:        ${figure('framesPerSecond').toFixed(1)} (goal 60; runs: ${all('framesPerSecond', 1)})`);
-  console.log(`bytes by the end of a run:      ${(figure('allBytes') / 1e6).toFixed(2)} MB (the lazily loaded files too)`);
+  console.log(`bytes before the first frame:   ${
+      (figure('firstFrameBytes') / 1e6).toFixed(2)} MB (goal <= 3 MB; runs: ${
+      all('firstFrameBytes', 0)})`);
+  console.log(`navigation to the first frame:  ${
+      (figure('firstFrameMs') / 1000).toFixed(2)} s (goal <= 2 s; runs: ${
+      all('firstFrameMs', 0)} ms)`);
+  console.log(`frames a second in play:        ${
+      figure('framesPerSecond').toFixed(1)} (goal 60; runs: ${all('framesPerSecond', 1)})`);
+  console.log(`bytes by the end of a run:      ${
+      (figure('allBytes') / 1e6).toFixed(2)} MB (the lazily loaded files too)`);
 }
 
 await main();

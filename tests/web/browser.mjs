@@ -1,12 +1,12 @@
 // Headless Chromium for the tests and the benchmark: launched with a profile of its own, a
 // page that records every console error, page error and request, and the page's game read
 // through window.vaulmoor and the canvas.
-import { mkdtemp, rm } from 'node:fs/promises';
+import {mkdtemp, rm} from 'node:fs/promises';
 import os from 'node:os';
 import path from 'node:path';
 import puppeteer from 'puppeteer-core';
 
-import { installCanvasReader } from './canvas.mjs';
+import {installCanvasReader} from './canvas.mjs';
 
 const CHROMIUM = process.env.VAULMOOR_CHROMIUM ?? '/usr/bin/chromium';
 
@@ -29,13 +29,9 @@ const FLAGS = [
 ];
 
 // A fresh profile folder; the caller removes it with removeProfile.
-export function makeProfile() {
-  return mkdtemp(path.join(os.tmpdir(), 'vaulmoor-web-profile-'));
-}
+export function makeProfile() { return mkdtemp(path.join(os.tmpdir(), 'vaulmoor-web-profile-')); }
 
-export function removeProfile(profile) {
-  return rm(profile, { recursive: true, force: true });
-}
+export function removeProfile(profile) { return rm(profile, {recursive: true, force: true}); }
 
 // Chromium on the profile folder.
 export function launch(profile) {
@@ -43,7 +39,7 @@ export function launch(profile) {
     executablePath: CHROMIUM,
     headless: true,
     args: [...FLAGS, `--user-data-dir=${profile}`],
-    defaultViewport: { width: 960, height: 720 },
+    defaultViewport: {width: 960, height: 720},
     protocolTimeout: 180_000,
   });
 }
@@ -73,19 +69,21 @@ export async function openPage(browser, origin) {
     if (response.status() >= 400) problems.push(`HTTP ${response.status()}: ${response.url()}`);
   });
   await installCanvasReader(page);
-  return { page, problems };
+  return {page, problems};
 }
 
 // window.vaulmoor's fields (frames, firstFrameAt, storage, saved, errors), or null before the
 // page made it.
 export function gameState(page) {
-  return page.evaluate(() => (window.vaulmoor ? JSON.parse(JSON.stringify(window.vaulmoor)) : null));
+  return page.evaluate(
+      () => (window.vaulmoor ? JSON.parse(JSON.stringify(window.vaulmoor)) : null));
 }
 
 // Waits until the page has presented at least count frames more than it had at `from`.
 export async function waitFrames(page, from, count, timeout = 30_000) {
-  await page.waitForFunction((target) => window.vaulmoor && window.vaulmoor.frames >= target,
-    { timeout, polling: 'raf' }, from + count);
+  await page.waitForFunction(
+      (target) => window.vaulmoor && window.vaulmoor.frames >= target, {timeout, polling: 'raf'},
+      from + count);
 }
 
 export async function frameCount(page) {

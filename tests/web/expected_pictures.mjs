@@ -1,17 +1,28 @@
 // The pictures the page must show, in each language: the kept golden pictures of the title,
 // and the Linux program's pictures of the real first cellars (the golden runs show a
 // showcase cellar instead), made afresh by the same keys the tests press in the page.
-import { readFile } from 'node:fs/promises';
+import {readFile} from 'node:fs/promises';
 import path from 'node:path';
 
-import { closeLine, makeLinuxFolder, playLinux, removeLinuxFolder, shotLine, tapLine } from './linux_pictures.mjs';
-import { decodeBmp } from './pictures.mjs';
+import {closeLine, makeLinuxFolder, playLinux, removeLinuxFolder, shotLine, tapLine} from './linux_pictures.mjs';
+import {decodeBmp} from './pictures.mjs';
 
 const ROOT = path.resolve(path.dirname(new URL(import.meta.url).pathname), '../..');
 
 // Script keys of the Linux program by the page's key names.
-const SCRIPT_KEYS = { ArrowUp: 'up', ArrowRight: 'right', ArrowDown: 'down', ArrowLeft: 'left', Space: 'space' };
-const ARROWS = { U: 'ArrowUp', R: 'ArrowRight', D: 'ArrowDown', L: 'ArrowLeft' };
+const SCRIPT_KEYS = {
+  ArrowUp: 'up',
+  ArrowRight: 'right',
+  ArrowDown: 'down',
+  ArrowLeft: 'left',
+  Space: 'space'
+};
+const ARROWS = {
+  U: 'ArrowUp',
+  R: 'ArrowRight',
+  D: 'ArrowDown',
+  L: 'ArrowLeft'
+};
 const MOVE_GAP_MS = 350;
 
 // The kept shortest clear of cellar 1 as the page's key names.
@@ -42,7 +53,8 @@ function firstSession(moves) {
 // The next session, with the save the first one left: the title, CONTINUE chosen, and
 // cellar 2's card.
 function nextSession() {
-  return shotLine(2500) + tapLine(3000, 'down') + shotLine(3400) + tapLine(3500, 'space') + shotLine(4500) + closeLine(5000);
+  return shotLine(2500) + tapLine(3000, 'down') + shotLine(3400) + tapLine(3500, 'space') +
+      shotLine(4500) + closeLine(5000);
 }
 
 // Every picture the tests wait for in language (ja or en).
@@ -50,7 +62,8 @@ export async function expectedPictures(language) {
   const moves = await cellarOneKeys();
   const folder = await makeLinuxFolder();
   try {
-    const [cardOne, playOne, banner, nextCard] = await playLinux(folder, firstSession(moves), language);
+    const [cardOne, playOne, banner, nextCard] =
+        await playLinux(folder, firstSession(moves), language);
     const [savedTitle, savedContinue, cardTwo] = await playLinux(folder, nextSession(), language);
     return {
       moves,

@@ -1,18 +1,18 @@
 // Expected pictures made by the Linux program in the same states the page is driven to:
 // headless runs of build/run's program (or $VAULMOOR_HOST_BUILD/run's) from a script of
 // timed key presses and `shot` events, in a copy of its run folder.
-import { execFile } from 'node:child_process';
-import { cp, mkdtemp, readdir, readFile, rm, writeFile } from 'node:fs/promises';
+import {execFile} from 'node:child_process';
+import {cp, mkdtemp, readdir, readFile, rm, writeFile} from 'node:fs/promises';
 import os from 'node:os';
 import path from 'node:path';
-import { promisify } from 'node:util';
+import {promisify} from 'node:util';
 
-import { decodeBmp } from './pictures.mjs';
+import {decodeBmp} from './pictures.mjs';
 
 const ROOT = path.resolve(path.dirname(new URL(import.meta.url).pathname), '../..');
 
 export function linuxRunFolder() {
-  return path.join(process.env.VAULMOOR_HOST_BUILD ?? path.join(ROOT, 'build'), 'run');
+  return path.join(path.resolve(ROOT, process.env.VAULMOOR_HOST_BUILD ?? 'build'), 'run');
 }
 
 // Script lines, in virtual milliseconds: a key pressed at ms and let go 50 ms later.
@@ -24,18 +24,16 @@ export const closeLine = (ms) => `${ms} close\n`;
 // do (the save file of one is there for the next).
 export async function makeLinuxFolder() {
   const folder = await mkdtemp(path.join(os.tmpdir(), 'vaulmoor-web-linux-'));
-  await cp(linuxRunFolder(), folder, { recursive: true });
+  await cp(linuxRunFolder(), folder, {recursive: true});
   for (const name of await readdir(folder)) {
     if (/^scr\d{4}\.bmp$/.test(name) || name === 'report.txt') await rm(path.join(folder, name));
   }
-  await rm(path.join(folder, 'data', 'save.dat'), { force: true });
-  await rm(path.join(folder, 'data', 'records.dat'), { force: true });
+  await rm(path.join(folder, 'data', 'save.dat'), {force: true});
+  await rm(path.join(folder, 'data', 'records.dat'), {force: true});
   return folder;
 }
 
-export function removeLinuxFolder(folder) {
-  return rm(folder, { recursive: true, force: true });
-}
+export function removeLinuxFolder(folder) { return rm(folder, {recursive: true, force: true}); }
 
 // Runs the program headless in folder from script in language; returns the pictures of its
 // `shot` events in order. The program ends a script's close with status 1.
@@ -43,17 +41,21 @@ export async function playLinux(folder, script, language) {
   const before = new Set(await readdir(folder));
   await writeFile(path.join(folder, 'script.txt'), script);
   try {
-    await promisify(execFile)('./vaulmoor', ['--headless', '--script', 'script.txt', '--lang', language], {
-      cwd: folder,
-      env: { ...process.env, LANG: 'C.UTF-8' },
-      timeout: 120_000,
-    });
+    await promisify(execFile)(
+        './vaulmoor', ['--headless', '--script', 'script.txt', '--lang', language], {
+          cwd: folder,
+          env: {...process.env, LANG: 'C.UTF-8'},
+          timeout: 120_000,
+        });
     throw new Error('the Linux program ended its script with status 0 instead of 1');
   } catch (error) {
     if (error.code !== 1) throw new Error(`the Linux program failed: ${error.message}`);
   }
-  const shots = (await readdir(folder)).filter((name) => /^scr\d{4}\.bmp$/.test(name) && !before.has(name)).sort();
+  const shots = (await readdir(folder))
+                    .filter((name) => /^scr\d{4}\.bmp$/.test(name) && !before.has(name))
+                    .sort();
   const wanted = script.split('\n').filter((line) => / shot$/.test(line)).length;
-  if (shots.length !== wanted) throw new Error(`the Linux program made ${shots.length} screenshots, not ${wanted}`);
+  if (shots.length !== wanted)
+    throw new Error(`the Linux program made ${shots.length} screenshots, not ${wanted}`);
   return Promise.all(shots.map(async (name) => decodeBmp(await readFile(path.join(folder, name)))));
 }

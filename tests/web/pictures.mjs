@@ -1,16 +1,15 @@
 // Pictures as 320x240 RGB: BMP files decoded, PNG files written, and the difference of two
 // pictures drawn for a person to look at.
-import { deflateSync } from 'node:zlib';
+import {deflateSync} from 'node:zlib';
 
 // A picture: width, height and rgb (3 bytes a pixel, rows from the top).
-export function makePicture(width, height, rgb) {
-  return { width, height, rgb };
-}
+export function makePicture(width, height, rgb) { return {width, height, rgb}; }
 
 // The picture in a BMP file's bytes (palettised 1/4/8-bit, or 24/32-bit, uncompressed).
 export function decodeBmp(bytes) {
   const view = new DataView(bytes.buffer, bytes.byteOffset, bytes.byteLength);
-  if (bytes.length < 54 || bytes[0] !== 0x42 || bytes[1] !== 0x4d) throw new Error('not a BMP file');
+  if (bytes.length < 54 || bytes[0] !== 0x42 || bytes[1] !== 0x4d)
+    throw new Error('not a BMP file');
   const dataOffset = view.getUint32(10, true);
   const headerSize = view.getUint32(14, true);
   const width = view.getInt32(18, true);
@@ -34,7 +33,8 @@ export function decodeBmp(bytes) {
       let b, g, r;
       if (palette) {
         const bitOffset = x * bits;
-        const index = (bytes[row + (bitOffset >> 3)] >> (8 - bits - (bitOffset & 7))) & ((1 << bits) - 1);
+        const index =
+            (bytes[row + (bitOffset >> 3)] >> (8 - bits - (bitOffset & 7))) & ((1 << bits) - 1);
         [b, g, r] = palette.subarray(index * 4, index * 4 + 3);
       } else {
         const at = row + x * (bits / 8);
@@ -61,29 +61,32 @@ export function fromRgba(width, height, rgba) {
 
 // How many pixels differ (every pixel when the sizes differ).
 export function differingPixels(a, b) {
-  if (a.width !== b.width || a.height !== b.height) return Math.max(a.width * a.height, b.width * b.height);
+  if (a.width !== b.width || a.height !== b.height)
+    return Math.max(a.width * a.height, b.width * b.height);
   let count = 0;
   for (let i = 0; i < a.rgb.length; i += 3) {
-    if (a.rgb[i] !== b.rgb[i] || a.rgb[i + 1] !== b.rgb[i + 1] || a.rgb[i + 2] !== b.rgb[i + 2]) ++count;
+    if (a.rgb[i] !== b.rgb[i] || a.rgb[i + 1] !== b.rgb[i + 1] || a.rgb[i + 2] !== b.rgb[i + 2])
+      ++count;
   }
   return count;
 }
 
 // The expected picture in greys with every pixel the actual one has otherwise in red.
 export function differencePicture(expected, actual) {
-  const { width, height } = expected;
+  const {width, height} = expected;
   const rgb = new Uint8Array(width * height * 3);
   const sameSize = actual.width === width && actual.height === height;
   for (let i = 0; i < rgb.length; i += 3) {
     const e = expected.rgb.subarray(i, i + 3);
-    const same = sameSize && e[0] === actual.rgb[i] && e[1] === actual.rgb[i + 1] && e[2] === actual.rgb[i + 2];
+    const same = sameSize && e[0] === actual.rgb[i] && e[1] === actual.rgb[i + 1] &&
+        e[2] === actual.rgb[i + 2];
     const grey = Math.round((e[0] * 3 + e[1] * 6 + e[2]) / 20);
     rgb.set(same ? [grey, grey, grey] : [255, 0, 0], i);
   }
   return makePicture(width, height, rgb);
 }
 
-const CRC_TABLE = Array.from({ length: 256 }, (_, n) => {
+const CRC_TABLE = Array.from({length: 256}, (_, n) => {
   let c = n;
   for (let k = 0; k < 8; ++k) c = c & 1 ? 0xedb88320 ^ (c >>> 1) : c >>> 1;
   return c >>> 0;
@@ -105,14 +108,15 @@ function pngChunk(type, data) {
 }
 
 // The picture as a PNG file's bytes (8-bit RGB, no filtering).
-export function encodePng({ width, height, rgb }) {
+export function encodePng({width, height, rgb}) {
   const header = Buffer.alloc(13);
   header.writeUInt32BE(width, 0);
   header.writeUInt32BE(height, 4);
   header.set([8, 2, 0, 0, 0], 8);
   const rows = Buffer.alloc((width * 3 + 1) * height);
   for (let y = 0; y < height; ++y) {
-    Buffer.from(rgb.buffer, rgb.byteOffset + y * width * 3, width * 3).copy(rows, y * (width * 3 + 1) + 1);
+    Buffer.from(rgb.buffer, rgb.byteOffset + y * width * 3, width * 3)
+        .copy(rows, y * (width * 3 + 1) + 1);
   }
   const signature = Buffer.from([0x89, 0x50, 0x4e, 0x47, 0x0d, 0x0a, 0x1a, 0x0a]);
   return Buffer.concat([

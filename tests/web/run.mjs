@@ -4,12 +4,12 @@
 //   node tests/web/run.mjs SITE_DIR [TEST_NAME...]
 import path from 'node:path';
 
-import { expectedPictures } from './expected_pictures.mjs';
-import { tests as goldenPictures } from './golden_pictures_test.mjs';
-import { tests as saveContinue } from './save_continue_test.mjs';
-import { Session } from './session.mjs';
-import { serveFolder } from './static_server.mjs';
-import { tests as storageRefused } from './storage_refused_test.mjs';
+import {expectedPictures} from './expected_pictures.mjs';
+import {tests as goldenPictures} from './golden_pictures_test.mjs';
+import {tests as saveContinue} from './save_continue_test.mjs';
+import {Session} from './session.mjs';
+import {serveFolder} from './static_server.mjs';
+import {tests as storageRefused} from './storage_refused_test.mjs';
 
 const ALL_TESTS = [...goldenPictures, ...saveContinue, ...storageRefused];
 
@@ -29,11 +29,11 @@ async function runOne(test, context) {
     await session.start();
     await test.run(session, context);
     await session.finish();
-    return { ok: true, seconds: (Date.now() - started) / 1000 };
+    return {ok: true, seconds: (Date.now() - started) / 1000};
   } catch (error) {
     const faults = await session.abandon();
     const message = [error.message, ...faults].join('\n  ');
-    return { ok: false, seconds: (Date.now() - started) / 1000, message };
+    return {ok: false, seconds: (Date.now() - started) / 1000, message};
   }
 }
 
@@ -45,7 +45,8 @@ async function main() {
   }
   const chosen = only.length ? ALL_TESTS.filter((test) => only.includes(test.name)) : ALL_TESTS;
   if (chosen.length !== (only.length || ALL_TESTS.length)) {
-    console.error(`unknown test among ${only.join(' ')}; the tests: ${ALL_TESTS.map((t) => t.name).join(' ')}`);
+    console.error(`unknown test among ${only.join(' ')}; the tests: ${
+        ALL_TESTS.map((t) => t.name).join(' ')}`);
     process.exit(2);
   }
   const server = await serveFolder(site);

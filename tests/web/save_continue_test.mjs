@@ -1,7 +1,7 @@
 // Cellar 1 played to its clear by keys; the save kept in IndexedDB takes the game on to
 // cellar 2 by CONTINUE after a reload, and after the browser is closed and started again.
-import { clearCellarOne } from './cellar_play.mjs';
-import { waitForStoredFile } from './saved_files.mjs';
+import {clearCellarOne} from './cellar_play.mjs';
+import {waitForStoredFile} from './saved_files.mjs';
 
 const LANGUAGE = 'en';
 
@@ -25,8 +25,10 @@ export const tests = [
       // The save names cellar 2 by its index, 1, and its check value.
       await waitForStoredFile(session.page, 'save.dat', /^1 \d+\s*$/);
       const state = await session.state();
-      if (!(state.saved >= 1)) throw new Error(`window.vaulmoor.saved is ${state.saved} after the save`);
-      if (state.storage !== 'kept') throw new Error(`window.vaulmoor.storage is ${state.storage}, not kept`);
+      if (!(state.saved >= 1))
+        throw new Error(`window.vaulmoor.saved is ${state.saved} after the save`);
+      if (state.storage !== 'kept')
+        throw new Error(`window.vaulmoor.storage is ${state.storage}, not kept`);
       await session.reload();
       await continueToCellarTwo(session, pictures, 'after_reload');
       await session.restart(`?lang=${LANGUAGE}`);

@@ -3,12 +3,11 @@
 
 // Runs in the page: the text of the stored file whose path ends with name, or null.
 async function storedText(name) {
-  const ask = (request) =>
-    new Promise((resolve, reject) => {
-      request.onsuccess = () => resolve(request.result);
-      request.onerror = () => reject(request.error);
-    });
-  for (const { name: database } of await indexedDB.databases()) {
+  const ask = (request) => new Promise((resolve, reject) => {
+    request.onsuccess = () => resolve(request.result);
+    request.onerror = () => reject(request.error);
+  });
+  for (const {name: database} of await indexedDB.databases()) {
     const db = await ask(indexedDB.open(database));
     try {
       for (const storeName of db.objectStoreNames) {
@@ -33,7 +32,8 @@ export async function waitForStoredFile(page, name, wanted, timeout = 30_000) {
   while (Date.now() < deadline) {
     text = await page.evaluate(storedText, name);
     if (text !== null && wanted.test(text)) return text;
-    await page.waitForFunction(() => true, { polling: 'raf' });
+    await page.waitForFunction(() => true, {polling: 'raf'});
   }
-  throw new Error(`the stored ${name} did not come to read ${wanted} within ${timeout / 1000} s (last: ${JSON.stringify(text)})`);
+  throw new Error(`the stored ${name} did not come to read ${wanted} within ${
+      timeout / 1000} s (last: ${JSON.stringify(text)})`);
 }

@@ -1,12 +1,12 @@
 // One test's browser session: Chromium on a profile of the test's own, the page opened on the
 // served site, pictures waited for (a failing one kept as PNG files beside the build), and at
 // the end every console error, page error, foreign request and platform error reported.
-import { mkdir, writeFile } from 'node:fs/promises';
+import {mkdir, writeFile} from 'node:fs/promises';
 import path from 'node:path';
 
-import { frameCount, gameState, launch, makeProfile, openPage, removeProfile, tap } from './browser.mjs';
-import { waitForPicture } from './canvas.mjs';
-import { differencePicture, encodePng } from './pictures.mjs';
+import {frameCount, gameState, launch, makeProfile, openPage, removeProfile, tap} from './browser.mjs';
+import {waitForPicture} from './canvas.mjs';
+import {differencePicture, encodePng} from './pictures.mjs';
 
 // Console messages that are not the game's faults, each with the reason it is harmless.
 // Every other error fails the test.
@@ -26,24 +26,21 @@ export class Session {
   async start() {
     this.profile ??= await makeProfile();
     this.browser = await launch(this.profile);
-    ({ page: this.page, problems: this.pageProblems } = await openPage(this.browser, this.context.url));
+    ({page: this.page, problems: this.pageProblems} =
+         await openPage(this.browser, this.context.url));
     return this;
   }
 
   // Scripts that run in every document before the page's own.
-  beforePageScripts(script) {
-    return this.page.evaluateOnNewDocument(script);
-  }
+  beforePageScripts(script) { return this.page.evaluateOnNewDocument(script); }
 
   // Opens the page with the URL's query (for example '?lang=en').
   async open(query) {
     this.opened = true;
-    await this.page.goto(this.context.url + query, { waitUntil: 'load' });
+    await this.page.goto(this.context.url + query, {waitUntil: 'load'});
   }
 
-  async reload() {
-    await this.page.reload({ waitUntil: 'load' });
-  }
+  async reload() { await this.page.reload({waitUntil: 'load'}); }
 
   // Closes Chromium and starts it again on the same profile, with the page at query.
   async restart(query) {
@@ -52,22 +49,17 @@ export class Session {
     await this.open(query);
   }
 
-  state() {
-    return gameState(this.page);
-  }
+  state() { return gameState(this.page); }
 
-  frames() {
-    return frameCount(this.page);
-  }
+  frames() { return frameCount(this.page); }
 
-  tap(key, settleFrames = 0) {
-    return tap(this.page, key, settleFrames);
-  }
+  tap(key, settleFrames = 0) { return tap(this.page, key, settleFrames); }
 
   // Waits for the canvas to show picture (named label in messages and kept files).
   async expect(picture, label, timeout = PICTURE_MS) {
     try {
-      await waitForPicture(this.page, picture, this.firstSeen ? timeout : Math.max(timeout, FIRST_PICTURE_MS));
+      await waitForPicture(
+          this.page, picture, this.firstSeen ? timeout : Math.max(timeout, FIRST_PICTURE_MS));
       this.firstSeen = true;
     } catch (error) {
       const kept = error.actual ? await this.keep(label, picture, error.actual) : '';
@@ -78,7 +70,7 @@ export class Session {
   // Keeps the expected and actual pictures and their difference; says where.
   async keep(label, expected, actual) {
     const folder = this.context.failures;
-    await mkdir(folder, { recursive: true });
+    await mkdir(folder, {recursive: true});
     const base = path.join(folder, `${this.name}-${label}`);
     await writeFile(`${base}.expected.png`, encodePng(expected));
     await writeFile(`${base}.actual.png`, encodePng(actual));
@@ -89,7 +81,8 @@ export class Session {
 
   // What went wrong in the page besides the test's own checks.
   async pageFaults() {
-    const faults = this.pageProblems.filter((problem) => !HARMLESS.some(({ pattern }) => pattern.test(problem)));
+    const faults =
+        this.pageProblems.filter((problem) => !HARMLESS.some(({pattern}) => pattern.test(problem)));
     const state = await this.state().catch(() => null);
     if (this.opened && state === null) faults.push('the page has no window.vaulmoor');
     for (const error of state?.errors ?? []) faults.push(`platform error: ${error}`);

@@ -1,8 +1,8 @@
 // A small static file server for the site folder on 127.0.0.1 at a free port: the page is
 // tested as any plain static host would serve it, with nothing but its own files.
-import { createReadStream } from 'node:fs';
-import { stat } from 'node:fs/promises';
-import { createServer } from 'node:http';
+import {createReadStream} from 'node:fs';
+import {stat} from 'node:fs/promises';
+import {createServer} from 'node:http';
 import path from 'node:path';
 
 const TYPES = {
@@ -25,7 +25,7 @@ const TYPES = {
 
 // The file a request names inside root, or null when it would leave root.
 function fileFor(root, url) {
-  const { pathname } = new URL(url, 'http://127.0.0.1');
+  const {pathname} = new URL(url, 'http://127.0.0.1');
   let name = decodeURIComponent(pathname);
   if (name.endsWith('/')) name += 'index.html';
   const file = path.join(root, path.normalize(name));
@@ -36,7 +36,7 @@ async function answer(root, request, response) {
   const file = fileFor(root, request.url);
   const info = file && (await stat(file).catch(() => null));
   if (!info || !info.isFile()) {
-    response.writeHead(404, { 'Content-Type': 'text/plain' }).end('not found\n');
+    response.writeHead(404, {'Content-Type': 'text/plain'}).end('not found\n');
     return;
   }
   response.writeHead(200, {
@@ -44,8 +44,10 @@ async function answer(root, request, response) {
     'Content-Length': info.size,
     'Cache-Control': 'no-store',
   });
-  if (request.method === 'HEAD') response.end();
-  else createReadStream(file).pipe(response);
+  if (request.method === 'HEAD')
+    response.end();
+  else
+    createReadStream(file).pipe(response);
 }
 
 // Serves root; resolves to { url, requests, close() } once listening. requests lists every
@@ -63,14 +65,13 @@ export async function serveFolder(root) {
     server.once('error', reject);
     server.listen(0, '127.0.0.1', resolve);
   });
-  const { port } = server.address();
+  const {port} = server.address();
   return {
     url: `http://127.0.0.1:${port}/`,
     requests,
-    close: () =>
-      new Promise((resolve) => {
-        server.closeAllConnections();
-        server.close(resolve);
-      }),
+    close: () => new Promise((resolve) => {
+      server.closeAllConnections();
+      server.close(resolve);
+    }),
   };
 }

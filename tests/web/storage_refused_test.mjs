@@ -1,7 +1,7 @@
 // Storage refused, as in a private window: IndexedDB throws before the page's scripts run.
 // The game still plays cellar 1 to its clear (a save tried and not kept), says so once on the
 // page in its language, and reports the storage as refused.
-import { clearCellarOne } from './cellar_play.mjs';
+import {clearCellarOne} from './cellar_play.mjs';
 
 const LANGUAGE = 'ja';
 const JAPANESE = /[\u3040-\u30ff\u4e00-\u9fff]/;
@@ -11,21 +11,23 @@ function refuseIndexedDb() {
   const refuse = () => {
     throw new DOMException('The user denied permission to access the database.', 'SecurityError');
   };
-  Object.defineProperty(IDBFactory.prototype, 'open', { value: refuse, configurable: true, writable: true });
+  Object.defineProperty(
+      IDBFactory.prototype, 'open', {value: refuse, configurable: true, writable: true});
 }
 
 // The page's visible lines of text.
 function pageLines(page) {
-  return page.evaluate(() =>
-    document.body.innerText
-      .split('\n')
-      .map((line) => line.trim())
-      .filter((line) => line !== ''),
+  return page.evaluate(
+      () => document.body.innerText.split('\n')
+                .map((line) => line.trim())
+                .filter((line) => line !== ''),
   );
 }
 
 function waitForStorage(page, wanted) {
-  return page.waitForFunction((storage) => window.vaulmoor && window.vaulmoor.storage === storage, { timeout: 60_000 }, wanted);
+  return page.waitForFunction(
+      (storage) => window.vaulmoor && window.vaulmoor.storage === storage, {timeout: 60_000},
+      wanted);
 }
 
 export const tests = [
@@ -43,10 +45,14 @@ export const tests = [
       await clearCellarOne(session, pictures);
       await session.expect(pictures.nextCard, 'next_card');
       const state = await session.state();
-      if (state.storage !== 'refused') throw new Error(`window.vaulmoor.storage is ${state.storage}, not refused`);
+      if (state.storage !== 'refused')
+        throw new Error(`window.vaulmoor.storage is ${state.storage}, not refused`);
       const notices = (await pageLines(session.page)).filter((line) => !ordinary.has(line));
-      if (notices.length !== 1) throw new Error(`the page should say once that progress is not kept; its new lines: ${JSON.stringify(notices)}`);
-      if (!JAPANESE.test(notices[0])) throw new Error(`the notice is not in the page's language: ${notices[0]}`);
+      if (notices.length !== 1)
+        throw new Error(`the page should say once that progress is not kept; its new lines: ${
+            JSON.stringify(notices)}`);
+      if (!JAPANESE.test(notices[0]))
+        throw new Error(`the notice is not in the page's language: ${notices[0]}`);
     },
   },
 ];
