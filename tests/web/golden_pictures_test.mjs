@@ -1,18 +1,32 @@
 // The page shows the game's pictures exactly: the title as the golden pictures keep it, and
 // START's intro card and the cellar standing as the Linux program shows them, in each language.
-export const tests =
-    ['ja', 'en'].map((language) => ({
-                       name: `pictures_${language}`,
-                       async run(session, context) {
-                         const pictures = await context.expected(language);
-                         await session.open(`?lang=${language}`);
-                         await session.expect(pictures.titleStart, 'title_start');
-                         await session.tap('ArrowDown');
-                         await session.expect(pictures.titleContinue, 'title_continue');
-                         await session.tap('ArrowUp');
-                         await session.expect(pictures.titleStart, 'title_start_again');
-                         await session.tap('Space');
-                         await session.expect(pictures.cardOne, 'intro_card');
-                         await session.expect(pictures.playOne, 'play_idle');
-                       },
-                     }));
+// F9's screenshot, offered as a download, is the Linux program's file byte for byte.
+
+// Taps F9 and checks that the screenshot offered is the expected picture's file.
+async function checkScreenshot(session, picture, label) {
+  const {name, bytes} = await session.downloadFor('F9');
+  if (!/^scr\d{4}\.bmp$/.test(name)) throw new Error(`${label}: the screenshot is named ${name}`);
+  if (!bytes.equals(picture.file)) {
+    throw new Error(`${label}: the screenshot's ${bytes.length} bytes differ from the expected ${
+        picture.file.length}`);
+  }
+}
+
+export const tests = ['ja', 'en'].map(
+    (language) => ({
+      name: `pictures_${language}`,
+      async run(session, context) {
+        const pictures = await context.expected(language);
+        await session.open(`?lang=${language}`);
+        await session.expect(pictures.titleStart, 'title_start');
+        await checkScreenshot(session, pictures.titleStart, 'title_start_screenshot');
+        await session.tap('ArrowDown');
+        await session.expect(pictures.titleContinue, 'title_continue');
+        await session.tap('ArrowUp');
+        await session.expect(pictures.titleStart, 'title_start_again');
+        await session.tap('Space');
+        await session.expect(pictures.cardOne, 'intro_card');
+        await session.expect(pictures.playOne, 'play_idle');
+        await checkScreenshot(session, pictures.playOne, 'play_idle_screenshot');
+      },
+    }));

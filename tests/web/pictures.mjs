@@ -5,7 +5,8 @@ import {deflateSync} from 'node:zlib';
 // A picture: width, height and rgb (3 bytes a pixel, rows from the top).
 export function makePicture(width, height, rgb) { return {width, height, rgb}; }
 
-// The picture in a BMP file's bytes (palettised 1/4/8-bit, or 24/32-bit, uncompressed).
+// The picture in a BMP file's bytes (palettised 1/4/8-bit, or 24/32-bit, uncompressed), with
+// the file's bytes kept as its `file`.
 export function decodeBmp(bytes) {
   const view = new DataView(bytes.buffer, bytes.byteOffset, bytes.byteLength);
   if (bytes.length < 54 || bytes[0] !== 0x42 || bytes[1] !== 0x4d)
@@ -45,7 +46,7 @@ export function decodeBmp(bytes) {
       rgb[out + 2] = b;
     }
   }
-  return makePicture(width, height, rgb);
+  return {...makePicture(width, height, rgb), file: bytes};
 }
 
 // The picture in RGBA bytes (as a canvas's getImageData gives them), alpha dropped.

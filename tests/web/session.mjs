@@ -6,6 +6,7 @@ import path from 'node:path';
 
 import {frameCount, gameState, launch, makeProfile, openPage, removeProfile, tap} from './browser.mjs';
 import {waitForPicture} from './canvas.mjs';
+import {catchDownloads} from './downloads.mjs';
 import {differencePicture, encodePng} from './pictures.mjs';
 
 // Console messages that are not the game's faults, each with the reason it is harmless.
@@ -55,6 +56,13 @@ export class Session {
 
   tap(key, settleFrames = 0) { return tap(this.page, key, settleFrames); }
 
+  // Taps key and returns the download the page offers for it: { name, bytes }.
+  async downloadFor(key) {
+    this.downloads ??= await catchDownloads(this.browser);
+    await this.tap(key);
+    return this.downloads.next();
+  }
+
   // Waits for the canvas to show picture (named label in messages and kept files).
   async expect(picture, label, timeout = PICTURE_MS) {
     try {
@@ -92,6 +100,8 @@ export class Session {
   async closeBrowser() {
     this.problems.push(...(await this.pageFaults()));
     await this.browser.close();
+    await this.downloads?.remove();
+    this.downloads = null;
   }
 
   // Ends the session; throws when the page had faults.
@@ -105,6 +115,7 @@ export class Session {
   async abandon() {
     const faults = this.browser ? await this.pageFaults().catch(() => []) : [];
     await this.browser?.close().catch(() => {});
+    await this.downloads?.remove();
     if (this.profile) await removeProfile(this.profile);
     return faults;
   }
