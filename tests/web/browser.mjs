@@ -90,12 +90,25 @@ export async function frameCount(page) {
   return page.evaluate(() => (window.vaulmoor ? window.vaulmoor.frames : 0));
 }
 
-// Presses key (a puppeteer key name) and holds it until the game has presented two frames,
-// so that any frame sees it, then lets it go; then waits settleFrames more frames.
-export async function tap(page, key, settleFrames = 0) {
-  const before = await frameCount(page);
+// Presses key (a puppeteer key name) and holds it until the game has taken it, then lets it
+// go: while the game presents HOLD_FRAMES frames (some 50 ms of a scene that moves, as a
+// person's tap), or until it presents a picture other than the one before the press (a scene
+// that then stands still, as an intro card, presents nothing more until it ends, and some
+// wait for the key to be let go).
+const HOLD_FRAMES = 5;
+export async function tap(page, key) {
+  await page.evaluate(() => {
+    const picture = window.__vaulmoorCanvasRgba();
+    window.__vaulmoorBeforeKey = {frames: window.vaulmoor.frames, rgba: picture && picture.rgba};
+  });
   await page.keyboard.down(key);
-  await waitFrames(page, before, 2);
+  await page.waitForFunction((holdFrames) => {
+    const before = window.__vaulmoorBeforeKey;
+    const frames = window.vaulmoor.frames;
+    if (frames >= before.frames + holdFrames) return true;
+    if (frames === before.frames || !before.rgba) return false;
+    const now = window.__vaulmoorCanvasRgba().rgba;
+    return now.some((value, i) => value !== before.rgba[i]);
+  }, {timeout: 30_000, polling: 'raf'}, HOLD_FRAMES);
   await page.keyboard.up(key);
-  if (settleFrames > 0) await waitFrames(page, before + 2, settleFrames);
 }

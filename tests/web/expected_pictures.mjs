@@ -38,15 +38,17 @@ async function golden(name) {
 }
 
 // The first session: START, cellar 1's card and the cellar standing, its clear by the kept
-// moves, the banner and cellar 2's card. The title shows from 2.3 s, a card stands 2 s, and
-// the banner comes some 3 s after the last move (the cheese falls, the customer answers).
+// moves with the cellar after each move but the last, the banner and cellar 2's card. The
+// title shows from 2.3 s, a card stands 2 s, a move is walked within 350 ms, and the banner
+// comes some 3 s after the last move (the cheese falls, the customer answers).
 function firstSession(moves) {
   let script = tapLine(3000, 'space') + shotLine(4000) + shotLine(5300);
   let at = 5500;
-  for (const key of moves) {
+  moves.forEach((key, n) => {
     script += tapLine(at, SCRIPT_KEYS[key]);
+    if (n < moves.length - 1) script += shotLine(at + MOVE_GAP_MS - 10);
     at += MOVE_GAP_MS;
-  }
+  });
   return script + shotLine(at + 2850) + shotLine(at + 3650) + closeLine(at + 6000);
 }
 
@@ -62,8 +64,8 @@ export async function expectedPictures(language) {
   const moves = await cellarOneKeys();
   const folder = await makeLinuxFolder();
   try {
-    const [cardOne, playOne, banner, nextCard] =
-        await playLinux(folder, firstSession(moves), language);
+    const [cardOne, playOne, ...rest] = await playLinux(folder, firstSession(moves), language);
+    const [banner, nextCard] = rest.splice(-2);
     const [savedTitle, savedContinue, cardTwo] = await playLinux(folder, nextSession(), language);
     return {
       moves,
@@ -71,6 +73,7 @@ export async function expectedPictures(language) {
       titleContinue: await golden('title_continue'),
       cardOne,
       playOne,
+      afterMoves: rest,
       banner,
       nextCard,
       savedTitle,

@@ -54,7 +54,7 @@ export class Session {
 
   frames() { return frameCount(this.page); }
 
-  tap(key, settleFrames = 0) { return tap(this.page, key, settleFrames); }
+  tap(key) { return tap(this.page, key); }
 
   // Taps key and returns the download the page offers for it: { name, bytes }.
   async downloadFor(key) {
