@@ -2,7 +2,8 @@
 // headless runs of build/run's program (or $VAULMOOR_HOST_BUILD/run's) from a script of
 // timed key presses and `shot` events, in a copy of its run folder.
 import {execFile} from 'node:child_process';
-import {cp, mkdtemp, readdir, readFile, rm, writeFile} from 'node:fs/promises';
+import {constants} from 'node:fs';
+import {access, cp, mkdtemp, readdir, readFile, rm, writeFile} from 'node:fs/promises';
 import os from 'node:os';
 import path from 'node:path';
 import {promisify} from 'node:util';
@@ -23,6 +24,12 @@ export const closeLine = (ms) => `${ms} close\n`;
 // A copy of the Linux run folder in which runs follow one another as a player's sessions
 // do (the save file of one is there for the next).
 export async function makeLinuxFolder() {
+  const program = path.join(linuxRunFolder(), 'vaulmoor');
+  if (!(await access(program, constants.X_OK).then(() => true, () => false))) {
+    throw new Error(
+        `no Linux program at ${program}: build its target vaulmoor ` +
+        '(VAULMOOR_HOST_BUILD names the build folder, build/ by default)');
+  }
   const folder = await mkdtemp(path.join(os.tmpdir(), 'vaulmoor-web-linux-'));
   await cp(linuxRunFolder(), folder, {recursive: true});
   for (const name of await readdir(folder)) {

@@ -2,6 +2,7 @@
 // the page in headless Chromium and prints a line per test and a closing count; exits 1 when
 // any test fails. Failing pictures are kept in web-test-failures/ beside the site folder.
 //   node tests/web/run.mjs SITE_DIR [TEST_NAME...]
+import {rm} from 'node:fs/promises';
 import path from 'node:path';
 
 import {expectedPictures} from './expected_pictures.mjs';
@@ -49,12 +50,11 @@ async function main() {
         ALL_TESTS.map((t) => t.name).join(' ')}`);
     process.exit(2);
   }
+  // The pictures of an earlier run's failures would mislead.
+  const failures = path.join(path.resolve(site), '..', 'web-test-failures');
+  await rm(failures, {recursive: true, force: true});
   const server = await serveFolder(site);
-  const context = {
-    url: server.url,
-    failures: path.join(path.resolve(site), '..', 'web-test-failures'),
-    expected: pictureMaker(),
-  };
+  const context = {url: server.url, failures, expected: pictureMaker()};
   let passed = 0;
   let failed = 0;
   for (const test of chosen) {

@@ -100,6 +100,7 @@ export class Session {
   async closeBrowser() {
     this.problems.push(...(await this.pageFaults()));
     await this.browser.close();
+    this.browser = null;
     await this.downloads?.remove();
     this.downloads = null;
   }
