@@ -1,9 +1,10 @@
 // A small static file server for the site folder on 127.0.0.1 at a free port: the page is
 // tested as any plain static host would serve it, with nothing but its own files.
 import {createReadStream} from 'node:fs';
-import {stat} from 'node:fs/promises';
+import {readdir, readFile, stat} from 'node:fs/promises';
 import {createServer} from 'node:http';
 import path from 'node:path';
+import {gzipSync} from 'node:zlib';
 
 const TYPES = {
   '.html': 'text/html; charset=utf-8',
@@ -32,32 +33,51 @@ function fileFor(root, url) {
   return file.startsWith(root + path.sep) ? file : null;
 }
 
-async function answer(root, request, response) {
+// Files compressed once, by path, for a server that compresses.
+const compressed = new Map();
+
+async function gzipped(file) {
+  if (!compressed.has(file)) compressed.set(file, gzipSync(await readFile(file), {level: 9}));
+  return compressed.get(file);
+}
+
+async function answer(root, compress, request, response) {
   const file = fileFor(root, request.url);
   const info = file && (await stat(file).catch(() => null));
   if (!info || !info.isFile()) {
     response.writeHead(404, {'Content-Type': 'text/plain'}).end('not found\n');
     return;
   }
-  response.writeHead(200, {
+  const headers = {
     'Content-Type': TYPES[path.extname(file).toLowerCase()] ?? 'application/octet-stream',
-    'Content-Length': info.size,
     'Cache-Control': 'no-store',
-  });
+  };
+  if (compress && /\bgzip\b/.test(request.headers['accept-encoding'] ?? '')) {
+    const body = await gzipped(file);
+    response.writeHead(
+        200, {...headers, 'Content-Encoding': 'gzip', 'Content-Length': body.length});
+    response.end(request.method === 'HEAD' ? undefined : body);
+    return;
+  }
+  response.writeHead(200, {...headers, 'Content-Length': info.size});
   if (request.method === 'HEAD')
     response.end();
   else
     createReadStream(file).pipe(response);
 }
 
-// Serves root; resolves to { url, requests, close() } once listening. requests lists every
-// path asked for, so that a test can tell the page fetched only its own files.
-export async function serveFolder(root) {
+// Serves root, every file gzip-compressed when compress is set and the browser takes it (as
+// many hosts do); resolves to {url, close()} once listening.
+export async function serveFolder(root, {compress = false} = {}) {
   const absolute = path.resolve(root);
-  const requests = [];
+  // Compressed before the first request, so that no request waits for it.
+  if (compress) {
+    for (const entry of await readdir(absolute, {recursive: true, withFileTypes: true})) {
+      if (entry.isFile()) await gzipped(path.join(entry.parentPath ?? entry.path, entry.name));
+    }
+  }
   const server = createServer((request, response) => {
-    requests.push(request.url);
-    answer(absolute, request, response).catch((error) => {
+    answer(absolute, compress, request, response).catch((error) => {
       response.destroy(error);
     });
   });
@@ -68,7 +88,6 @@ export async function serveFolder(root) {
   const {port} = server.address();
   return {
     url: `http://127.0.0.1:${port}/`,
-    requests,
     close: () => new Promise((resolve) => {
       server.closeAllConnections();
       server.close(resolve);
