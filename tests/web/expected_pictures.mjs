@@ -59,10 +59,10 @@ function nextSession() {
       shotLine(4500) + closeLine(5000);
 }
 
-// Every picture the tests wait for in language (ja or en).
-export async function expectedPictures(language) {
+// Every picture the tests wait for in language (ja or en), for the web build in site.
+export async function expectedPictures(site, language) {
   const moves = await cellarOneKeys();
-  const folder = await makeLinuxFolder();
+  const folder = await makeLinuxFolder(site);
   try {
     const [cardOne, playOne, ...rest] = await playLinux(folder, firstSession(moves), language);
     const [banner, nextCard] = rest.splice(-2);

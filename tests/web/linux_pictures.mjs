@@ -1,6 +1,6 @@
 // Expected pictures made by the Linux program in the same states the page is driven to:
-// headless runs of build/run's program (or $VAULMOOR_HOST_BUILD/run's) from a script of
-// timed key presses and `shot` events, in a copy of its run folder.
+// headless runs of a Linux build's program from a script of timed key presses and `shot`
+// events, in a copy of its run folder.
 import {execFile} from 'node:child_process';
 import {constants} from 'node:fs';
 import {access, cp, mkdtemp, readdir, readFile, rm, writeFile} from 'node:fs/promises';
@@ -12,8 +12,20 @@ import {decodeBmp} from './pictures.mjs';
 
 const ROOT = path.resolve(path.dirname(new URL(import.meta.url).pathname), '../..');
 
-export function linuxRunFolder() {
-  return path.join(path.resolve(ROOT, process.env.VAULMOOR_HOST_BUILD ?? 'build'), 'run');
+// The Linux build's run folder: $VAULMOOR_HOST_BUILD's, else build/'s, else that of the web
+// build's own Linux build beside the site folder (as scripts/web.sh chooses its Linux side).
+async function linuxRunFolder(site) {
+  const builds = process.env.VAULMOOR_HOST_BUILD ?
+      [path.resolve(ROOT, process.env.VAULMOOR_HOST_BUILD)] :
+      [path.join(ROOT, 'build'), path.join(path.resolve(site), '..', 'host')];
+  for (const build of builds) {
+    const run = path.join(build, 'run');
+    if (await access(path.join(run, 'vaulmoor'), constants.X_OK).then(() => true, () => false))
+      return run;
+  }
+  throw new Error(
+      `no Linux program in ${builds.map((b) => `${b}/run`).join(' or ')}: ` +
+      'build its target vaulmoor (VAULMOOR_HOST_BUILD names the build folder)');
 }
 
 // Script lines, in virtual milliseconds: a key pressed at ms and let go 50 ms later.
@@ -21,17 +33,12 @@ export const tapLine = (ms, key) => `${ms} down ${key}\n${ms + 50} up ${key}\n`;
 export const shotLine = (ms) => `${ms} shot\n`;
 export const closeLine = (ms) => `${ms} close\n`;
 
-// A copy of the Linux run folder in which runs follow one another as a player's sessions
-// do (the save file of one is there for the next).
-export async function makeLinuxFolder() {
-  const program = path.join(linuxRunFolder(), 'vaulmoor');
-  if (!(await access(program, constants.X_OK).then(() => true, () => false))) {
-    throw new Error(
-        `no Linux program at ${program}: build its target vaulmoor ` +
-        '(VAULMOOR_HOST_BUILD names the build folder, build/ by default)');
-  }
+// A copy of the Linux run folder (for the web build in site) in which runs follow one another as a
+// player's sessions do (the save file of one is there for the next).
+export async function makeLinuxFolder(site) {
+  const run = await linuxRunFolder(site);
   const folder = await mkdtemp(path.join(os.tmpdir(), 'vaulmoor-web-linux-'));
-  await cp(linuxRunFolder(), folder, {recursive: true});
+  await cp(run, folder, {recursive: true});
   for (const name of await readdir(folder)) {
     if (/^scr\d{4}\.bmp$/.test(name) || name === 'report.txt') await rm(path.join(folder, name));
   }

@@ -15,10 +15,10 @@ import {tests as storageRefused} from './storage_refused_test.mjs';
 const ALL_TESTS = [...goldenPictures, ...saveContinue, ...storageRefused];
 
 // The expected pictures of each language, made once and shared by the tests.
-function pictureMaker() {
+function pictureMaker(site) {
   const made = new Map();
   return (language) => {
-    if (!made.has(language)) made.set(language, expectedPictures(language));
+    if (!made.has(language)) made.set(language, expectedPictures(site, language));
     return made.get(language);
   };
 }
@@ -54,7 +54,7 @@ async function main() {
   const failures = path.join(path.resolve(site), '..', 'web-test-failures');
   await rm(failures, {recursive: true, force: true});
   const server = await serveFolder(site);
-  const context = {url: server.url, failures, expected: pictureMaker()};
+  const context = {url: server.url, failures, expected: pictureMaker(site)};
   let passed = 0;
   let failed = 0;
   for (const test of chosen) {
