@@ -9,10 +9,8 @@ find_package(Freetype REQUIRED)
 if(NOT TARGET SDL2::SDL2)
   add_library(SDL2::SDL2 ALIAS SDL2::SDL2-static)
 endif()
-# The game's code reports a malformed number in a cellar's source by an exception;
-# the page's scripts inside the platform's code name the program's values $0, $1.
-add_compile_options(-fexceptions -Wno-dollar-in-identifier-extension)
-add_link_options(-fexceptions)
+# The page's scripts inside the platform's code name the program's values $0, $1.
+add_compile_options(-Wno-dollar-in-identifier-extension)
 
 # The platform's own part of each platform library, in src/platform/web/.
 # The core: the message box is the page's, the window is the page's canvas at the
