@@ -1,7 +1,7 @@
 // The pictures the page must show, in each language: the kept golden pictures of the title,
 // and the Linux program's pictures of the real first cellars (the golden runs show a
 // showcase cellar instead), made afresh by the same keys the tests press in the page.
-import {readFile} from 'node:fs/promises';
+import {readFile, writeFile} from 'node:fs/promises';
 import path from 'node:path';
 
 import {closeLine, makeLinuxFolder, playLinux, removeLinuxFolder, shotLine, tapLine} from './linux_pictures.mjs';
@@ -52,8 +52,11 @@ function firstSession(moves) {
   return script + shotLine(at + 2850) + shotLine(at + 3650) + closeLine(at + 6000);
 }
 
-// The next session, with the save the first one left: the title, CONTINUE chosen, and
-// cellar 2's card.
+// A damaged save: its check value does not match its stage.
+export const DAMAGED_SAVE = '1 99\n';
+
+// The next session, with the save the first one left (or a damaged one): the title,
+// CONTINUE chosen, and the card of the cellar it starts.
 function nextSession() {
   return shotLine(2500) + tapLine(3000, 'down') + shotLine(3400) + tapLine(3500, 'space') +
       shotLine(4500) + closeLine(5000);
@@ -67,6 +70,9 @@ export async function expectedPictures(site, language) {
     const [cardOne, playOne, ...rest] = await playLinux(folder, firstSession(moves), language);
     const [banner, nextCard] = rest.splice(-2);
     const [savedTitle, savedContinue, cardTwo] = await playLinux(folder, nextSession(), language);
+    await writeFile(path.join(folder, 'data', 'save.dat'), DAMAGED_SAVE);
+    const [damagedTitle, damagedContinue, damagedCard] =
+        await playLinux(folder, nextSession(), language);
     return {
       moves,
       titleStart: await golden('title_start'),
@@ -79,6 +85,9 @@ export async function expectedPictures(site, language) {
       savedTitle,
       savedContinue,
       cardTwo,
+      damagedTitle,
+      damagedContinue,
+      damagedCard,
     };
   } finally {
     await removeLinuxFolder(folder);

@@ -1,17 +1,19 @@
 // Cellar 1 played to its clear by keys; the save kept in IndexedDB takes the game on to
-// cellar 2 by CONTINUE after a reload, and after the browser is closed and started again.
+// cellar 2 by CONTINUE after a reload, and after the browser is closed and started again. A
+// damaged save is then taken as the Linux program takes it (CONTINUE starts cellar 1).
 import {clearCellarOne} from './cellar_play.mjs';
-import {waitForStoredFile} from './saved_files.mjs';
+import {DAMAGED_SAVE} from './expected_pictures.mjs';
+import {damageStoredFile, waitForStoredFile} from './saved_files.mjs';
 
 const LANGUAGE = 'en';
 
-// From the title of a page that has the save: CONTINUE chosen, then cellar 2's card.
-async function continueToCellarTwo(session, pictures, when) {
-  await session.expect(pictures.savedTitle, `title_${when}`);
+// From the title: CONTINUE chosen, then the card of the cellar it starts.
+async function continueFromTitle(session, [title, chosen, card], when) {
+  await session.expect(title, `title_${when}`);
   await session.tap('ArrowDown');
-  await session.expect(pictures.savedContinue, `continue_${when}`);
+  await session.expect(chosen, `continue_${when}`);
   await session.tap('Space');
-  await session.expect(pictures.cardTwo, `cellar2_card_${when}`);
+  await session.expect(card, `card_${when}`);
 }
 
 export const tests = [
@@ -29,10 +31,16 @@ export const tests = [
         throw new Error(`window.vaulmoor.saved is ${state.saved} after the save`);
       if (state.storage !== 'kept')
         throw new Error(`window.vaulmoor.storage is ${state.storage}, not kept`);
+      const saved = [pictures.savedTitle, pictures.savedContinue, pictures.cardTwo];
       await session.reload();
-      await continueToCellarTwo(session, pictures, 'after_reload');
+      await continueFromTitle(session, saved, 'after_reload');
       await session.restart(`?lang=${LANGUAGE}`);
-      await continueToCellarTwo(session, pictures, 'after_restart');
+      await continueFromTitle(session, saved, 'after_restart');
+      await damageStoredFile(session.page, 'save.dat', DAMAGED_SAVE);
+      await session.reload();
+      await continueFromTitle(
+          session, [pictures.damagedTitle, pictures.damagedContinue, pictures.damagedCard],
+          'damaged_save');
     },
   },
 ];
