@@ -33,7 +33,7 @@ export class Session {
   }
 
   // Scripts that run in every document before the page's own.
-  beforePageScripts(script) { return this.page.evaluateOnNewDocument(script); }
+  beforePageScripts(script, ...args) { return this.page.evaluateOnNewDocument(script, ...args); }
 
   // Opens the page with the URL's query (for example '?lang=en').
   async open(query) {
