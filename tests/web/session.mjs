@@ -9,10 +9,6 @@ import {waitForPicture} from './canvas.mjs';
 import {catchDownloads} from './downloads.mjs';
 import {differencePicture, encodePng} from './pictures.mjs';
 
-// Console messages that are not the game's faults, each with the reason it is harmless.
-// Every other error fails the test.
-const HARMLESS = [];
-
 const FIRST_PICTURE_MS = 90_000;  // page load and compiling the program on a busy machine
 const PICTURE_MS = 45_000;
 
@@ -103,10 +99,10 @@ export class Session {
     return `; see ${base}.{expected,actual,diff}.png`;
   }
 
-  // What went wrong in the page besides the test's own checks.
+  // What went wrong in the page besides the test's own checks. No console error is taken for
+  // harmless noise: the page and the game make none when all is well.
   async pageFaults() {
-    const faults =
-        this.pageProblems.filter((problem) => !HARMLESS.some(({pattern}) => pattern.test(problem)));
+    const faults = [...this.pageProblems];
     const state = await this.state().catch(() => null);
     if (this.opened && state === null) faults.push('the page has no window.vaulmoor');
     for (const error of state?.errors ?? []) faults.push(`platform error: ${error}`);
