@@ -53,7 +53,8 @@ cmake --build "$host" -j"$jobs" --target vaulmoor-translations vaulmoor-art
 # The music synthesizer the page carries, and the tests' browser driver.
 npm ci --no-audit --no-fund --loglevel=error
 
-emcmake cmake -S . -B "$web" -DVAULMOOR_PLATFORM=web -DCMAKE_BUILD_TYPE=Release \
+# Built for size: every byte of the program is fetched before the first picture.
+emcmake cmake -S . -B "$web" -DVAULMOOR_PLATFORM=web -DCMAKE_BUILD_TYPE=MinSizeRel \
   -DCMAKE_FIND_ROOT_PATH="$libs" -DVAULMOOR_WEB_LIBS="$libs" \
   -DVAULMOOR_HOST_TOOLS="$host/host_tools.cmake" -DVAULMOOR_TESTS=OFF -DVAULMOOR_BENCH=OFF \
   "${launcher[@]}" >/dev/null
