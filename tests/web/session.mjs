@@ -43,14 +43,17 @@ export class Session {
     await this.startMusic();
   }
 
-  // The page fetches and starts its music at the first key press, which holds up the page's
-  // (and so the game's) thread for a moment: a key the test holds then could stay down long
-  // enough to act twice (a menu's cursor steps again after 0.2 s). So a key the game does not
-  // use (Shift) is pressed first, once the game runs, and the test goes on when the files have
-  // come and the game has presented frames again.
+  // The page fetches and starts its music at the first key press, and reading the soundfont
+  // holds up the page's (and so the game's) thread for a moment: a key the test held then could
+  // stay down long enough to act twice (a menu's cursor steps again after 0.2 s). So a key the
+  // game does not use (Shift) is pressed first, once the game runs, and the test goes on when
+  // the soundfont has come, nothing more is fetched and the game has presented frames again.
   async startMusic() {
     await waitFrames(this.page, 0, 1, FIRST_PICTURE_MS);
+    const soundfont = this.page.waitForResponse(
+        (response) => /\.sf2$/.test(response.url()), {timeout: FIRST_PICTURE_MS});
     await this.page.keyboard.press('Shift');
+    await soundfont;
     await this.page.waitForNetworkIdle({idleTime: 300, timeout: FIRST_PICTURE_MS});
     await waitFrames(this.page, await this.frames(), 10, FIRST_PICTURE_MS);
   }
