@@ -69,6 +69,7 @@ export async function expectedPictures(site, language) {
   try {
     const [cardOne, playOne, ...rest] = await playLinux(folder, firstSession(moves), language);
     const [banner, nextCard] = rest.splice(-2);
+    const saveFile = await readFile(path.join(folder, 'data', 'save.dat'), 'utf8');
     const [savedTitle, savedContinue, cardTwo] = await playLinux(folder, nextSession(), language);
     await writeFile(path.join(folder, 'data', 'save.dat'), DAMAGED_SAVE);
     const [damagedTitle, damagedContinue, damagedCard] =
@@ -82,6 +83,7 @@ export async function expectedPictures(site, language) {
       afterMoves: rest,
       banner,
       nextCard,
+      saveFile,
       savedTitle,
       savedContinue,
       cardTwo,

@@ -26,17 +26,17 @@ async function storedText(name) {
   return null;
 }
 
-// Waits until the page's stored file name reads as wanted (a regular expression).
-export async function waitForStoredFile(page, name, wanted, timeout = 30_000) {
+// Waits until the page's stored file name holds exactly text.
+export async function waitForStoredFile(page, name, text, timeout = 30_000) {
   const deadline = Date.now() + timeout;
-  let text = null;
+  let stored = null;
   while (Date.now() < deadline) {
-    text = await page.evaluate(storedText, name);
-    if (text !== null && wanted.test(text)) return text;
+    stored = await page.evaluate(storedText, name);
+    if (stored === text) return;
     await page.waitForFunction(() => true, {polling: 'raf'});
   }
-  throw new Error(`the stored ${name} did not come to read ${wanted} within ${
-      timeout / 1000} s (last: ${JSON.stringify(text)})`);
+  throw new Error(`the stored ${name} did not come to hold ${JSON.stringify(text)} within ${
+      timeout / 1000} s (last: ${JSON.stringify(stored)})`);
 }
 
 // Runs in the page: the stored file whose path ends with name gets text as its contents and

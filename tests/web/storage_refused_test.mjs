@@ -47,6 +47,7 @@ export const tests = [
       const state = await session.state();
       if (state.storage !== 'refused')
         throw new Error(`window.vaulmoor.storage is ${state.storage}, not refused`);
+      if (state.saved !== 0) throw new Error(`window.vaulmoor.saved is ${state.saved}, not 0`);
       const notices = (await pageLines(session.page)).filter((line) => !ordinary.has(line));
       if (notices.length !== 1)
         throw new Error(`the page should say once that progress is not kept; its new lines: ${
