@@ -13,6 +13,33 @@ async function checkScreenshot(session, picture, label) {
   }
 }
 
+// The picture is shown at a whole scale that fits the window, at several window sizes; the
+// canvas keeps its 320x240 pixels.
+async function checkScaling(page) {
+  for (const [width, height] of [[960, 720], [700, 500], [1300, 1000]]) {
+    await page.setViewport({width, height});
+    const shown = await page
+                      .waitForFunction(
+                          (innerWidth) => {
+                            if (window.innerWidth !== innerWidth) return null;
+                            const canvas = document.getElementById('canvas');
+                            const box = canvas.getBoundingClientRect();
+                            return {
+                              pixels: [canvas.width, canvas.height],
+                              box: [box.left, box.top, box.width, box.height]
+                            };
+                          },
+                          {}, width)
+                      .then((handle) => handle.jsonValue());
+    const [left, top, boxWidth, boxHeight] = shown.box;
+    const scale = boxWidth / 320;
+    const fits = left >= 0 && top >= 0 && left + boxWidth <= width && top + boxHeight <= height;
+    if (shown.pixels.join('x') !== '320x240' || !Number.isInteger(scale) || scale < 1 ||
+        boxHeight !== 240 * scale || !fits)
+      throw new Error(`in a ${width}x${height} window the picture is ${JSON.stringify(shown)}`);
+  }
+}
+
 // Runs in the page before its scripts: the browser's language is `language`.
 function browserLanguage(language) {
   Object.defineProperty(Navigator.prototype, 'language', {get: () => language, configurable: true});
@@ -33,6 +60,7 @@ export const tests =
                  await session.open(query);
                  await session.expect(pictures.titleStart, 'title_start');
                  await checkScreenshot(session, pictures.titleStart, 'title_start_screenshot');
+                 await checkScaling(session.page);
                  await session.tap('ArrowDown');
                  await session.expect(pictures.titleContinue, 'title_continue');
                  await session.tap('ArrowUp');
