@@ -43,12 +43,14 @@ export async function readCanvas(page) {
   return fromRgba(width, height, Buffer.from(base64, 'base64'));
 }
 
-// Waits until the canvas shows expected exactly; throws after timeout ms with the last
-// picture read (error.actual) for the caller to keep.
+// Waits until the canvas shows expected exactly; returns the page's clock (performance.now())
+// when it was seen. Throws after timeout ms with the last picture read (error.actual) for the
+// caller to keep.
 export async function waitForPicture(page, expected, timeout) {
   const rgbBase64 = Buffer.from(expected.rgb).toString('base64');
+  let seen;
   try {
-    await page.waitForFunction(
+    seen = await page.waitForFunction(
         (width, height, rgb) => {
           if (!window.__vaulmoorExpected || window.__vaulmoorExpected.source !== rgb) {
             window.__vaulmoorExpected = {
@@ -64,7 +66,7 @@ export async function waitForPicture(page, expected, timeout) {
             if (rgba[i] !== want[o] || rgba[i + 1] !== want[o + 1] || rgba[i + 2] !== want[o + 2])
               return false;
           }
-          return true;
+          return performance.now();
         },
         {timeout, polling: 'raf'},
         expected.width,
@@ -78,4 +80,5 @@ export async function waitForPicture(page, expected, timeout) {
     failure.actual = await readCanvas(page).catch(() => null);
     throw failure;
   }
+  return seen.jsonValue();
 }

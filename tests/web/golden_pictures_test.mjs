@@ -13,30 +13,32 @@ async function checkScreenshot(session, picture, label) {
   }
 }
 
-// The picture is shown at a whole scale that fits the window, at several window sizes; the
-// canvas keeps its 320x240 pixels.
+// The picture comes to be shown at a whole scale that fits the window, at several window
+// sizes (the page scales it when the window's size changes); the canvas keeps its 320x240
+// pixels.
 async function checkScaling(page) {
+  const shown = () => {
+    const canvas = document.getElementById('canvas');
+    const box = canvas.getBoundingClientRect();
+    const scale = box.width / 320;
+    const fits = box.left >= 0 && box.top >= 0 && box.right <= window.innerWidth &&
+        box.bottom <= window.innerHeight;
+    const whole = Number.isInteger(scale) && scale >= 1 && box.height === 240 * scale;
+    return {pixels: `${canvas.width}x${canvas.height}`, box: box.toJSON(), fits, whole};
+  };
   for (const [width, height] of [[960, 720], [700, 500], [1300, 1000]]) {
     await page.setViewport({width, height});
-    const shown = await page
-                      .waitForFunction(
-                          (innerWidth) => {
-                            if (window.innerWidth !== innerWidth) return null;
-                            const canvas = document.getElementById('canvas');
-                            const box = canvas.getBoundingClientRect();
-                            return {
-                              pixels: [canvas.width, canvas.height],
-                              box: [box.left, box.top, box.width, box.height]
-                            };
-                          },
-                          {}, width)
-                      .then((handle) => handle.jsonValue());
-    const [left, top, boxWidth, boxHeight] = shown.box;
-    const scale = boxWidth / 320;
-    const fits = left >= 0 && top >= 0 && left + boxWidth <= width && top + boxHeight <= height;
-    if (shown.pixels.join('x') !== '320x240' || !Number.isInteger(scale) || scale < 1 ||
-        boxHeight !== 240 * scale || !fits)
-      throw new Error(`in a ${width}x${height} window the picture is ${JSON.stringify(shown)}`);
+    try {
+      // The page's function is sent as text, since it runs there.
+      await page.waitForFunction(
+          `(() => { const s = (${
+              shown})(); return s.pixels === '320x240' && s.fits && s.whole; })()`,
+          {timeout: 10_000, polling: 'raf'});
+    } catch (error) {
+      if (error.name !== 'TimeoutError') throw error;
+      throw new Error(`in a ${width}x${height} window the picture is ${
+          JSON.stringify(await page.evaluate(shown))}`);
+    }
   }
 }
 
