@@ -25,6 +25,27 @@ var vaulmoor = globalThis.vaulmoor = Object.assign(globalThis.vaulmoor || {}, {
   },
 });
 
+// The program's sleep: the page's timer for all but the last few milliseconds
+// (timers set from a timer are held back to 4 ms at least, which would make every
+// frame late), then round trips of a message, which are not held back, until the
+// time has come. The page handles its input and drawing meanwhile.
+const TIMER_HOLD_MS = 4;
+const channel = new MessageChannel();
+const woken = [];
+channel.port1.onmessage = () => woken.shift()();
+function nextTask() {
+  return new Promise((wake) => {
+    woken.push(wake);
+    channel.port2.postMessage(0);
+  });
+}
+vaulmoor.pause = async (ms) => {
+  const end = performance.now() + ms;
+  if (ms > TIMER_HOLD_MS) await new Promise((wake) => setTimeout(wake, ms - TIMER_HOLD_MS));
+  do await nextTask();
+  while (performance.now() < end);
+};
+
 // The folder kept in IndexedDB and the one whose files become downloads (the
 // program's user_folders.cpp names the same).
 const KEPT_FOLDER = '/save';
