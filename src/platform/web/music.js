@@ -5,10 +5,10 @@
 var vaulmoorMusic = globalThis.vaulmoorMusic = (() => {
   const FILES = ['music/libfluidsynth.js', 'music/js-synthesizer.js'];
   const SOUNDFONT = 'music/TimGM6mb.sf2';
-  const RATE = 44100;  // the program's sound output, sound_device.h
-  let synth = null;  // once loaded
+  const RATE = 44100;   // the program's sound output, sound_device.h
+  let synth = null;     // once loaded
   let sequence = null;  // the open MIDI file's bytes
-  let loaded = false;  // the player holds the open sequence
+  let loaded = false;   // the player holds the open sequence
   let playing = false, fromStart = true, awaitingStart = false;
   let left = new Float32Array(0), right = new Float32Array(0);
 

@@ -72,8 +72,10 @@ function keepNow() {
   syncing = true;
   FS.syncfs(false, (problem) => {
     syncing = false;
-    if (problem) vaulmoor.error('saving to IndexedDB: ' + problem);
-    else vaulmoor.saved++;
+    if (problem)
+      vaulmoor.error('saving to IndexedDB: ' + problem);
+    else
+      vaulmoor.saved++;
     if (syncAgain) {
       syncAgain = false;
       keepSoon();
@@ -130,8 +132,10 @@ Module.preRun = [].concat(Module.preRun || [], () => {
   watchWrites();
   addRunDependency('vaulmoor-storage');
   const loaded = (problem) => {
-    if (problem) refuseStorage(problem);
-    else setStorage('kept');
+    if (problem)
+      refuseStorage(problem);
+    else
+      setStorage('kept');
     removeRunDependency('vaulmoor-storage');
   };
   try {
