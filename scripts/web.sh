@@ -42,13 +42,17 @@ SECONDS=0
 libs=$(VAULMOOR_JOBS=$jobs scripts/web-libs.sh)
 say "libraries ready after $SECONDS s"
 
-# The Linux build: its tools build the translation tables and pictures in. One
-# of its own here needs no tests; an existing one keeps its own settings.
+# The Linux build: its tools build the translation tables and pictures in, and
+# its program plays beside the page in the tests. One of its own here needs no
+# tests; an existing one keeps its own settings.
 if [ ! -f "$host/CMakeCache.txt" ]; then
   cmake -S . -B "$host" -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" -DVAULMOOR_BENCH=OFF \
     -DVAULMOOR_TESTS=OFF >/dev/null
 fi
-cmake --build "$host" -j"$jobs" --target vaulmoor-translations vaulmoor-art
+targets=(vaulmoor-translations vaulmoor-art)
+# The tests compare the page with the Linux program of the same source.
+if [ $action = test ]; then targets+=(vaulmoor); fi
+cmake --build "$host" -j"$jobs" --target "${targets[@]}"
 
 # The music synthesizer the page carries, and the tests' browser driver.
 npm ci --no-audit --no-fund --loglevel=error
