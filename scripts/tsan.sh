@@ -6,8 +6,8 @@
 # frames go on), searches on several threads at once beside the rules, and the
 # shortest clears of a foreign stage file worked out in the background. Any
 # report fails the run: the test programs and the game they start inherit
-# TSAN_OPTIONS, so a report ends them with status 66. A test labelled threads in
-# another test program needs that program in the list of targets below.
+# TSAN_OPTIONS, so a report ends them with status 66. The target thread_tests
+# builds every test program that holds a test labelled threads.
 #   scripts/tsan.sh [ctest arguments...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -16,8 +16,7 @@ jobs=${VAULMOOR_JOBS:-2}
 
 nice -n 10 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVAULMOOR_TSAN=ON \
   -DVAULMOOR_BENCH=OFF >/dev/null
-nice -n 10 cmake --build "$build" -j"$jobs" --target vaulmoor game_run_tests stage_tools_tests \
-  game_records_tests
+nice -n 10 cmake --build "$build" -j"$jobs" --target vaulmoor thread_tests
 
 export TSAN_OPTIONS=${TSAN_OPTIONS:-halt_on_error=1:exitcode=66:second_deadlock_stack=1}
 ctest --test-dir "$build" --output-on-failure -j"$jobs" \
