@@ -7,12 +7,13 @@ import path from 'node:path';
 
 import {expectedPictures} from './expected_pictures.mjs';
 import {tests as goldenPictures} from './golden_pictures_test.mjs';
+import {tests as music} from './music_test.mjs';
 import {tests as saveContinue} from './save_continue_test.mjs';
 import {Session} from './session.mjs';
 import {serveFolder} from './static_server.mjs';
 import {tests as storageRefused} from './storage_refused_test.mjs';
 
-const ALL_TESTS = [...goldenPictures, ...saveContinue, ...storageRefused];
+const ALL_TESTS = [...goldenPictures, ...saveContinue, ...storageRefused, ...music];
 
 // The expected pictures of each language, made once and shared by the tests.
 function pictureMaker(site) {

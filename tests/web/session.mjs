@@ -34,27 +34,33 @@ export class Session {
   // Opens the page with the URL's query (for example '?lang=en').
   async open(query) {
     this.opened = true;
+    this.query = query;
     await this.page.goto(this.context.url + query, {waitUntil: 'load'});
-    await this.startMusic();
+    await this.wake();
   }
 
   async reload() {
     await this.page.reload({waitUntil: 'load'});
-    await this.startMusic();
+    await this.wake();
   }
 
-  // The page fetches and starts its music at the first key press, and reading the soundfont
-  // holds up the page's (and so the game's) thread for a moment: a key the test held then could
-  // stay down long enough to act twice (a menu's cursor steps again after 0.2 s). So a key the
-  // game does not use (Shift) is pressed first, once the game runs, and the test goes on when
-  // the soundfont has come, nothing more is fetched and the game has presented frames again.
-  async startMusic() {
+  // Sound starts at the player's first key press. A key the game does not use (Shift) is
+  // pressed first, once the game runs. With music (?music=), letting go of it fetches the
+  // synthesizer and the soundfont, and reading the soundfont holds up the page's (and so the
+  // game's) thread for a moment: the test goes on when it has come, nothing more is fetched and
+  // the game has presented frames again, so that no key the test holds is held longer by it.
+  async wake() {
     await waitFrames(this.page, 0, 1, FIRST_PICTURE_MS);
-    const soundfont = this.page.waitForResponse(
-        (response) => /\.sf2$/.test(response.url()), {timeout: FIRST_PICTURE_MS});
+    const music = /[?&]music=/.test(this.query ?? '');
+    const soundfont = music ? this.page.waitForResponse(
+                                  (response) => /\.sf2$/.test(response.url()),
+                                  {timeout: FIRST_PICTURE_MS}) :
+                              null;
     await this.page.keyboard.press('Shift');
-    await soundfont;
-    await this.page.waitForNetworkIdle({idleTime: 300, timeout: FIRST_PICTURE_MS});
+    if (music) {
+      await soundfont;
+      await this.page.waitForNetworkIdle({idleTime: 300, timeout: FIRST_PICTURE_MS});
+    }
     await waitFrames(this.page, await this.frames(), 10, FIRST_PICTURE_MS);
   }
 

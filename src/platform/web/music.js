@@ -1,7 +1,10 @@
 // The page's music: FluidSynth built for the web (js-synthesizer) with the
 // TimGM6mb soundfont, rendered into the program's sound output by mci.cpp. The
-// synthesizer and the soundfont are fetched only after the player's first key
-// press or click, so the first picture never waits for them.
+// synthesizer and the soundfont are fetched only once the program has opened a
+// MIDI file and the player has pressed and let go of a key or clicked, so the
+// first picture never waits for them and a page without music never fetches
+// them. Reading the soundfont holds up the page for a moment: after the key is
+// let go, that moment cannot make the game see the key held longer.
 var vaulmoorMusic = globalThis.vaulmoorMusic = (() => {
   const FILES = ['music/libfluidsynth.js', 'music/js-synthesizer.js'];
   const SOUNDFONT = 'music/TimGM6mb.sf2';
@@ -64,13 +67,18 @@ var vaulmoorMusic = globalThis.vaulmoorMusic = (() => {
     return end && !awaitingStart;
   }
 
-  let started = false;
+  let started = false, gestured = false;
   function start() {
-    if (started) return;
+    if (started || !gestured || !sequence) return;
     started = true;
     load().catch((problem) => vaulmoor.error('music: ' + problem.message));
   }
-  for (const event of ['keydown', 'pointerdown']) addEventListener(event, start, {once: true});
+  for (const event of ['keyup', 'pointerup']) {
+    addEventListener(event, () => {
+      gestured = true;
+      start();
+    }, {once: true});
+  }
 
   return {
     open(bytes) {
@@ -78,6 +86,7 @@ var vaulmoorMusic = globalThis.vaulmoorMusic = (() => {
       loaded = false;
       playing = false;
       fromStart = true;
+      start();
     },
     rewind() {
       playing = false;
