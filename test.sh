@@ -3,7 +3,9 @@
 #   ./test.sh           the full run CI makes: installs what is missing, then every
 #                       test in the ordinary build, the Windows program cross-built
 #                       and played under Wine (scripts/windows.sh --test, with the
-#                       ordinary build as its Linux side), the same suite under
+#                       ordinary build as its Linux side), the browser build
+#                       played in headless Chromium (scripts/web.sh --test, the
+#                       same Linux side), the same suite under
 #                       AddressSanitizer and UndefinedBehaviorSanitizer, the tests
 #                       of the threads beside the frame thread under
 #                       ThreadSanitizer, and each fuzz target briefly
@@ -46,6 +48,7 @@ if $quick; then
 fi
 ctest --test-dir build --output-on-failure -j"$jobs" -LE windows
 VAULMOOR_HOST_BUILD=build VAULMOOR_JOBS=$jobs scripts/windows.sh --test
+VAULMOOR_HOST_BUILD=build VAULMOOR_JOBS=$jobs scripts/web.sh --test
 VAULMOOR_JOBS=$jobs scripts/sanitize.sh
 VAULMOOR_JOBS=$jobs scripts/tsan.sh
 scripts/fuzz.sh --short 5

@@ -2,7 +2,8 @@
 # Measures every performance figure again: idle CPU of the title and play scenes
 # in a real (virtual X) window, the cost of a play-scene frame against plain
 # copies, start to first frame with and without the colour-table cache, the
-# solver over all 32 stages, the full headless playthrough and the hint search.
+# solver over all 32 stages, the full headless playthrough, the hint search and the
+# browser build's first frame and frame rate in headless Chromium.
 # Usage: scripts/perf.sh [build-dir]   (default build-perf; built here, -j2)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -101,3 +102,8 @@ print_medians "$json"
 
 echo "== hint search: every position of the kept solutions and 1000 random walks per stage"
 "$build/bench/hint_bench" 1000
+
+# The browser build: scripts/web.sh makes it (and the npm packages the benchmark drives
+# Chromium with), then cold starts in headless Chromium on a plain and a compressing host.
+echo "== the browser build in headless Chromium"
+(cd "$root" && scripts/web.sh >/dev/null && node bench/web.mjs build-web/site $runs)

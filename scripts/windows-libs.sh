@@ -17,22 +17,17 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 toolchain=$root/cmake/mingw-w64-x86_64.cmake
 triplet=x86_64-w64-mingw32
 jobs=${VAULMOOR_JOBS:-$(nproc)}
-mirror=${VAULMOOR_DEBIAN_MIRROR:-http://deb.debian.org}
 
 say() { echo "windows-libs: $*" >&2; }
 
-# The source package and version of an installed package, as "source version".
-installed_source() {
-  dpkg-query -W -f='${source:Package} ${source:Version}\n' "$1" 2>/dev/null ||
-    { say "the Debian package $1 is not installed (scripts/deps.sh windows installs it)"; exit 1; }
-}
+. "$root/scripts/debian-sources.sh"
 read -r sdl_source sdl_version < <(installed_source libsdl2-dev)
 read -r freetype_source freetype_version < <(installed_source libfreetype-dev)
 read -r zlib_source zlib_version < <(installed_source zlib1g-dev)
 
-# The recipe (this script and the toolchain file) and the compiler are part of
+# The recipe (this script, the source fetcher and the toolchain file) and the compiler are part of
 # the key: changing either builds the libraries again.
-recipe=$( (cat "$0" "$toolchain"; "$triplet-gcc-posix" --version | head -1) | sha256sum | cut -c1-12)
+recipe=$( (cat "$0" "$root/scripts/debian-sources.sh" "$toolchain"; "$triplet-gcc-posix" --version | head -1) | sha256sum | cut -c1-12)
 key="sdl2-${sdl_version}_freetype-${freetype_version}_zlib-${zlib_version//:/_}_$recipe"
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/vaulmoor/windows-libs
 prefix=$cache/$key
@@ -53,40 +48,13 @@ rm -rf "$work" "$prefix"
 # The sources and build folders go however the build ends; the prefix stays
 # only with its completion mark.
 trap 'rm -rf "$work"' EXIT
-mkdir -p "$work/apt/lists/partial" "$work/apt/cache/archives/partial" "$work/apt/parts" "$work/src"
 
 # ---- The source packages, through a private apt configuration ----------------
-cat >"$work/apt/sources.list" <<EOF
-deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] $mirror/debian bookworm main
-deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] $mirror/debian bookworm-updates main
-deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] $mirror/debian-security bookworm-security main
-EOF
-apt_options=(-o "Dir::Etc::SourceList=$work/apt/sources.list" -o "Dir::Etc::SourceParts=$work/apt/parts"
-  -o "Dir::State::Lists=$work/apt/lists" -o "Dir::Cache=$work/apt/cache"
- )
-# Running as root, apt hands downloads to its _apt user, who cannot write here.
-[ "$(id -u)" -eq 0 ] && apt_options+=(-o APT::Sandbox::User=root)
-say "reading the Debian source lists"
-apt-get "${apt_options[@]}" -qq update >&2
-
-# The installed version's source; where the archive has moved on to a newer
-# Debian revision of the same upstream release, that one.
-fetch_source() {
-  local package=$1 version=$2
-  if (cd "$work/src" && apt-get "${apt_options[@]}" -qq source "$package=$version" >&2); then
-    return
-  fi
-  local upstream=${version#*:}
-  upstream=${upstream%-*}
-  say "$package $version is no longer in the archive; taking its newest revision of $upstream"
-  (cd "$work/src" && apt-get "${apt_options[@]}" -qq source "$package" >&2)
-  ls -d "$work/src/$package-$upstream" >/dev/null ||
-    { say "the archive has no $package $upstream"; exit 1; }
-}
-fetch_source "$sdl_source" "$sdl_version"
-fetch_source "$freetype_source" "$freetype_version"
-fetch_source "$zlib_source" "$zlib_version"
-source_folder() { find "$work/src" -maxdepth 1 -type d -name "$1-*" | head -1; }
+debian_sources_open "$work"
+debian_sources_fetch "$sdl_source" "$sdl_version"
+debian_sources_fetch "$freetype_source" "$freetype_version"
+debian_sources_fetch "$zlib_source" "$zlib_version"
+source_folder() { debian_sources_folder "$1"; }
 
 cmake_cross=(-G "Unix Makefiles" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release
   -DCMAKE_INSTALL_PREFIX="$prefix" -DVAULMOOR_WINDOWS_LIBS="$prefix")

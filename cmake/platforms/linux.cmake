@@ -14,8 +14,9 @@ endif()
 add_link_options(-Wl,-z,relro,-z,now)
 
 # The platform's own part of each platform library, in src/platform/linux/.
-# The core: the message box is SDL's, the window as the window system has it is asked of X.
-set(VAULMOOR_PLATFORM_CORE_SOURCES message_box.cpp window_system.cpp)
+# The core: the message box is SDL's, the window as the window system has it is asked of X,
+# the frame thread sleeps as any thread does.
+set(VAULMOOR_PLATFORM_CORE_SOURCES message_box.cpp window_system.cpp ../thread_sleep.cpp)
 set(VAULMOOR_PLATFORM_CORE_LIBRARIES X11::X11)
 # The files: the program's folder from /proc, the user's folders by the XDG rules,
 # durable replacement by rename and fsync, whole files read through POSIX calls.

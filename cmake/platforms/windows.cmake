@@ -3,6 +3,7 @@
 # system's own message box, MCI sequencer and folders, and nothing of the Linux
 # desktop. The program is a GUI program: no console window opens when it starts.
 find_package(Freetype REQUIRED)
+find_package(ZLIB REQUIRED)
 # A static SDL2 names its target SDL2::SDL2-static.
 if(NOT TARGET SDL2::SDL2)
   add_library(SDL2::SDL2 ALIAS SDL2::SDL2-static)
@@ -14,8 +15,9 @@ add_link_options(-mwindows)
 # wide calls (vm_platform_wide_text), and the program's start-up code and
 # resources (vm_platform_windows_program), whose objects go into the program
 # through the core.
-# The core: the system's message box, and the window as SDL knows it.
-set(VAULMOOR_PLATFORM_CORE_SOURCES message_box.cpp window_system.cpp)
+# The core: the system's message box, the window as SDL knows it, and the frame
+# thread's sleep as any thread's.
+set(VAULMOOR_PLATFORM_CORE_SOURCES message_box.cpp window_system.cpp ../thread_sleep.cpp)
 set(VAULMOOR_PLATFORM_CORE_LIBRARIES vm_platform_wide_text
   PUBLIC SDL2::SDL2 INTERFACE $<TARGET_OBJECTS:vm_platform_windows_program>)
 # The files: the program's folder as Windows names the module, %APPDATA%\Vaulmoor

@@ -57,11 +57,11 @@ void EmptyLatchesAndSlots() {
 }
 
 // Headless runs search at once so that every run repeats; real-time runs beside the frames,
-// on threads unless told not to, as a platform without them will be.
+// on threads unless told not to or the platform has none.
 void ChooseSearchPace() {
   if (StartOptions.platform.headless) {
     game::SetSearchPace(game::SearchPace::AtOnce);
-  } else if (StartOptions.noThreads) {
+  } else if (StartOptions.noThreads || !platform::HasThreads()) {
     game::SetSearchPace(game::SearchPace::InSlices);
     platform::SetIdleWork(game::SearchInSlices);
   } else {

@@ -63,7 +63,7 @@ bool BackgroundSearch::Post(const Position& from, int64_t stateLimit) {
       waiting_ = Job{from, stateLimit, number};
       guard.unlock();
       jobPosted_.notify_one();
-      if (!worker_.joinable()) worker_ = std::jthread([this](std::stop_token stop) { Work(stop); });
+      if (!worker_.joinable()) worker_ = std::thread([this] { Work(); });
       return false;
     case SearchPace::InSlices:
       search_.Start(from, stateLimit);
@@ -101,22 +101,28 @@ void BackgroundSearch::Cancel() {
 void BackgroundSearch::Stop() {
   Cancel();
   if (!worker_.joinable()) return;
-  worker_.request_stop();
+  {
+    std::lock_guard<std::mutex> guard(lock_);
+    stopping_ = true;
+  }
+  jobPosted_.notify_one();
   worker_.join();
+  stopping_ = false;
 }
 
 // The thread: takes each job posted, searches it while it is still wanted, and leaves its
 // answer unless a newer job or a cancel came meanwhile.
-void BackgroundSearch::Work(std::stop_token stop) {
+void BackgroundSearch::Work() {
   std::unique_lock<std::mutex> guard(lock_);
-  while (jobPosted_.wait(guard, stop, [this] { return waiting_.has_value(); }) &&
-         !stop.stop_requested()) {
+  for (;;) {
+    jobPosted_.wait(guard, [this] { return waiting_.has_value() || stopping_; });
+    if (stopping_) return;
     const Job job = std::move(*waiting_);
     waiting_.reset();
     guard.unlock();
     search_.Start(job.from, job.stateLimit);
     bool settled = false;
-    while (!settled && current_ == job.number && !stop.stop_requested())
+    while (!settled && current_ == job.number && !stopping_)
       settled = search_.Advance(THREAD_STATES_PER_LOOK);
     HintResult result = settled ? search_.TakeResult() : HintResult{};
     guard.lock();

@@ -9,7 +9,6 @@
 #include <cstdint>
 #include <mutex>
 #include <optional>
-#include <stop_token>
 #include <thread>
 
 #include "game/data_model.h"
@@ -64,20 +63,21 @@ class BackgroundSearch {
     uint64_t number;
   };
 
-  void Work(std::stop_token stop);
+  void Work();
   bool SearchSlice();
 
   // Guards the job waiting for the thread, the answer and which job is current.
   mutable std::mutex lock_;
-  std::condition_variable_any jobPosted_;
+  std::condition_variable jobPosted_;
   std::optional<Job> waiting_;         // posted, not yet picked up by the thread
   std::optional<HintResult> answer_;   // settled, not yet taken
   std::atomic<uint64_t> current_ = 0;  // the number of the job still wanted, 0 for none
   uint64_t jobsPosted_ = 0;            // numbers the jobs, never twice (frame only)
   bool slicing_ = false;               // a job searched in slices has not settled (frame only)
 
-  BestFirstSearch search_;  // the thread's while it runs, otherwise the frame thread's
-  std::jthread worker_;     // started with the first job on a thread
+  BestFirstSearch search_;              // the thread's while it runs, otherwise the frame thread's
+  std::thread worker_;                  // started with the first job on a thread, joined by Stop
+  std::atomic<bool> stopping_ = false;  // set by Stop (under lock_) for the thread to leave
 };
 
 // Advances the searches that run in slices until the clock reads untilMs or a few

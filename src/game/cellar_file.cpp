@@ -169,7 +169,8 @@ std::string FormatStageFile(const CellarFile& file) {
     if (file.facings[s] != FACING_UP)
       lines << FACING_WORD << ' ' << s + 1 << ' ' << MoveLetter(file.facings[s]) << '\n';
   }
-  if (!lines.view().empty()) out << '\n' << lines.view();
+  const std::string extra = lines.str();
+  if (!extra.empty()) out << '\n' << extra;
   return out.str();
 }
 

@@ -1,6 +1,7 @@
 // The readable cellar source: reading it into cellars, and writing cellars back as source.
 #include "game/cellar_source.h"
 
+#include <charconv>
 #include <sstream>
 
 #include "game/rules.h"
@@ -56,18 +57,17 @@ bool NextLine(Reader& reader, std::string& line) {
   return false;
 }
 
-// A whole-token signed decimal integer.
+// A whole-token signed decimal integer, with an optional plus or minus sign.
 bool ReadInt(std::istringstream& words, int32_t& value) {
   std::string token;
   if (!(words >> token)) return false;
-  size_t used = 0;
-  try {
-    long parsed = std::stol(token, &used);
-    if (used != token.size() || parsed < INT32_MIN || parsed > INT32_MAX) return false;
-    value = static_cast<int32_t>(parsed);
-  } catch (...) {
-    return false;
-  }
+  const char* first = token.data();
+  const char* last = first + token.size();
+  if (token.size() > 1 && token[0] == '+' && token[1] != '-') ++first;
+  int32_t parsed = 0;
+  const auto [end, error] = std::from_chars(first, last, parsed);
+  if (error != std::errc() || end != last) return false;
+  value = parsed;
   return true;
 }
 

@@ -1,7 +1,6 @@
 // The millisecond clock since program start, real or virtual, and the waits on it.
 #include <algorithm>
 #include <chrono>
-#include <thread>
 #include <vector>
 
 #include "platform/core_internal.h"
@@ -71,7 +70,7 @@ void WaitUntil(uint32_t targetMs) {
   for (core::PumpEvents(); Remaining(targetMs) > 0; core::PumpEvents()) {
     if (Idle != nullptr) Idle(targetMs);
     auto now = SteadyClock::now();
-    std::this_thread::sleep_until(
+    core::SleepUntil(
         std::min(InstantOf(targetMs, now), now + std::chrono::milliseconds(MAX_SLEEP_MS)));
   }
 }
@@ -82,7 +81,7 @@ void IdlePoll() {
     return;
   }
   if (Idle != nullptr) Idle(timeGetTime() + 1);
-  std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  core::SleepUntil(SteadyClock::now() + std::chrono::milliseconds(1));
   core::PumpEvents();
 }
 

@@ -1,6 +1,7 @@
 // What the platform core's files share among themselves (not for callers outside).
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <vector>
 
@@ -77,6 +78,12 @@ void CloseJoysticks();
 
 // The clock's start (called once by Init).
 void StartClock();
+// Sleeps until the instant, as the platform lets the program sleep (a thread's
+// sleep, or a yield to the page that runs the program).
+void SleepUntil(std::chrono::steady_clock::time_point instant);
+// Called after each picture is shown, for a platform that counts them.
+using PresentListener = void (*)();
+void SetPresentListener(PresentListener listener);
 
 // The window procedure that messages go to (null: no window, messages dropped).
 void AttachWindowProcedure(WNDPROC proc);

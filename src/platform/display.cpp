@@ -26,6 +26,7 @@ uint32_t MemoryInUse = 0;
 // the texture still shows it through the current palette.
 std::vector<uint8_t> Shown;
 bool ShownIsCurrent = false;
+core::PresentListener Presented = nullptr;
 
 uint64_t Word(const uint8_t* bytes) {
   uint64_t word;
@@ -145,6 +146,9 @@ std::vector<uint32_t> ReadShownPicture() {
       picture.push_back(window[size_t(y) * scale * target.w + size_t(x) * scale] & 0xFFFFFFu);
   return picture;
 }
+void SetPresentListener(PresentListener listener) {
+  Presented = listener;
+}
 }  // namespace core
 
 bool DisplayOpen(int width, int height) {
@@ -183,6 +187,7 @@ void DisplaySetPalette(int first, int count, const uint8_t (*rgb)[3]) {
 
 void DisplayShow(const uint8_t* pixels, int pitch) {
   if (!Picture) return;
+  if (Presented != nullptr) Presented();
   // Idle scenes show the same picture frame after frame and moving ones change
   // a small part of it, so only the changed area is converted and sent to the
   // texture; an unchanged picture is not drawn again at all (exposures and

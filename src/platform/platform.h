@@ -24,6 +24,9 @@ struct Options {
 bool Init(const Options& options);
 bool IsHeadless();
 void Shutdown();
+// False where the program has its one thread only (a web page): searches then run in
+// slices of the frame thread's waits.
+bool HasThreads();
 
 // ---- Clock ------------------------------------------------------------------
 // Milliseconds since program start (timeGetTime's stand-in). Virtual in headless

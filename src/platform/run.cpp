@@ -45,6 +45,14 @@ bool IsHeadless() {
   return CurrentOptions.headless;
 }
 
+bool HasThreads() {
+#ifdef VAULMOOR_NO_THREADS
+  return false;
+#else
+  return true;
+#endif
+}
+
 void Shutdown() {
   DestroyMainWindow();
   core::CloseJoysticks();

@@ -12,6 +12,15 @@ namespace {
 constexpr int WINDOW_BASE_WIDTH = 320;
 constexpr int WINDOW_BASE_HEIGHT = 240;
 
+#ifdef VAULMOOR_PAGE_WINDOW
+// In a web page the window is the page's canvas at exactly the picture's size: the
+// page scales it and takes it to full screen, so SDL must neither resize it nor
+// give it more pixels for the screen.
+constexpr uint32_t WINDOW_FLAGS = 0;
+#else
+constexpr uint32_t WINDOW_FLAGS = SDL_WINDOW_ALLOW_HIGHDPI | SDL_WINDOW_RESIZABLE;
+#endif
+
 SDL_Window* MainWindow = nullptr;
 bool FocusLost = false;
 // Where the window goes when it leaves full screen: the size asked for, centred,
@@ -180,8 +189,7 @@ bool CreateMainWindow(const char* title, WNDPROC proc) {
     const Options& options = core::RunOptions();
     WindowedArea = {int(SDL_WINDOWPOS_CENTERED), int(SDL_WINDOWPOS_CENTERED),
                     WINDOW_BASE_WIDTH * options.scale, WINDOW_BASE_HEIGHT * options.scale};
-    uint32_t flags = SDL_WINDOW_ALLOW_HIGHDPI | SDL_WINDOW_RESIZABLE |
-                     (options.window ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+    uint32_t flags = WINDOW_FLAGS | (options.window ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
     MainWindow = SDL_CreateWindow(title, WindowedArea.x, WindowedArea.y, WindowedArea.w,
                                   WindowedArea.h, flags);
     if (!MainWindow) {

@@ -33,7 +33,7 @@ void NodeStore::Restart(const Node& start) {
 
 uint32_t NodeStore::Append(const Node& node) {
   if ((size_ >> CHUNK_BITS) == chunks_.size())
-    chunks_.push_back(std::make_unique_for_overwrite<Node[]>(1u << CHUNK_BITS));
+    chunks_.push_back(std::unique_ptr<Node[]>(new Node[1u << CHUNK_BITS]));  // left uninitialised
   (*this)[size_] = node;
   return size_++;
 }
