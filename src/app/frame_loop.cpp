@@ -35,18 +35,21 @@ bool PumpMessages() {
 
 }  // namespace
 
-int RunFrameLoop(void (*scene)()) {
+void BeginFrames() {
   PreviousFrameStart = platform::timeGetTime();
-  do {
-    FrameStart = platform::timeGetTime();
-    input::PollJoystick();
-    scene();
-    WaitForFrameTime();
-    shared::FrameStep = static_cast<uint32_t>(FrameStart - PreviousFrameStart) / 1000.0;
-    PreviousFrameStart = FrameStart;
-    if (shared::FrameStep > MAX_FRAME_STEP) shared::FrameStep = MAX_FRAME_STEP;
-  } while (PumpMessages());
-  return 1;
+}
+
+void BeginFrame() {
+  FrameStart = platform::timeGetTime();
+  input::PollJoystick();
+}
+
+bool EndFrame() {
+  WaitForFrameTime();
+  shared::FrameStep = static_cast<uint32_t>(FrameStart - PreviousFrameStart) / 1000.0;
+  PreviousFrameStart = FrameStart;
+  if (shared::FrameStep > MAX_FRAME_STEP) shared::FrameStep = MAX_FRAME_STEP;
+  return PumpMessages();
 }
 
 }  // namespace app

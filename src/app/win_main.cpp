@@ -148,7 +148,7 @@ int WinMain(int argc, char** argv) {
   input::InitJoystick();
   LoadSounds();
   if (StartOptions.music) audio::PlayMusic(StartOptions.music);
-  int result = RunFrameLoop(game::DispatchScene);  // 1: a normal close
+  int result = RunFrameLoop<game::DispatchScene>();  // 1: a normal close
   game::StopBackgroundSearches();
   platform::Shutdown();
   return result;

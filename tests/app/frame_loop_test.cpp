@@ -43,7 +43,7 @@ class FrameLoop : public testing::Test {
     QuitAfter = frames;
     BlockAtFrame = blockAt;
     shared::FrameStep = 0;
-    EXPECT_EQ(app::RunFrameLoop(RecordingScene), 1);
+    EXPECT_EQ(app::RunFrameLoop<RecordingScene>(), 1);
     platform::Shutdown();
   }
 };
