@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/mci_command.h"
 #include "platform/platform.h"
 #include "platform/sound_device.h"
 #include "platform/whole_file.h"
@@ -21,8 +22,6 @@ namespace {
 
 constexpr std::string_view kMidiFileId = "MThd";
 constexpr size_t kMidiFileMaxBytes = 16 << 20;
-constexpr std::string_view kOpenStart = "open \"";
-constexpr std::string_view kOpenEnd = "\" type sequencer alias midi";
 
 // What the music script's render reports: the sequence has reached its end.
 constexpr int kSequenceEnded = 2;
@@ -101,25 +100,22 @@ uint32_t Close() {
 
 uint32_t mciSendStringA(const char* command, char* returnString, uint32_t returnLength,
                         bool notifyWindow) {
-  if (returnString != nullptr && returnLength > 0) returnString[0] = '\0';
-  if (command == nullptr) return MCIERR_UNRECOGNIZED_COMMAND;
-  std::string_view text(command);
-  RememberMciCommand(text);
-  if (text.size() > kOpenStart.size() + kOpenEnd.size() && text.starts_with(kOpenStart) &&
-      text.ends_with(kOpenEnd)) {
-    std::string_view path =
-        text.substr(kOpenStart.size(), text.size() - kOpenStart.size() - kOpenEnd.size());
-    if (path.find('"') != std::string_view::npos) return MCIERR_UNRECOGNIZED_COMMAND;
-    return Open(std::string(path));
-  }
-  bool known = text == "seek midi to start" || text == "play midi notify" || text == "stop midi" ||
-               text == "close midi" || text == "status midi mode";
-  if (!known) return MCIERR_UNRECOGNIZED_COMMAND;
+  const MciCommand asked = TakeMciCommand(command, returnString, returnLength);
+  if (asked.verb == MciVerb::Unknown) return MCIERR_UNRECOGNIZED_COMMAND;
+  if (asked.verb == MciVerb::Open) return Open(asked.path);
   if (Mode == SequencerMode::Closed) return MCIERR_INVALID_DEVICE_NAME;
-  if (text == "seek midi to start") return Rewind();
-  if (text == "play midi notify") return Play(notifyWindow);
-  if (text == "stop midi") return Stop();
-  if (text == "status midi mode") return Status(returnString, returnLength);
+  switch (asked.verb) {
+    case MciVerb::Seek:
+      return Rewind();
+    case MciVerb::Play:
+      return Play(notifyWindow);
+    case MciVerb::Stop:
+      return Stop();
+    case MciVerb::Status:
+      return Status(returnString, returnLength);
+    default:
+      break;
+  }
   return Close();
 }
 
