@@ -1,4 +1,4 @@
-// Reading the sequencer's command strings, the same for every platform's sequencer.
+// Reading the sequencer's command strings and handing them to the platform's sequencer.
 #include "platform/mci_command.h"
 
 #include <string_view>
@@ -8,6 +8,13 @@
 namespace platform {
 
 namespace {
+
+enum class MciVerb { Open, Seek, Play, Stop, Status, Close, Unknown };
+
+struct MciCommand {
+  MciVerb verb = MciVerb::Unknown;
+  std::string path;  // the file an open names
+};
 
 constexpr std::string_view OPEN_START = "open \"";
 constexpr std::string_view OPEN_END = "\" type sequencer alias midi";
@@ -37,11 +44,27 @@ MciCommand ReadMciCommand(std::string_view text) {
 
 }  // namespace
 
-MciCommand TakeMciCommand(const char* command, char* returnString, uint32_t returnLength) {
+uint32_t RunMciCommand(const MciSequencer& sequencer, const char* command, char* returnString,
+                       uint32_t returnLength, bool notifyWindow) {
   if (returnString != nullptr && returnLength > 0) returnString[0] = '\0';
-  if (command == nullptr) return {};
+  if (command == nullptr) return MCIERR_UNRECOGNIZED_COMMAND;
   RememberMciCommand(command);
-  return ReadMciCommand(command);
+  const MciCommand asked = ReadMciCommand(command);
+  if (asked.verb == MciVerb::Unknown) return MCIERR_UNRECOGNIZED_COMMAND;
+  if (asked.verb == MciVerb::Open) return sequencer.open(asked.path);
+  if (!sequencer.isOpen()) return MCIERR_INVALID_DEVICE_NAME;
+  switch (asked.verb) {
+    case MciVerb::Seek:
+      return sequencer.rewind();
+    case MciVerb::Play:
+      return sequencer.play(notifyWindow);
+    case MciVerb::Stop:
+      return sequencer.stop();
+    case MciVerb::Status:
+      return sequencer.status(returnString, returnLength);
+    default:
+      return sequencer.close();
+  }
 }
 
 }  // namespace platform

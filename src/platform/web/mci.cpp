@@ -96,27 +96,16 @@ uint32_t Close() {
   return 0;
 }
 
+bool IsOpen() {
+  return Mode != SequencerMode::Closed;
+}
+
 }  // namespace
 
 uint32_t mciSendStringA(const char* command, char* returnString, uint32_t returnLength,
                         bool notifyWindow) {
-  const MciCommand asked = TakeMciCommand(command, returnString, returnLength);
-  if (asked.verb == MciVerb::Unknown) return MCIERR_UNRECOGNIZED_COMMAND;
-  if (asked.verb == MciVerb::Open) return Open(asked.path);
-  if (Mode == SequencerMode::Closed) return MCIERR_INVALID_DEVICE_NAME;
-  switch (asked.verb) {
-    case MciVerb::Seek:
-      return Rewind();
-    case MciVerb::Play:
-      return Play(notifyWindow);
-    case MciVerb::Stop:
-      return Stop();
-    case MciVerb::Status:
-      return Status(returnString, returnLength);
-    default:
-      break;
-  }
-  return Close();
+  static constexpr MciSequencer SEQUENCER = {Open, Rewind, Play, Stop, Status, Close, IsOpen};
+  return RunMciCommand(SEQUENCER, command, returnString, returnLength, notifyWindow);
 }
 
 }  // namespace platform
